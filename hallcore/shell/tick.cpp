@@ -1,0 +1,48 @@
+#include "hallcore/shell/tick.h"
+
+#include "hallcore/gfx/screens.h"
+#include "hallcore/hall/hall.h"
+#include "hallcore/shell/anim_clock.h"
+#include "hallcore/shell/player_slots.h"
+#include "hallcore/sys/sys_events.h"
+
+std::atomic<int> tickPending{0};
+int uiBusy = 0;
+int shutdownBegun = 0;
+
+bool tickClaim()
+{
+    return tickPending.exchange(1) == 0;
+}
+
+void tickRelease()
+{
+    tickPending.store(0);
+}
+
+void onTick()
+{
+    if (shutdownBegun)
+        return;
+    if (advanceAnimClock())
+        sysPostNoticePacing();
+    if (uiBusy)
+        return;
+
+    switch (activePlayerSlot().scene) {
+    case kSceneStreet:
+        streetTick();
+        break;
+    case kSceneHall:
+    case kSceneHallKeeping:
+        hallViewTick();
+        break;
+    case kScenePlaying:
+        playTick();
+        break;
+    default: // no scene draws
+        break;
+    }
+    hallStep();
+    panelTick();
+}

@@ -1,0 +1,89 @@
+// Machine No.3 (BRAVOLT): its machine record and the numbers the engine needs.
+//
+// The record is 106 signed 32-bit words, stored raw in the shop file. The
+// engine reads the common words by name; the reel, windmill and spin words
+// belong to this module's rules and play screen.
+#pragma once
+#include <cstdint>
+
+#include "hallcore/machine/ball_slot.h"
+#include "hallcore/machine/machine_layout.h"
+
+#define MACHINE_MODEL_NUMBER 3
+#define MACHINE_PROGRAM_NAME "Qm4103"
+
+struct MachineState {
+    // common head
+    int32_t occupant;         // 0 vacant, 1 simulated customer, 2..5 player of slot 0..3
+    int32_t reserved;         // kept in the file, never used
+    int32_t payoutToggle;     // 1 after a paying launch beat: the next one pays nothing
+    int32_t attackerOpen;     // 1 while the big-prize door is open
+    int32_t continueBarred;   // 1: the occupant lost the right to go on; nothing is launched
+    int32_t prizesTwoDaysAgo; // big prizes two business days ago
+    int32_t prizesYesterday;  // big prizes on the previous business day
+    int32_t prizesToday;      // big prizes today
+    int32_t setting;          // lottery table: 0 normal, 1 hot, 2 cold
+    int32_t customerState;    // 0 playing, 2 out of balls, 3 leaving (barred), 4 leaving (closed)
+    int32_t dirty;            // play-screen redraw bits, cleared by the screen
+    int32_t soundRequest;     // 0 none, 701..708 a sound to start, -10000 stop all
+    int32_t feverKind;        // 0..3, kind of the last fever
+    int32_t handleState;      // 0 released, 1 raising, 2 lowering, 3 paused
+    int32_t launchPower;      // 0..113 for a player, 48 for customers
+    int32_t boxes;            // full ball boxes shown in the hall: balls / 2400
+    int32_t startsSincePrize; // spins since the last fever ended
+    int32_t luckReserve;      // hidden reserve that steers the setting
+    // No.3 display
+    int32_t reelPos[9];       // reel positions in strip units, 6 a cell
+    int32_t reelTravel[9];    // travel still to run; -4..-1 while bouncing to a stop
+    int32_t reelBoost[9];     // steps on which a reel moves 6 units more
+    int32_t stopSymbol[9];    // symbol each reel stops on, cell k = row * 3 + column
+    int32_t spinner[6];       // spin values of the six windmills
+    // common tail
+    int32_t heldStarts;          // spins owed, 0..4
+    int32_t pendingPrizePayouts; // payouts of 15 balls owed
+    int32_t pendingStartPayouts; // payouts of 7 balls owed
+    int32_t mode;                // 0 idle, 1 idle after play, 2 spinning, 3 fever
+    int32_t reelPhase;           // phase of the spin, 0..3
+    int32_t stopStage;           // reel stop sequence stage; carries the lottery outcome
+    int32_t modeTick;            // steps since the mode was entered
+    int32_t unused[2];           // not used by No.3; 0 after a reset
+    int32_t lineMask;            // reach or win line bits
+    int32_t round;               // 0 fanfare, 1..16 rounds, 17 ending
+    int32_t attackerCount;       // balls taken by the attacker this round
+    int32_t vHit;                // > 0 once a ball went through the V zone this round
+    BallSlot ballSlot[8];
+    int32_t balls;               // balls in the tray
+};
+
+MACHINE_CHECK_FIRST_HEAD_WORDS(MachineState);
+MACHINE_CHECK_HEAD_FROM(MachineState, 20);
+MACHINE_FIELD_AT(MachineState, reelPos, 72);
+MACHINE_FIELD_AT(MachineState, reelTravel, 108);
+MACHINE_FIELD_AT(MachineState, reelBoost, 144);
+MACHINE_FIELD_AT(MachineState, stopSymbol, 180);
+MACHINE_FIELD_AT(MachineState, spinner, 216);
+MACHINE_FIELD_AT(MachineState, heldStarts, 240);
+MACHINE_FIELD_AT(MachineState, pendingPrizePayouts, 244);
+MACHINE_FIELD_AT(MachineState, pendingStartPayouts, 248);
+MACHINE_FIELD_AT(MachineState, mode, 252);
+MACHINE_FIELD_AT(MachineState, reelPhase, 256);
+MACHINE_FIELD_AT(MachineState, stopStage, 260);
+MACHINE_FIELD_AT(MachineState, modeTick, 264);
+MACHINE_FIELD_AT(MachineState, unused, 268);
+MACHINE_FIELD_AT(MachineState, lineMask, 276);
+MACHINE_FIELD_AT(MachineState, round, 280);
+MACHINE_FIELD_AT(MachineState, attackerCount, 284);
+MACHINE_FIELD_AT(MachineState, vHit, 288);
+MACHINE_FIELD_AT(MachineState, ballSlot, 292);
+MACHINE_CHECK_TAIL(MachineState, 424);
+
+// The word that holds the phase of a spin (named after No.3's reels).
+inline int32_t& spinPhaseWord(MachineState& m) { return m.reelPhase; }
+
+// Numbers of this model that the common machine step uses.
+enum {
+    kStartPayoutBalls = 7,     // balls paid for a ball in the start pocket
+    kPrizePayoutBalls = 15,    // balls paid for a prize pocket or the door
+    kIdleSteps = 512,          // mode 0 turns into mode 1 after this many steps
+    kIdleAfterPlaySteps = 256, // mode 1 turns back into mode 0 after this many
+};

@@ -1,0 +1,217 @@
+#include "hall_fixture.h"
+
+// Steps a machine on the launch beat (the hall clock at count512 0).
+static void launchBeatStep(MachineState& m)
+{
+    animClock = AnimClock{};
+    machineStep(m);
+}
+
+// Steps a machine off the launch beat.
+static void ordinaryStep(MachineState& m)
+{
+    animClock = AnimClock{};
+    animClock.count512 = 256;
+    machineStep(m);
+}
+
+TEST(MachineStep, PayoutsAlternateWithAnEmptyBeat)
+{
+    MachineState m = idleMachine();
+    m.pendingStartPayouts = 2;
+    m.pendingPrizePayouts = 2;
+    const int expected[] = {22, 0, 22, 0, 0};
+    for (int gain : expected) {
+        int before = m.balls;
+        launchBeatStep(m);
+        EXPECT_EQ(m.balls - before, gain);
+    }
+    EXPECT_EQ(m.pendingStartPayouts, 0);
+    EXPECT_EQ(m.pendingPrizePayouts, 0);
+    EXPECT_NE(m.dirty & 4, 0);
+
+    // nothing is paid between launch beats
+    m.pendingPrizePayouts = 1;
+    ordinaryStep(m);
+    EXPECT_EQ(m.balls, 44);
+}
+
+TEST(MachineStep, PrizePayoutAloneAlsoTakesABeatOff)
+{
+    MachineState m = idleMachine();
+    m.pendingPrizePayouts = 2;
+    launchBeatStep(m);
+    EXPECT_EQ(m.balls, 15);
+    EXPECT_EQ(m.payoutToggle, 1);
+    launchBeatStep(m);
+    EXPECT_EQ(m.balls, 15);
+    EXPECT_EQ(m.payoutToggle, 0);
+}
+
+TEST(MachineStep, BoxCountRisesAtOnceAndFallsLate)
+{
+    MachineState m = idleMachine();
+    struct {
+        int balls, boxes;
+        bool redraw;
+    } const rows[] = {
+        {2399, 0, false}, {2400, 1, true}, {2399, 1, false}, {2275, 1, false},
+        {2274, 0, true},  {4800, 2, true}, {0, 0, true},     {0, 0, false},
+    };
+    for (auto r : rows) {
+        hallDirty = 0;
+        m.balls = r.balls;
+        launchBeatStep(m);
+        EXPECT_EQ(m.boxes, r.boxes) << r.balls;
+        EXPECT_EQ(hallDirty == 1, r.redraw) << r.balls;
+    }
+}
+
+TEST(MachineStep, IdleModesTimeOutAndTakeHeldStarts)
+{
+    MachineState m = idleMachine();
+    for (int i = 0; i < 511; i++)
+        ordinaryStep(m);
+    EXPECT_EQ(m.mode, 0);
+    ordinaryStep(m);
+    EXPECT_EQ(m.mode, 1);
+    EXPECT_EQ(m.modeTick, 0);
+    m.dirty = 0;
+    ordinaryStep(m);
+    EXPECT_EQ(m.dirty, 16); // first step of mode 1 lights the board again
+    for (int i = 0; i < 255; i++)
+        ordinaryStep(m);
+    EXPECT_EQ(m.mode, 0);
+
+    // at the timeout with a start waiting: mode 1 first, then the spin, same step
+    m = idleMachine();
+    m.modeTick = 511;
+    m.heldStarts = 2;
+    m.soundRequest = 0;
+    ordinaryStep(m);
+    EXPECT_EQ(m.mode, 2);
+    EXPECT_EQ(m.modeTick, 0);
+    EXPECT_EQ(m.heldStarts, 1);
+    EXPECT_EQ(m.startsSincePrize, 1);
+    EXPECT_EQ(m.soundRequest, 701);
+    EXPECT_NE(m.dirty & 8, 0);
+}
+
+TEST(MachineStep, SpinStartNeverReplacesAPendingStop)
+{
+    MachineState m = idleMachine();
+    m.heldStarts = 1;
+    m.soundRequest = -10000;
+    ordinaryStep(m);
+    EXPECT_EQ(m.mode, 2);
+    EXPECT_EQ(m.soundRequest, -10000);
+}
+
+TEST_F(HallTest, ResetKindsKeepWhatEachKindKeeps)
+{
+    MachineState& m = shops[0].machines[5];
+    auto dirtyUp = [&] {
+        m.occupant = 3;
+        m.continueBarred = 1;
+        m.customerState = 2;
+        m.feverKind = 2;
+        m.dirty = 63;
+        m.soundRequest = 705;
+        m.handleState = 1;
+        m.launchPower = 80;
+        m.boxes = 1;
+        m.balls = 3000;
+        m.heldStarts = 3;
+        m.pendingPrizePayouts = 4;
+        m.pendingStartPayouts = 2;
+        m.mode = 3;
+        m.modeTick = 99;
+        m.round = 7;
+        m.attackerCount = 5;
+        m.vHit = 1;
+        m.spinner[2] = -20;
+        m.ballSlot[3].state = 3;
+        m.ballSlot[3].position = 0x4030;
+        m.setting = 1;
+        m.luckReserve = 77;
+        m.startsSincePrize = 321;
+        m.prizesToday = 4;
+        m.prizesYesterday = 5;
+        m.reelPos[4] = 42;
+    };
+    auto vacated = [&] {
+        EXPECT_EQ(m.occupant, 0);
+        EXPECT_EQ(m.continueBarred, 0);
+        EXPECT_EQ(m.customerState, 0);
+        EXPECT_EQ(m.feverKind, 0);
+        EXPECT_EQ(m.dirty, 0);
+        EXPECT_EQ(m.soundRequest, 0);
+        EXPECT_EQ(m.handleState, 0);
+        EXPECT_EQ(m.launchPower, 0);
+        EXPECT_EQ(m.boxes, 0);
+        EXPECT_EQ(m.balls, 0);
+    };
+
+    // kind 2: the occupant goes, the machine goes on as it was
+    dirtyUp();
+    resetMachine(0, 5, kResetVacate);
+    vacated();
+    EXPECT_EQ(m.heldStarts, 3);
+    EXPECT_EQ(m.mode, 3);
+    EXPECT_EQ(m.ballSlot[3].state, 3); // balls in flight keep flying
+    EXPECT_EQ(m.spinner[2], -20);
+
+    // kind 3: fresh idle play, setting and statistics stay
+    dirtyUp();
+    uint32_t seed = randomSeed;
+    resetMachine(0, 5, kResetClear);
+    vacated();
+    EXPECT_EQ(m.heldStarts, 0);
+    EXPECT_EQ(m.pendingPrizePayouts + m.pendingStartPayouts, 0);
+    EXPECT_EQ(m.mode, 0);
+    EXPECT_EQ(m.modeTick, 0);
+    EXPECT_EQ(m.round + m.attackerCount + m.vHit, 0);
+    EXPECT_EQ(m.spinner[2], 0);
+    EXPECT_EQ(m.ballSlot[3].state, 0);
+    EXPECT_EQ(m.ballSlot[3].position, 0);
+    EXPECT_EQ(m.setting, 1);
+    EXPECT_EQ(m.luckReserve, 77);
+    EXPECT_EQ(m.startsSincePrize, 321);
+    EXPECT_EQ(m.prizesToday, 4);
+    EXPECT_EQ(m.reelPos[4], 42);
+    (void)seed;
+
+    // kind 1: a new business day draws the setting, keeps the reserve
+    dirtyUp();
+    seed = randomSeed;
+    resetMachine(0, 5, kResetNewDay);
+    seedRandom(seed);
+    EXPECT_EQ(m.setting, randomNext() % 3);
+    EXPECT_EQ(m.startsSincePrize, 0);
+    EXPECT_EQ(m.reelPos[4], 0);
+    EXPECT_EQ(m.luckReserve, 77);
+    EXPECT_EQ(m.prizesToday, 4);
+
+    // kind 0: a new machine: setting, then reserve, and no history
+    dirtyUp();
+    seed = randomSeed;
+    resetMachine(0, 5, kResetNew);
+    seedRandom(seed);
+    int setting = randomNext() % 3;
+    int reserve = randomNext() % 16;
+    EXPECT_EQ(m.setting, setting);
+    EXPECT_EQ(m.luckReserve, reserve);
+    EXPECT_EQ(m.prizesToday + m.prizesYesterday + m.prizesTwoDaysAgo, 0);
+}
+
+TEST_F(HallTest, FreshHallHasSettingsAndReservesInRange)
+{
+    for (const ShopState& s : shops)
+        for (const MachineState& m : s.machines) {
+            EXPECT_GE(m.setting, 0);
+            EXPECT_LE(m.setting, 2);
+            EXPECT_GE(m.luckReserve, 0);
+            EXPECT_LE(m.luckReserve, 15);
+            EXPECT_EQ(m.occupant, 0);
+        }
+}

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing need on Debian 12, as root.
+# Idempotent: it does nothing when every package is already there.
+set -eu
+
+packages=(
+  cmake g++ make ninja-build pkg-config
+  googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
+  wine wine32:i386
+  xvfb x11-utils x11-apps imagemagick xdotool
+  locales fonts-ipafont-gothic fonts-vlgothic
+)
+
+need_i386=0
+dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+if [ "$need_i386" -eq 1 ]; then
+  $sudo dpkg --add-architecture i386
+fi
+if [ "${#missing[@]}" -gt 0 ] || [ "$need_i386" -eq 1 ]; then
+  echo "setup: installing ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
+  echo "setup: generating the ja_JP.UTF-8 locale"
+  $sudo sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi
