@@ -4,6 +4,7 @@
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/data_files.h"
+#include "hallcore/shell/options.h"
 #include "hallcore/shell/tick.h"
 
 void forgetClockMinute()
@@ -24,3 +25,7 @@ void stopHall()
     shutdownBegun = 1;
     saveData();
 }
+
+int soundAvailable = 0;
+int soundOn = 0;
+int announceOn = 1;

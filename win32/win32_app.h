@@ -1,0 +1,40 @@
+// The Win32 layer's shared handles. Everything here runs on the window thread
+// except the tick clock's callback.
+#pragma once
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+extern HINSTANCE appInstance;
+extern HWND mainWindow;
+extern HWND noticeWindow;
+extern HWND infoWindow, streetWindow, hallWindow, playWindow;
+extern wchar_t startDirectory[MAX_PATH];
+
+// String `id` of the program's string table into text buffer 0 (captions)
+// or 1 (message texts), at most 128 characters with the terminator.
+const wchar_t* loadText(int buffer, int id);
+
+// Message box with the program title as caption.
+int messageBox(HWND owner, int textId, UINT flags);
+
+// main_window.cpp
+bool createMainWindow(int showCommand);
+LRESULT CALLBACK mainWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+// tick_clock_win32.cpp
+bool startTickClock();
+void stopTickClock();
+
+// palette_win32.cpp
+bool createProgramPalette();
+void releaseProgramPalette();
+int realisePalette(HWND window);
+
+// scene_windows_win32.cpp
+bool createChildWindows();
+
+// commands_win32.cpp
+void dispatchCommand(int id, HWND window, LPARAM lParam);
+bool closeQuery(HWND window);
