@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Sets everything up, builds both trees and runs every test: the native unit
+# tests, then the end-to-end tests of the programs under Wine and Xvfb.
+# Closes with one line "N passed, M failed" and fails when anything failed.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+if [ -r /etc/debian_version ]; then
+  tools/setup-debian.sh
+fi
+tools/build.sh native win32
+
+passed=0
+failed=0
+
+echo "== unit tests (native)"
+set +e
+(cd build/native && ctest --output-on-failure -j "$(nproc 2>/dev/null || echo 2)") | tee build/unit.log
+unit_status=${PIPESTATUS[0]}
+set -e
+line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' build/unit.log | tail -n 1 || true)
+if [ -n "$line" ]; then
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+fi
+[ "$unit_status" -eq 0 ] || [ "$failed" -gt 0 ] || failed=$((failed + 1))
+
+echo "== end-to-end tests (Wine)"
+set +e
+tests/e2e/run_e2e.sh "$top/build/win32" | tee build/e2e.log
+e2e_status=${PIPESTATUS[0]}
+set -e
+line=$(grep -E '^[0-9]+ passed, [0-9]+ failed' build/e2e.log | tail -n 1 || true)
+if [ -n "$line" ]; then
+  passed=$((passed + $(sed -E 's/^([0-9]+) passed.*/\1/' <<<"$line")))
+  bad=$(sed -E 's/^[0-9]+ passed, ([0-9]+) failed.*/\1/' <<<"$line")
+  failed=$((failed + bad))
+  [ "$e2e_status" -eq 0 ] || [ "$bad" -gt 0 ] || failed=$((failed + 1))
+else
+  failed=$((failed + 1))
+  echo "e2e: the suite did not finish"
+fi
+
+echo "all: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
