@@ -7,6 +7,9 @@
 // exist (1 and 2) so a test can run a second copy beside the first; `start`
 // uses the selected slot, `start2` selects slot 2 first, `select N` switches.
 // Every wait polls with Sleep(50) and is bounded (default 20 s, `timeout <ms>`).
+// `post`, `close` and `command` go to the main window found by `wait-window`,
+// `press` to the message box found by `wait-msgbox`, and `shot` captures
+// whichever of the two was found last.
 //
 // Exit codes: 0 all steps passed, 1 an expectation failed, 2 a wait timed out,
 // 3 bad usage. Whatever the outcome, programs this driver started and left
@@ -401,7 +404,9 @@ void step_post(UINT msg, WPARAM wp, LPARAM lp) {
 
 DWORD step_wait_exit() {
   Slot& s = need_process();
-  if (WaitForSingleObject(s.process, g_timeout_ms) != WAIT_OBJECT_0)
+  DWORD start = GetTickCount();
+  while (running(s) && GetTickCount() - start < g_timeout_ms) Sleep(50);
+  if (running(s))
     fail(kTimeout, "process " + std::to_string(s.pid) + " still running after " + std::to_string(g_timeout_ms) + " ms");
   DWORD code = 0;
   GetExitCodeProcess(s.process, &code);
