@@ -1,6 +1,16 @@
 // Balls on their recorded paths: launch, flight, landing and the windmills.
+//
+// A path is a block of 32 two-byte entries (x, y) in board units of 4 pixels.
+// The first entry whose x is 0xFF ends the path; the byte after it is the
+// path's outcome code. Balls move one point per machine step.
 #pragma once
 #include "hallcore/machine/machine_module.h"
+
+enum {
+    kPathEntries = 32,
+    kPathEnd = 0xFF,
+    kRailSteps = 6,
+};
 
 // Launch beat only: one ball at most leaves the handle.
 void launchBall(MachineState& m);
@@ -10,3 +20,13 @@ void advanceBalls(MachineState& m);
 
 // Every step after the balls: turning windmills slow down.
 void slowWindmills(MachineState& m);
+
+// Whether entry `step` of a path is its end mark (the path's outcome code
+// then follows it).
+bool isPathEnd(int path, int step);
+int pathOutcome(int path, int step);
+
+// Windmill values: the sign is the direction, the size how long it keeps
+// turning, and value % 3 the animation phase, which a hit keeps.
+void hitWindmill(int32_t& spinner, bool towards, int base);
+void slowWindmill(int32_t& spinner, int limit);

@@ -22,3 +22,33 @@ void modelFeverStep(MachineState& m);
 // and 1 then put every reel at its first cell. Called before any other word
 // of the reset is drawn, so its random draws come first.
 void modelResetDisplay(MachineState& m, int kind);
+
+// --- the board: ball paths, windmills, pockets and the door ---
+
+// Entry (x, y) of a path of the model's path table; see ball_flight.h for the
+// block format.
+const unsigned char* modelPathEntry(int path, int step);
+
+// A first-stage ball reached the end of its path with that outcome code:
+// choose its second-stage path (the slot is already at step 0, state 3).
+void modelChooseSecondStage(MachineState& m, BallSlot& ball, int code);
+
+// A ball moved to (x, y) on the upper (first stage) or lower (second stage)
+// board: windmills it passes start turning.
+void modelUpperBoardHit(MachineState& m, int x, int y);
+void modelLowerBoardHit(MachineState& m, int x, int y);
+
+// A second-stage ball moved while the door is open: it may enter the door.
+void modelDoorCapture(MachineState& m, BallSlot& ball);
+
+// A ball landed with its path's outcome code: payouts, held starts, the door.
+void modelLandBall(MachineState& m, const BallSlot& ball, int code);
+
+// Every step after the balls: turning windmills slow down.
+void modelSlowWindmills(MachineState& m);
+
+// --- the fever bookkeeping ---
+
+// The fever kind a fever that just started gives the machine, by the
+// model's rule (from its win pattern and the kind it had).
+int modelFeverKind(const MachineState& m);

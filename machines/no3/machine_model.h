@@ -87,4 +87,6 @@ enum {
     kPrizePayoutBalls = 15,    // balls paid for a prize pocket or the door
     kIdleSteps = 512,          // mode 0 turns into mode 1 after this many steps
     kIdleAfterPlaySteps = 256, // mode 1 turns back into mode 0 after this many
+    kPathCount = 194,          // paths in the ball path table
+    kFirstStagePaths = 128,    // paths 0..127 carry a launched ball to an entry zone
 };

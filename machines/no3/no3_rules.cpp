@@ -1,37 +1,26 @@
-// Machine No.3's hooks into the machine step.
-//
-// The lottery, the nine reels and the fever rounds come with No.3's rules;
-// until then every spin is a plain miss that runs for three seconds, and the
-// display stands on its last pattern.
+// Machine No.3's hooks into the common machine step.
 #include <cstring>
 
-#include "hallcore/machine/machine_module.h"
-
-enum { kPlaceholderSpinSteps = 60 };
+#include "no3.h"
 
 void modelStartSpin(MachineState& m)
 {
-    m.stopStage = 0; // a miss
+    drawLottery(m);
 }
 
 void modelSpinStep(MachineState& m)
 {
-    if (m.modeTick >= kPlaceholderSpinSteps) {
-        m.mode = 1;
-        m.modeTick = 0;
-    }
+    spinStep(m);
 }
 
 void modelFeverStep(MachineState& m)
 {
-    m.mode = 1;
-    m.modeTick = 0;
+    feverStep(m);
 }
 
 void modelResetDisplay(MachineState& m, int kind)
 {
-    std::memset(m.reelTravel, 0, sizeof m.reelTravel);
-    std::memset(m.reelBoost, 0, sizeof m.reelBoost);
+    showRandomMiss(m); // a fresh losing pattern, standing still
     m.reelPhase = 0;
     m.stopStage = 0;
     m.unused[0] = 0;
