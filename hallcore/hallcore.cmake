@@ -14,3 +14,9 @@ function(add_hallcore model)
     ${CMAKE_SOURCE_DIR}
     ${CMAKE_SOURCE_DIR}/machines/${model})
 endfunction()
+
+# The null platform (a clock the caller sets, an in-memory data folder) that
+# the tests, benchmarks and headless tools link instead of the Win32 layer.
+set(NULL_PLATFORM_SOURCES
+  ${CMAKE_SOURCE_DIR}/null/sys_null.cpp
+  ${CMAKE_SOURCE_DIR}/null/null_files.cpp)

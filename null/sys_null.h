@@ -3,6 +3,8 @@
 // benchmarks, headless tools).
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "hallcore/hall/clock.h"
 
@@ -23,3 +25,13 @@ int nullPostedCount();
 PostedCommand nullPosted(int i);
 int nullNoticePacingCount();
 void nullClearPosted();
+
+// The in-memory data folder (null_files.cpp).
+void nullFilesClear();
+// Arms a fault: the n-th write, flush or replace from now on fails (0: none).
+void nullFilesFailAt(int operation);
+void nullFilesFailCreate(bool fail);
+int nullFilesOperations();
+bool nullFileGet(const char* name, std::vector<uint8_t>* bytes);
+void nullFilePut(const char* name, const std::vector<uint8_t>& bytes);
+std::vector<std::string> nullFileNames();

@@ -1,6 +1,7 @@
 #include "hallcore/hall/clock.h"
 
 #include <cstdint>
+#include <cstdio>
 
 BrokenDownTime clockNow;
 
@@ -34,4 +35,10 @@ int32_t secondsBetween(const BrokenDownTime& a, const BrokenDownTime& b)
     if (s < INT32_MIN)
         return INT32_MIN;
     return (int32_t)s;
+}
+
+void formatMonthDay(const BrokenDownTime& t, char out[6])
+{
+    unsigned month = (unsigned)(t.month + 1) % 100u, day = (unsigned)t.dayOfMonth % 100u;
+    std::snprintf(out, 6, "%02u/%02u", month, day);
 }

@@ -24,5 +24,8 @@ extern BrokenDownTime clockNow;
 // file) saturate instead of overflowing.
 int32_t secondsBetween(const BrokenDownTime& earlier, const BrokenDownTime& later);
 
+// "MM/DD" (month 1..12) of a time, for the visit and high-score dates.
+void formatMonthDay(const BrokenDownTime& t, char out[6]);
+
 // Days in the calendar year (years since 1900).
 int daysInYear(int64_t yearsSince1900);

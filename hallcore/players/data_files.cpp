@@ -1,20 +1,224 @@
 #include "hallcore/players/data_files.h"
 
+#include <cstdio>
 #include <cstring>
 
-#include "hallcore/hall/shops.h"
+#include "hallcore/machine/machine_check.h"
 #include "hallcore/machine/machine_step.h"
+#include "hallcore/players/sjis_text.h"
+#include "hallcore/sys/sys_files.h"
 
-// Until the files are kept, every start is a fresh hall: new machines with a
-// random setting and reserve, no high scores. openState, customerCount and
-// lastOpenStamp stay zero; the clock check and the day set-up recompute them.
-void loadData()
+const char kShopFileName[] = MACHINE_PROGRAM_NAME ".dat";
+const char kPlayerFileName[] = "venko.dat";
+
+int32_t blockChecksum(const void* data, size_t size)
 {
-    for (int s = 0; s < kShopCount; s++) {
-        for (int i = 0; i <= kSpareMachine; i++)
-            resetMachine(s, i, kResetNew);
-        std::memset(shops[s].highScores, 0, sizeof shops[s].highScores);
+    const int8_t* b = (const int8_t*)data;
+    int32_t sum = 0;
+    for (size_t i = 0; i < size; i++)
+        sum += b[i];
+    return sum;
+}
+
+static int32_t readWord(const uint8_t* p)
+{
+    return (int32_t)((uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24);
+}
+
+static void writeWord(uint8_t* p, int32_t v)
+{
+    uint32_t u = (uint32_t)v;
+    p[0] = (uint8_t)u;
+    p[1] = (uint8_t)(u >> 8);
+    p[2] = (uint8_t)(u >> 16);
+    p[3] = (uint8_t)(u >> 24);
+}
+
+// A block whose checksum word matches its data.
+static bool blockIsIntact(const uint8_t* block, size_t dataSize)
+{
+    return blockChecksum(block, dataSize) == readWord(block + dataSize);
+}
+
+// --- what a checksum cannot prove ---
+
+static bool stampIsSound(const BrokenDownTime& t)
+{
+    return t.second >= 0 && t.second <= 60 && t.minute >= 0 && t.minute <= 59 && t.hour >= 0 && t.hour <= 23
+           && t.dayOfMonth >= 0 && t.dayOfMonth <= 31 && t.month >= 0 && t.month <= 11 && t.year >= 0
+           && t.year <= 1100 && t.weekday >= 0 && t.weekday <= 6 && t.dayOfYear >= 0 && t.dayOfYear <= 365;
+}
+
+static void sanitiseResult(ResultEntry& e)
+{
+    terminateField(e.dateText, sizeof e.dateText);
+    terminateField(e.label, sizeof e.label);
+}
+
+static void sanitiseShops(ShopState* s)
+{
+    for (int i = 0; i < kShopCount; i++) {
+        ShopState& shop = s[i];
+        if (!stampIsSound(shop.lastOpenStamp))
+            std::memset(&shop.lastOpenStamp, 0, sizeof shop.lastOpenStamp); // a long absence
+        for (ResultEntry& e : shop.highScores)
+            sanitiseResult(e);
+        for (int k = 0; k <= kSpareMachine; k++) {
+            MachineState& m = k < kMachinesPerShop ? shop.machines[k] : shop.spareMachine;
+            if (!repairMachineRecord(m))
+                resetMachineRecord(m, kResetNew);
+            else if (m.occupant >= 2)
+                resetMachineRecord(m, kResetVacate); // no player is seated at start-up
+        }
     }
 }
 
-void saveData() {}
+static void sanitisePlayers(PlayerRecord* p)
+{
+    PlayerRecord packed[kPlayerBlocks];
+    std::memset(packed, 0, sizeof packed);
+    int n = 0;
+    for (int i = 0; i < kPlayerBlocks; i++) {
+        PlayerRecord r = p[i];
+        if (r.inUse != 1)
+            continue; // a free block, whatever it held
+        terminateField(r.name, kNameMaxBytes + 1);
+        std::memset(r.name + kNameMaxBytes + 1, 0, kNameBytes - kNameMaxBytes - 1);
+        if (!r.name[0])
+            continue; // an empty name would stand for "no player"
+        if (r.wins < 0)
+            r.wins = 0;
+        if (r.losses < 0)
+            r.losses = 0;
+        if (r.leftoverBalls < 0)
+            r.leftoverBalls = 0;
+        if (r.leftoverBalls > 79)
+            r.leftoverBalls = 79;
+        for (ResultEntry& e : r.history)
+            sanitiseResult(e);
+        sanitiseResult(r.best);
+        packed[n++] = r; // registered records at the front, in their order
+    }
+    std::memcpy(p, packed, sizeof packed);
+}
+
+// --- byte level ---
+
+bool decodeShopFile(const uint8_t* bytes, size_t size, ShopState out[kShopCount])
+{
+    if (size < (size_t)kShopFileSize)
+        return false;
+    for (int i = 0; i < kShopCount; i++)
+        if (!blockIsIntact(bytes + i * kShopBlockSize, sizeof(ShopState)))
+            return false;
+    for (int i = 0; i < kShopCount; i++)
+        std::memcpy(&out[i], bytes + i * kShopBlockSize, sizeof(ShopState));
+    sanitiseShops(out);
+    return true;
+}
+
+void encodeShopFile(const ShopState in[kShopCount], uint8_t out[kShopFileSize])
+{
+    for (int i = 0; i < kShopCount; i++) {
+        uint8_t* block = out + i * kShopBlockSize;
+        std::memcpy(block, &in[i], sizeof(ShopState));
+        writeWord(block + sizeof(ShopState), blockChecksum(block, sizeof(ShopState)));
+    }
+}
+
+bool decodePlayerFile(const uint8_t* bytes, size_t size, PlayerRecord out[kPlayerBlocks])
+{
+    if (size < (size_t)kPlayerFileSize)
+        return false;
+    for (int i = 0; i < kPlayerBlocks; i++)
+        if (!blockIsIntact(bytes + i * kPlayerBlockSize, sizeof(PlayerRecord)))
+            return false; // one bad record loses them all: they are judged as one file
+    for (int i = 0; i < kPlayerBlocks; i++)
+        std::memcpy(&out[i], bytes + i * kPlayerBlockSize, sizeof(PlayerRecord));
+    sanitisePlayers(out);
+    return true;
+}
+
+void encodePlayerFile(const PlayerRecord in[kPlayerBlocks], uint8_t out[kPlayerFileSize])
+{
+    for (int i = 0; i < kPlayerBlocks; i++) {
+        uint8_t* block = out + i * kPlayerBlockSize;
+        std::memcpy(block, &in[i], sizeof(PlayerRecord));
+        writeWord(block + sizeof(PlayerRecord), blockChecksum(block, sizeof(PlayerRecord)));
+    }
+}
+
+// --- files ---
+
+bool saveFileSafely(const char* name, const uint8_t* const* parts, const size_t* sizes, int count)
+{
+    char temporary[64];
+    std::snprintf(temporary, sizeof temporary, "%s.tmp", name);
+    int f = sysCreateDataFile(temporary);
+    if (f < 0)
+        return false;
+    bool ok = true;
+    for (int i = 0; i < count && ok; i++)
+        ok = sysWriteDataFile(f, parts[i], sizes[i]);
+    ok = ok && sysFlushDataFile(f);
+    sysCloseDataFile(f);
+    ok = ok && sysReplaceDataFile(temporary, name);
+    if (!ok)
+        sysRemoveDataFile(temporary); // the old file stays as it was
+    return ok;
+}
+
+// Bytes of a file that could not be used, kept as "<name>.bad" before fresh
+// data takes its place, so a player's records can still be recovered.
+static void keepDamagedFile(const char* name, const uint8_t* bytes, long size)
+{
+    if (size <= 0)
+        return;
+    char kept[64];
+    std::snprintf(kept, sizeof kept, "%s.bad", name);
+    const uint8_t* parts[1] = {bytes};
+    size_t sizes[1] = {(size_t)size};
+    saveFileSafely(kept, parts, sizes, 1);
+}
+
+static uint8_t fileBuffer[kShopFileSize > kPlayerFileSize ? kShopFileSize : kPlayerFileSize];
+
+void loadData()
+{
+    long n = sysReadDataFile(kShopFileName, fileBuffer, kShopFileSize);
+    if (n < 0 || !decodeShopFile(fileBuffer, (size_t)n, shops)) {
+        keepDamagedFile(kShopFileName, fileBuffer, n);
+        // a fresh hall; openState, customerCount and the stamp stay as they
+        // are (zero when nothing was read) and are recomputed
+        for (int s = 0; s < kShopCount; s++) {
+            for (int i = 0; i <= kSpareMachine; i++)
+                resetMachine(s, i, kResetNew);
+            std::memset(shops[s].highScores, 0, sizeof shops[s].highScores);
+        }
+    }
+
+    n = sysReadDataFile(kPlayerFileName, fileBuffer, kPlayerFileSize);
+    if (n < 0 || !decodePlayerFile(fileBuffer, (size_t)n, players)) {
+        keepDamagedFile(kPlayerFileName, fileBuffer, n);
+        std::memset(players, 0, sizeof players);
+    }
+}
+
+bool saveData()
+{
+    uint8_t* bytes = fileBuffer;
+    encodePlayerFile(players, bytes);
+    const uint8_t* playerParts[kPlayerBlocks];
+    size_t playerSizes[kPlayerBlocks];
+    for (int i = 0; i < kPlayerBlocks; i++) {
+        playerParts[i] = bytes + i * kPlayerBlockSize;
+        playerSizes[i] = kPlayerBlockSize;
+    }
+    bool playersSaved = saveFileSafely(kPlayerFileName, playerParts, playerSizes, kPlayerBlocks);
+
+    encodeShopFile(shops, bytes);
+    const uint8_t* shopParts[kShopCount] = {bytes, bytes + kShopBlockSize};
+    size_t shopSizes[kShopCount] = {kShopBlockSize, kShopBlockSize};
+    bool shopsSaved = saveFileSafely(kShopFileName, shopParts, shopSizes, kShopCount);
+    return playersSaved && shopsSaved;
+}

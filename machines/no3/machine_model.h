@@ -11,6 +11,7 @@
 
 #define MACHINE_MODEL_NUMBER 3
 #define MACHINE_PROGRAM_NAME "Qm4103"
+#define MACHINE_TITLE "BRAVOLT" // the history label of a visit
 #define MACHINE_MAIN_WINDOW_CLASS "Qm4101Main" // the family's first class name, kept by No.1 to No.4
 
 struct MachineState {

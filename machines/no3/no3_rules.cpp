@@ -1,6 +1,7 @@
 // Machine No.3's hooks into the common machine step.
 #include <cstring>
 
+#include "hallcore/machine/machine_check.h"
 #include "no3.h"
 
 void modelStartSpin(MachineState& m)
@@ -28,4 +29,19 @@ void modelResetDisplay(MachineState& m, int kind)
     m.lineMask = 0;
     if (kind == 0 || kind == 1)
         std::memset(m.reelPos, 0, sizeof m.reelPos); // every reel at its prize symbol
+}
+
+bool modelRecordIsSound(const MachineState& m)
+{
+    for (int k = 0; k < kReels; k++) {
+        int circumference = reelCells(k) * kCellUnits;
+        if (m.reelPos[k] < 0 || m.reelPos[k] > circumference || m.reelTravel[k] < -4 || m.reelTravel[k] > 20000
+            || m.reelBoost[k] < 0 || m.reelBoost[k] > 200 || m.stopSymbol[k] < 1 || m.stopSymbol[k] > 3)
+            return false;
+    }
+    for (int32_t s : m.spinner)
+        if (s < -64 || s > 64)
+            return false;
+    return m.reelPhase >= 0 && m.reelPhase <= 3 && m.stopStage >= 0 && m.stopStage <= 6 && m.lineMask >= 0
+           && m.lineMask <= 0x1FFF;
 }

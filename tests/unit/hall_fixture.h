@@ -28,6 +28,7 @@ protected:
         tickRelease();
         hallDirty = 0;
         nullClearPosted();
+        nullFilesClear();
         nullSetLocalTime(makeLocalTime(2026, 12, 8, 12, 0, 0));
         forgetClockMinute();
         startHall(12345);

@@ -213,6 +213,8 @@ TEST_F(HallTest, ResetKindsKeepWhatEachKindKeeps)
 
 TEST_F(HallTest, FreshHallHasSettingsAndReservesInRange)
 {
+    std::memset(shops, 0, sizeof shops);
+    loadData(); // no files: a fresh hall
     for (const ShopState& s : shops)
         for (const MachineState& m : s.machines) {
             EXPECT_GE(m.setting, 0);

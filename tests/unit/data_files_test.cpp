@@ -1,0 +1,227 @@
+// The data files: formats, checksums, damaged files, and saving that never
+// loses the previous file.
+#include <vector>
+
+#include "hall_fixture.h"
+#include "hallcore/players/data_files.h"
+#include "hallcore/players/registry.h"
+
+namespace {
+
+std::vector<uint8_t> playerFileBytes()
+{
+    std::vector<uint8_t> b(kPlayerFileSize);
+    encodePlayerFile(players, b.data());
+    return b;
+}
+
+std::vector<uint8_t> shopFileBytes()
+{
+    std::vector<uint8_t> b(kShopFileSize);
+    encodeShopFile(shops, b.data());
+    return b;
+}
+
+void registerSome(int n)
+{
+    static const char* const names[] = {"Aki", "Ben", "Chie", "Dai", "Emi", "Fumi", "Gen", "Hana"};
+    for (int i = 0; i < n; i++)
+        ASSERT_EQ(registerPlayer(names[i]), i + 1);
+}
+
+} // namespace
+
+TEST(Checksum, SignedBytesSummedIntoAWord)
+{
+    uint8_t block[228] = {0};
+    EXPECT_EQ(blockChecksum(block, sizeof block), 0);
+    block[17] = 0xFF;
+    EXPECT_EQ(blockChecksum(block, sizeof block), -1);
+    block[3] = 0x7F;
+    EXPECT_EQ(blockChecksum(block, sizeof block), 126);
+    // stored little-endian after the block: FF FF FF FF for -1
+    std::memset(players, 0, sizeof players);
+    players[0].name[0] = (char)0xFF;
+    std::vector<uint8_t> b = playerFileBytes();
+    EXPECT_EQ(b[228], 0xFF);
+    EXPECT_EQ(b[231], 0xFF);
+}
+
+TEST(DataFileSizes, AsEveryProgramOfTheFamilyExpects)
+{
+    EXPECT_EQ(kShopFileSize, 14872);
+    EXPECT_EQ(kPlayerFileSize, 1856);
+    EXPECT_STREQ(kShopFileName, "Qm4103.dat");
+    EXPECT_STREQ(kPlayerFileName, "venko.dat");
+}
+
+TEST_F(HallTest, SavedHallAndPlayersComeBackAsTheyWere)
+{
+    registerSome(3);
+    players[1].money = 123456;
+    shops[1].machines[9].prizesToday = 7;
+    shops[0].highScores[0].amount = 5000;
+    std::vector<uint8_t> beforeShops = shopFileBytes(), beforePlayers = playerFileBytes();
+    ASSERT_TRUE(saveData());
+
+    std::memset(players, 0, sizeof players);
+    std::memset(shops, 0, sizeof shops);
+    loadData();
+    EXPECT_EQ(players[1].money, 123456);
+    EXPECT_STREQ(players[2].name, "Chie");
+    EXPECT_EQ(shops[1].machines[9].prizesToday, 7);
+    EXPECT_EQ(shopFileBytes(), beforeShops);
+    EXPECT_EQ(playerFileBytes(), beforePlayers);
+    std::vector<uint8_t> onDisk;
+    ASSERT_TRUE(nullFileGet("venko.dat", &onDisk));
+    EXPECT_EQ(onDisk.size(), 1856u);
+    ASSERT_TRUE(nullFileGet("Qm4103.dat", &onDisk));
+    EXPECT_EQ(onDisk.size(), 14872u);
+}
+
+TEST_F(HallTest, DamagedPlayerFileLosesAllPlayersButIsKeptAside)
+{
+    registerSome(6);
+    ASSERT_TRUE(saveData());
+    std::vector<uint8_t> good;
+    nullFileGet("venko.dat", &good);
+
+    // one byte short
+    std::vector<uint8_t> shortFile(good.begin(), good.end() - 1);
+    nullFilePut("venko.dat", shortFile);
+    loadData();
+    EXPECT_EQ(registeredPlayerCount(), 0);
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(nullFileGet("venko.dat.bad", &kept));
+    EXPECT_EQ(kept, shortFile);
+
+    // one changed byte in record 5: no players at all, not seven
+    std::vector<uint8_t> changed = good;
+    changed[5 * kPlayerBlockSize + 40] ^= 0x10;
+    nullFilePut("venko.dat", changed);
+    loadData();
+    EXPECT_EQ(registeredPlayerCount(), 0);
+    nullFileGet("venko.dat.bad", &kept);
+    EXPECT_EQ(kept, changed);
+    // the hall was kept: the two files are judged separately
+    EXPECT_NE(shops[0].machines[0].setting, -1);
+
+    // all zero: eight free blocks, valid
+    nullFilePut("venko.dat", std::vector<uint8_t>(1856, 0));
+    nullFilePut("venko.dat.bad", {});
+    loadData();
+    EXPECT_EQ(registeredPlayerCount(), 0);
+    nullFileGet("venko.dat.bad", &kept);
+    EXPECT_TRUE(kept.empty()); // nothing to keep aside
+}
+
+TEST_F(HallTest, DamagedShopFileGivesAFreshHallAndKeepsThePlayers)
+{
+    registerSome(2);
+    shops[0].machines[4].prizesYesterday = 9;
+    ASSERT_TRUE(saveData());
+    std::vector<uint8_t> shop;
+    nullFileGet("Qm4103.dat", &shop);
+    shop[kShopBlockSize + 500] ^= 1; // the night shop's block
+    nullFilePut("Qm4103.dat", shop);
+    loadData();
+    EXPECT_EQ(shops[0].machines[4].prizesYesterday, 0); // fresh: both shops
+    EXPECT_EQ(registeredPlayerCount(), 2);
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(nullFileGet("Qm4103.dat.bad", &kept));
+    EXPECT_EQ(kept, shop);
+}
+
+TEST_F(HallTest, SavingSurvivesAFaultAtEveryStep)
+{
+    registerSome(4);
+    ASSERT_TRUE(saveData());
+    std::vector<uint8_t> oldPlayers, oldShop;
+    nullFileGet("venko.dat", &oldPlayers);
+    nullFileGet("Qm4103.dat", &oldShop);
+
+    players[2].money = 777;
+    shops[0].machines[1].prizesToday = 3;
+    std::vector<uint8_t> newPlayers = playerFileBytes(), newShop = shopFileBytes();
+
+    nullFilesFailAt(0);
+    saveData();
+    nullFilePut("venko.dat", oldPlayers);
+    nullFilePut("Qm4103.dat", oldShop);
+    int operations = nullFilesOperations();
+    ASSERT_GT(operations, 10); // writes per block, flushes and replaces
+
+    for (int n = 1; n <= operations; n++) {
+        nullFilePut("venko.dat", oldPlayers);
+        nullFilePut("Qm4103.dat", oldShop);
+        nullFilesFailAt(n);
+        EXPECT_FALSE(saveData()) << "fault " << n;
+        std::vector<uint8_t> p, s;
+        ASSERT_TRUE(nullFileGet("venko.dat", &p));
+        ASSERT_TRUE(nullFileGet("Qm4103.dat", &s));
+        EXPECT_TRUE(p == oldPlayers || p == newPlayers) << "fault " << n;
+        EXPECT_TRUE(s == oldShop || s == newShop) << "fault " << n;
+        // the players are saved even when the shop file fails
+        bool playerFault = n <= kPlayerBlocks + 2;
+        EXPECT_EQ(p == newPlayers, !playerFault) << "fault " << n;
+        for (const std::string& name : nullFileNames())
+            EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " after fault " << n;
+    }
+    nullFilesFailAt(0);
+
+    // a folder where nothing can be created: both files stay as they were
+    nullFilePut("venko.dat", oldPlayers);
+    players[2].money = 778;
+    nullFilesFailCreate(true);
+    EXPECT_FALSE(saveData());
+    nullFilesFailCreate(false);
+    std::vector<uint8_t> p;
+    nullFileGet("venko.dat", &p);
+    EXPECT_EQ(p, oldPlayers);
+}
+
+TEST_F(HallTest, LoadedValuesOutOfRangeAreRepaired)
+{
+    registerSome(3);
+    MachineState& seated = shops[0].machines[2];
+    seated.occupant = 3; // a player seat: nobody sits after start-up
+    seated.balls = 900;
+    seated.heldStarts = 2;
+    MachineState& wild = shops[0].machines[5];
+    wild.setting = 7;
+    wild.prizesToday = 4;
+    MachineState& slot = shops[1].machines[0];
+    slot.ballSlot[2].state = 2;
+    slot.ballSlot[2].path = 150; // a second-stage path on the first stage
+    MachineState& counters = shops[1].machines[1];
+    counters.balls = -5;
+    counters.luckReserve = -3;
+    counters.setting = 1;
+    shops[0].lastOpenStamp.hour = 99;
+    std::memset(shops[1].highScores[0].label, 'x', sizeof shops[1].highScores[0].label);
+    players[0].inUse = 2;                  // not a registered record
+    players[1].leftoverBalls = 500;
+    players[1].wins = -4;
+    std::memset(players[2].name, 'n', sizeof players[2].name); // no terminator
+    ASSERT_TRUE(saveData());
+
+    loadData();
+    EXPECT_EQ(seated.occupant, 0);
+    EXPECT_EQ(seated.balls, 0);
+    EXPECT_EQ(seated.heldStarts, 2); // vacated, not cleared
+    EXPECT_LE(wild.setting, 2);
+    EXPECT_EQ(wild.prizesToday, 0); // a new machine
+    EXPECT_EQ(slot.ballSlot[2].state, 0);
+    EXPECT_EQ(counters.balls, 0);
+    EXPECT_EQ(counters.luckReserve, 0);
+    EXPECT_EQ(counters.setting, 1); // kept: only the counters were repaired
+    EXPECT_EQ(shops[0].lastOpenStamp.year, 0);
+    EXPECT_EQ(shops[1].highScores[0].label[25], 0);
+    // the bad block is dropped and the others move to the front
+    EXPECT_EQ(registeredPlayerCount(), 2);
+    EXPECT_STREQ(players[0].name, "Ben");
+    EXPECT_EQ(players[0].leftoverBalls, 79);
+    EXPECT_EQ(players[0].wins, 0);
+    EXPECT_EQ(std::strlen(players[1].name), (size_t)kNameMaxBytes);
+    EXPECT_EQ(players[2].inUse, 0);
+}
