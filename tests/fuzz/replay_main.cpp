@@ -1,0 +1,26 @@
+// Replays every file of the corpus folders given on the command line through
+// the fuzz target, for the ordinary test run (no libFuzzer needed).
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int main(int argc, char** argv)
+{
+    int replayed = 0;
+    for (int i = 1; i < argc; i++) {
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+            replayed++;
+        }
+    }
+    std::printf("replayed %d inputs\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
