@@ -1,0 +1,42 @@
+// The sound service: one wave at a time from the program's WAVE resources,
+// played by the platform's sound call in the background.
+#pragma once
+#include <cstdint>
+
+struct MachineState;
+
+enum SoundKind {
+    kSoundOnce = 0,          // play once, cutting off what is playing
+    kSoundLoop = 1,          // loop, unless a sound is already playing
+    kSoundUnlessPlaying = 2, // play once, unless a sound is already playing
+    kSoundStop = 3,          // stop all sound
+};
+
+// Flag words of the sound call: resource 0x40004, asynchronous 1, no default
+// sound 2, loop 8, no-stop 0x10.
+enum : uint32_t {
+    kSoundFlagsOnce = 0x40007,
+    kSoundFlagsLoop = 0x4001F,
+    kSoundFlagsUnlessPlaying = 0x40017,
+};
+
+// The platform's sound call: wave resource `waveId` of the program with
+// `flags`; waveId 0 with flags 0 is the call with no sound, which stops.
+typedef void (*SoundCall)(int waveId, uint32_t flags);
+void setSoundCall(SoundCall call);
+
+// Plays wave `id` in one of the four kinds. Does nothing without a wave
+// device (soundAvailable 0), a stop included, and nothing for other kinds.
+// It does not look at the Sound option: callers that start a sound check
+// soundOn; stops go out regardless.
+void playSound(int id, int kind);
+
+// Kind 3. The shell stops all sound when it switches to another player
+// slot, goes from the machine to the hall (40312), stops play (40313, and
+// forced with 40101) and toggles the Sound option (40500).
+void stopAllSound();
+
+// The No.3 play screen's sound step, on each of its drawing ticks: turns the
+// machine's soundRequest into sounds (only while soundOn) and clears it.
+// `launchBeat` is true on the ticks where count512 is 0.
+void serveSoundRequest(MachineState& m, bool launchBeat);
