@@ -19,4 +19,5 @@ endfunction()
 # the tests, benchmarks and headless tools link instead of the Win32 layer.
 set(NULL_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/null/sys_null.cpp
-  ${CMAKE_SOURCE_DIR}/null/null_files.cpp)
+  ${CMAKE_SOURCE_DIR}/null/null_files.cpp
+  ${CMAKE_SOURCE_DIR}/null/null_shell.cpp)

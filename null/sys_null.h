@@ -35,3 +35,17 @@ int nullFilesOperations();
 bool nullFileGet(const char* name, std::vector<uint8_t>* bytes);
 void nullFilePut(const char* name, const std::vector<uint8_t>& bytes);
 std::vector<std::string> nullFileNames();
+
+// The window layer of the commands (null_shell.cpp): a log of what was asked
+// ("show 1;menu;box 12;...") and scripted answers.
+void nullShellReset();
+std::string nullShellLog();
+void nullShellClearLog();
+void nullShellAnswerBoxes(bool ok);
+void nullShellSelect(int recordIndex);  // -1: the selection is cancelled
+void nullShellPurchase(int choice);     // -1: the purchase is cancelled
+bool nullShellDestroyed();
+// Called inside every modal box or dialog: what the message loop would
+// dispatch meanwhile (a test sets it; nothing by default).
+extern void (*nullShellModalHook)();
+void nullShellOnModal();
