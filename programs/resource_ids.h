@@ -25,3 +25,37 @@
 
 /* commands used in resources (the full table is hallcore/shell/command_ids.h) */
 #define CMD_HELP_KEY 40000
+
+/* dialogs (the notice window is RES_DIALOG_NOTICE above) */
+#define RES_DIALOG_PLAYERS 401      /* player list */
+#define RES_DIALOG_REGISTER 402     /* registration */
+#define RES_DIALOG_PLAYER_INFO 403  /* one player's record */
+#define RES_DIALOG_SELECT 404       /* who enters the shop */
+#define RES_DIALOG_HIGH_SCORES 405  /* the shop's five best */
+#define RES_DIALOG_PURCHASE 406     /* buying balls */
+#define RES_DIALOG_VERSION 407
+
+/* dialog controls */
+#define IDC_TEXT 1001               /* first of the static texts 1001.. */
+#define IDC_NAME_EDIT 1101
+#define IDC_PLAYER_LIST 1201
+#define IDC_BUY_25 1301             /* 1301..1303: the three purchases */
+#define IDC_BUY_125 1302
+#define IDC_BUY_250 1303
+#define IDC_NOTICE_SET 1501         /* notice window: set the text (lParam) */
+#define IDC_NOTICE_PACE 1502        /* notice window: pacing, every 64 ticks */
+#define IDC_REGISTER 1503
+#define IDC_QUERY 1504
+#define IDC_DELETE 1505
+
+/* more strings */
+#define STR_NOT_ENOUGH_MONEY 13
+#define STR_CASH_OUT 18
+#define STR_NAME_UNWRITABLE 21      /* a name Shift-JIS cannot hold */
+#define STR_NAME_EXISTS 32
+#define STR_NAME_EMPTY 33
+#define STR_DELETE_PLAYER 34
+#define STR_SLOT_P1 35              /* 35..38: "Ｐ１".."Ｐ４" */
+#define STR_NO_SLOT 40
+#define STR_WIN 41
+#define STR_LOSS 42
