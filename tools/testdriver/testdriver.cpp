@@ -11,6 +11,14 @@
 // `press` to the message box found by `wait-msgbox`, and `shot` captures
 // whichever of the two was found last.
 //
+// Dialogs: `wait-dialog TITLE` finds a dialog of the program by its caption
+// and makes it the current one (dialogs opened from it stack on top; a
+// `dialog-gone` waits for the current one to close and returns to the one
+// below). The control steps (`click`, `set-text`, `text`, `rows`,
+// `select-row`, `dblclick-row`, `enabled`, `checked`, `focus`, `default`) act
+// on controls of the current dialog by their ids, as a user would: a click
+// on a disabled control fails instead of acting.
+//
 // Exit codes: 0 all steps passed, 1 an expectation failed, 2 a wait timed out,
 // 3 bad usage. Whatever the outcome, programs this driver started and left
 // running are terminated before it exits, so one broken case cannot leave a
@@ -38,6 +46,7 @@ struct Slot {
   HWND window = nullptr;  // main window found by wait-window
   HWND box = nullptr;     // message box found by wait-msgbox
   HWND last = nullptr;    // whichever of the two was found last (for `shot`)
+  std::vector<HWND> dialogs;  // dialogs found by wait-dialog, innermost last
 };
 
 Slot g_slots[2];
@@ -129,6 +138,8 @@ struct FindCtx {
   const wchar_t* cls;
   bool visible_only;
   HWND found;
+  const wchar_t* title = nullptr;          // also match this caption
+  const std::vector<HWND>* skip = nullptr;  // windows that do not count
 };
 
 // Top-level windows of the given process with the given class.
@@ -137,25 +148,31 @@ BOOL CALLBACK find_proc(HWND h, LPARAM lp) {
   DWORD pid = 0;
   GetWindowThreadProcessId(h, &pid);
   if (pid == c->pid && (!c->visible_only || IsWindowVisible(h)) && class_of(h) == c->cls) {
+    if (c->skip)
+      for (HWND k : *c->skip)
+        if (k == h) return TRUE;
+    if (c->title && text_of(h) != c->title) return TRUE;
     c->found = h;
     return FALSE;
   }
   return TRUE;
 }
 
-HWND find_window(DWORD pid, const wchar_t* cls, bool visible_only = true) {
-  FindCtx c{pid, cls, visible_only, nullptr};
+HWND find_window(DWORD pid, const wchar_t* cls, bool visible_only = true, const wchar_t* title = nullptr,
+                 const std::vector<HWND>* skip = nullptr) {
+  FindCtx c{pid, cls, visible_only, nullptr, title, skip};
   EnumWindows(find_proc, reinterpret_cast<LPARAM>(&c));
   return c.found;
 }
 
 // Polls until a window shows up; gives up early if the process has already
-// ended, since then the window can never appear.
-HWND wait_for_window(const wchar_t* cls, const char* what) {
+// ended, since then the window can never appear. Dialogs already found by
+// wait-dialog are not message boxes, so they are passed over.
+HWND wait_for_window(const wchar_t* cls, const char* what, const wchar_t* title = nullptr) {
   Slot& s = need_process();
   DWORD start = GetTickCount();
   for (;;) {
-    if (HWND h = find_window(s.pid, cls)) return h;
+    if (HWND h = find_window(s.pid, cls, true, title, &s.dialogs)) return h;
     if (!running(s)) {
       DWORD code = 0;
       GetExitCodeProcess(s.process, &code);
@@ -394,6 +411,139 @@ void step_press(int id) {
     out("press_fallback", "WM_COMMAND");
   }
   out("pressed", std::to_string(id));
+  // Back to the dialog the box came from, if any, for the next shot.
+  for (int i = 0; i < 40 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(50);
+  if (!s.dialogs.empty()) s.last = s.dialogs.back();
+}
+
+// ---- dialogs ----------------------------------------------------------------
+
+HWND cur_dialog() {
+  Slot& s = cur();
+  while (!s.dialogs.empty() && !IsWindow(s.dialogs.back())) s.dialogs.pop_back();
+  if (s.dialogs.empty()) fail(kFail, "no dialog (none found yet, or it has closed)");
+  return s.dialogs.back();
+}
+
+HWND dialog_control(int id) {
+  HWND c = GetDlgItem(cur_dialog(), id);
+  if (!c) fail(kFail, "the dialog has no control " + std::to_string(id));
+  return c;
+}
+
+// Sends with a bound, so a program stuck in a modal loop cannot hang us.
+LRESULT send(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR r = 0;
+  if (!SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &r))
+    fail(kTimeout, "the program did not answer message " + std::to_string(msg));
+  return (LRESULT)r;
+}
+
+// Tabs are shown as the two characters \t so a row fits on one line.
+std::string one_line(const std::wstring& w) {
+  std::wstring t;
+  for (wchar_t c : w) {
+    if (c == L'\t') t += L"\\t";
+    else if (c == L'\n') t += L"\\n";
+    else if (c != L'\r') t += c;
+  }
+  return utf8(t);
+}
+
+void step_wait_dialog(const std::wstring& title) {
+  Slot& s = cur();
+  HWND d = wait_for_window(L"#32770", ("dialog \"" + utf8(title) + "\"").c_str(), title.c_str());
+  settle(d);
+  s.dialogs.push_back(d);
+  s.last = d;
+  out("dialog", utf8(title));
+}
+
+// The current dialog closes (destroyed, or hidden as the notice window is).
+void step_dialog_gone() {
+  Slot& s = cur();
+  if (s.dialogs.empty()) fail(kUsage, "dialog-gone without a dialog");
+  HWND d = s.dialogs.back();
+  std::string title = IsWindow(d) ? utf8(text_of(d)) : "";
+  DWORD start = GetTickCount();
+  while (IsWindow(d) && IsWindowVisible(d)) {
+    if (GetTickCount() - start >= g_timeout_ms) fail(kTimeout, "dialog \"" + title + "\" is still open");
+    Sleep(50);
+  }
+  s.dialogs.pop_back();
+  s.last = s.dialogs.empty() ? s.window : s.dialogs.back();
+  out("dialog_closed", title);
+}
+
+// A push button tells its dialog as its click would; radio buttons and check
+// boxes are clicked themselves so that they change state.
+void step_click(int id) {
+  HWND d = cur_dialog();
+  HWND c = dialog_control(id);
+  if (!IsWindowEnabled(c)) fail(kFail, "control " + std::to_string(id) + " is disabled");
+  LONG type = GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK;
+  bool push = _wcsicmp(class_of(c).c_str(), L"Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+  BOOL posted = push ? PostMessageW(d, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)c)
+                     : PostMessageW(c, BM_CLICK, 0, 0);
+  if (!posted) fail(kFail, "PostMessage failed (error " + std::to_string(GetLastError()) + ")");
+  out("clicked", std::to_string(id));
+}
+
+void step_set_text(int id, const std::wstring& text) {
+  HWND c = dialog_control(id);
+  if (!send(c, WM_SETTEXT, 0, (LPARAM)text.c_str())) fail(kFail, "WM_SETTEXT refused by control " + std::to_string(id));
+  out("set_text_" + std::to_string(id), one_line(text));
+}
+
+void step_text(int id) { out("text_" + std::to_string(id), one_line(text_of(dialog_control(id)))); }
+
+void step_rows(int id) {
+  HWND list = dialog_control(id);
+  LRESULT n = send(list, LB_GETCOUNT, 0, 0);
+  out("rows", std::to_string(n));
+  for (LRESULT i = 0; i < n; ++i) {
+    LRESULT len = send(list, LB_GETTEXTLEN, i, 0);
+    std::vector<wchar_t> buf(len > 0 ? len + 1 : 1, L'\0');
+    if (len > 0) send(list, LB_GETTEXT, i, (LPARAM)buf.data());
+    out("row_" + std::to_string(i), one_line(buf.data()));
+  }
+  LRESULT sel = send(list, LB_GETCURSEL, 0, 0);
+  out("selected", std::to_string(sel == LB_ERR ? -1 : sel));
+}
+
+// Selects a row and tells the dialog, as clicking the row does. The
+// selection change is sent (it only changes buttons); a double click is
+// posted, since it may open another dialog.
+void step_select_row(int id, int row, bool double_click) {
+  HWND d = cur_dialog();
+  HWND list = dialog_control(id);
+  if (send(list, LB_SETCURSEL, row, 0) == LB_ERR) fail(kFail, "list " + std::to_string(id) + " has no row " + std::to_string(row));
+  send(d, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), (LPARAM)list);
+  if (double_click) PostMessageW(d, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), (LPARAM)list);
+  out(double_click ? "double_clicked" : "selected_row", std::to_string(row));
+}
+
+void step_enabled(int id) { out("enabled_" + std::to_string(id), IsWindowEnabled(dialog_control(id)) ? "yes" : "no"); }
+
+void step_checked(int id) {
+  out("checked_" + std::to_string(id), send(dialog_control(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? "yes" : "no");
+}
+
+// The control with the keyboard focus in the program's window thread.
+void step_focus() {
+  HWND d = cur_dialog();
+  GUITHREADINFO gti = {};
+  gti.cbSize = sizeof gti;
+  DWORD tid = GetWindowThreadProcessId(d, nullptr);
+  std::string id = "none";
+  if (GetGUIThreadInfo(tid, &gti) && gti.hwndFocus && IsChild(d, gti.hwndFocus))
+    id = std::to_string(GetDlgCtrlID(gti.hwndFocus));
+  out("focus", id);
+}
+
+void step_default() {
+  LRESULT r = send(cur_dialog(), DM_GETDEFID, 0, 0);
+  out("default", HIWORD(r) == DC_HASDEFID ? std::to_string(LOWORD(r)) : "none");
 }
 
 void step_post(UINT msg, WPARAM wp, LPARAM lp) {
@@ -497,7 +647,9 @@ void usage() {
       "  wait-msgbox | press-ok | press ID\n"
       "  post MSG WPARAM LPARAM | close | command ID\n"
       "  wait-exit | expect-exit CODE | expect-running | kill | mapping-text\n"
-      "  wait-file PATH\n",
+      "  wait-file PATH\n"
+      "  wait-dialog TITLE | dialog-gone | click ID | set-text ID TEXT | text ID | rows ID\n"
+      "  select-row ID N | dblclick-row ID N | enabled ID | checked ID | focus | default\n",
       stderr);
 }
 
@@ -581,6 +733,30 @@ int wmain(int argc, wchar_t** argv) {
       step_wait_file(arg(step));
     } else if (step == L"mapping-text") {
       step_mapping_text();
+    } else if (step == L"wait-dialog") {
+      step_wait_dialog(arg(step));
+    } else if (step == L"dialog-gone") {
+      step_dialog_gone();
+    } else if (step == L"click") {
+      step_click((int)parse_num(arg(step)));
+    } else if (step == L"set-text") {
+      int id = (int)parse_num(arg(step));
+      step_set_text(id, arg(step));
+    } else if (step == L"text") {
+      step_text((int)parse_num(arg(step)));
+    } else if (step == L"rows") {
+      step_rows((int)parse_num(arg(step)));
+    } else if (step == L"select-row" || step == L"dblclick-row") {
+      int id = (int)parse_num(arg(step));
+      step_select_row(id, (int)parse_num(arg(step)), step == L"dblclick-row");
+    } else if (step == L"enabled") {
+      step_enabled((int)parse_num(arg(step)));
+    } else if (step == L"checked") {
+      step_checked((int)parse_num(arg(step)));
+    } else if (step == L"focus") {
+      step_focus();
+    } else if (step == L"default") {
+      step_default();
     } else {
       usage();
       fail(kUsage, "unknown step " + utf8(step));
