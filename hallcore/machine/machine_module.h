@@ -52,3 +52,21 @@ void modelSlowWindmills(MachineState& m);
 // The fever kind a fever that just started gives the machine, by the
 // model's rule (from its win pattern and the kind it had).
 int modelFeverKind(const MachineState& m);
+
+// --- the hall: customers and the catch-up at start-up ---
+
+// A chance state: big prizes at raised odds are still to come. Its customer
+// plays on after closing and does not leave rich, and a vacated machine in
+// one is taken at the next occupancy check. Models without chance states
+// return false.
+bool modelInChanceState(const MachineState& m);
+
+// One 20-minute period of the start-up catch-up for a customer who stayed at
+// the machine: draws, in the model's order, whether the period brought a big
+// prize and books it (prizesToday, luckReserve, feverKind, balls,
+// startsSincePrize and the model's own words). False for a losing period,
+// which the hall then books with modelAbsenceLostBalls.
+bool modelAbsencePrize(MachineState& m);
+
+// Balls a customer loses in a losing 20-minute period of the catch-up.
+int modelAbsenceLostBalls();
