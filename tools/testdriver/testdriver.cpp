@@ -47,6 +47,7 @@ struct Slot {
   HWND box = nullptr;     // message box found by wait-msgbox
   HWND last = nullptr;    // whichever of the two was found last (for `shot`)
   std::vector<HWND> dialogs;  // dialogs found by wait-dialog, innermost last
+  std::vector<DWORD> dialog_found_at;  // GetTickCount() when each was found
 };
 
 Slot g_slots[2];
@@ -152,6 +153,9 @@ BOOL CALLBACK find_proc(HWND h, LPARAM lp) {
       for (HWND k : *c->skip)
         if (k == h) return TRUE;
     if (c->title && text_of(h) != c->title) return TRUE;
+    // Looking for a message box: the program's own dialogs (their texts are
+    // controls 1001 and up, which a message box never has) do not count.
+    if (!c->title && c->skip && GetDlgItem(h, 1001)) return TRUE;
     c->found = h;
     return FALSE;
   }
@@ -453,7 +457,9 @@ std::string one_line(const std::wstring& w) {
 void step_wait_dialog(const std::wstring& title) {
   Slot& s = cur();
   HWND d = wait_for_window(L"#32770", ("dialog \"" + utf8(title) + "\"").c_str(), title.c_str());
-  settle(d);
+  s.dialog_found_at.push_back(GetTickCount());
+  DWORD_PTR r;  // the dialog answers: its initialisation is over
+  SendMessageTimeoutW(d, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r);
   s.dialogs.push_back(d);
   s.last = d;
   out("dialog", utf8(title));
@@ -470,9 +476,59 @@ void step_dialog_gone() {
     if (GetTickCount() - start >= g_timeout_ms) fail(kTimeout, "dialog \"" + title + "\" is still open");
     Sleep(50);
   }
+  DWORD found = s.dialog_found_at.empty() ? start : s.dialog_found_at.back();
   s.dialogs.pop_back();
+  if (!s.dialog_found_at.empty()) s.dialog_found_at.pop_back();
   s.last = s.dialogs.empty() ? s.window : s.dialogs.back();
   out("dialog_closed", title);
+  out("dialog_open_ms", std::to_string(GetTickCount() - found));
+}
+
+// Presses OK on a message box if one comes up within `ms`; none is no failure.
+bool dismiss_msgbox(DWORD ms) {
+  Slot& s = need_process();
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (HWND box = find_window(s.pid, L"#32770", true, nullptr, &s.dialogs)) {
+      settle(box);
+      HWND t = msgbox_text_control(box);
+      out("msgbox_text", t ? utf8(text_of(t)) : "");
+      s.box = box;
+      step_press(IDOK);
+      return true;
+    }
+    if (GetTickCount() - start >= ms) return false;
+    Sleep(50);
+  }
+}
+
+HWND visible_child(HWND parent, const wchar_t* cls) {
+  for (HWND c = FindWindowExW(parent, nullptr, cls, nullptr); c; c = FindWindowExW(parent, c, cls, nullptr))
+    if (IsWindowVisible(c)) return c;
+  return nullptr;
+}
+
+// Sits the active player down at the first machine that will have them:
+// "take the machine" (40308); a refusal box (machine occupied) is dismissed
+// and the next machine (40307) tried. Done once the play window (a child of
+// the main window of class CLASS) shows.
+void step_take_machine(const std::wstring& cls, int tries) {
+  HWND main = need(cur().window, "main window");
+  for (int t = 1; t <= tries; ++t) {
+    PostMessageW(main, WM_COMMAND, 40308, 0);
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 5000) {
+      if (visible_child(main, cls.c_str())) {
+        out("taken_on_try", std::to_string(t));
+        return;
+      }
+      if (dismiss_msgbox(0)) break;
+      Sleep(50);
+    }
+    PostMessageW(main, WM_COMMAND, 40307, 0);
+    Sleep(300);
+  }
+  fail(kFail, "no machine could be taken in " + std::to_string(tries) + " tries");
 }
 
 // A push button tells its dialog as its click would; radio buttons and check
@@ -649,7 +705,8 @@ void usage() {
       "  wait-exit | expect-exit CODE | expect-running | kill | mapping-text\n"
       "  wait-file PATH\n"
       "  wait-dialog TITLE | dialog-gone | click ID | set-text ID TEXT | text ID | rows ID\n"
-      "  select-row ID N | dblclick-row ID N | enabled ID | checked ID | focus | default\n",
+      "  select-row ID N | dblclick-row ID N | enabled ID | checked ID | focus | default\n"
+      "  dismiss-msgbox MS | take-machine PLAYCLASS TRIES\n",
       stderr);
 }
 
@@ -757,6 +814,11 @@ int wmain(int argc, wchar_t** argv) {
       step_focus();
     } else if (step == L"default") {
       step_default();
+    } else if (step == L"dismiss-msgbox") {
+      out("dismissed", dismiss_msgbox((DWORD)parse_num(arg(step))) ? "yes" : "no");
+    } else if (step == L"take-machine") {
+      std::wstring cls = arg(step);
+      step_take_machine(cls, (int)parse_num(arg(step)));
     } else {
       usage();
       fail(kUsage, "unknown step " + utf8(step));
