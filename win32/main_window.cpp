@@ -7,6 +7,7 @@
 #include "hallcore/shell/tick.h"
 #include "hallcore/sys/sys_time.h"
 #include "programs/resource_ids.h"
+#include "win32/gfx_win32.h"
 #include "win32/win32_app.h"
 
 #include <mmsystem.h>
@@ -26,7 +27,7 @@ static bool onCreate(HWND window)
     soundOn = soundAvailable;
     announceOn = 1;
 
-    if (!createProgramPalette())
+    if (!createArtworkWin32()) // palette, surfaces, pictures, sounds
         return false;
     if (!createChildWindows())
         return false;
@@ -45,7 +46,7 @@ static void shutdown()
 {
     shutdownBegun = 1; // from here on no tick or paint draws
     stopTickClock();
-    releaseProgramPalette();
+    releaseArtworkWin32();
     stopHall();
 }
 

@@ -1,48 +1,59 @@
-// The program palette as a GDI logical palette, and its realisation.
-#include <cstdlib>
-
+// The program palette as a GDI logical palette, and its realisation. Made
+// from the colour table of picture 500, which the core has read into
+// programPalette.
 #include "hallcore/gfx/palette.h"
-#include "win32/win32_app.h"
+#include "win32/gfx_win32.h"
 
-static HPALETTE programPalette;
+static HPALETTE gdiPalette;
 
 bool createProgramPalette()
 {
-    if (programPalette)
+    if (gdiPalette)
         return true;
+    if (programPalette.count <= 0)
+        return false;
     struct {
         LOGPALETTE head;
         PALETTEENTRY more[255];
     } lp;
     lp.head.palVersion = 0x300;
-    lp.head.palNumEntries = 256;
+    lp.head.palNumEntries = (WORD)programPalette.count;
     PALETTEENTRY* e = lp.head.palPalEntry;
-    for (int i = 0; i < 256; i++) {
-        PaletteColour c = paletteColour(i);
+    for (int i = 0; i < programPalette.count; i++) {
+        const PaletteColour& c = programPalette.entries[i];
         e[i].peRed = c.red;
         e[i].peGreen = c.green;
         e[i].peBlue = c.blue;
         e[i].peFlags = 0;
     }
-    programPalette = CreatePalette(&lp.head);
-    return programPalette != nullptr;
+    gdiPalette = CreatePalette(&lp.head);
+    return gdiPalette != nullptr;
 }
 
 // Safe to call twice: a session end and the window's destruction both shut down.
 void releaseProgramPalette()
 {
-    if (programPalette) {
-        DeleteObject(programPalette);
-        programPalette = nullptr;
+    if (gdiPalette) {
+        DeleteObject(gdiPalette);
+        gdiPalette = nullptr;
     }
+}
+
+HPALETTE selectProgramPalette(HDC dc)
+{
+    if (!gdiPalette)
+        return nullptr;
+    HPALETTE old = SelectPalette(dc, gdiPalette, FALSE);
+    RealizePalette(dc);
+    return old;
 }
 
 int realisePalette(HWND window)
 {
-    if (!programPalette)
+    if (!gdiPalette)
         return 0;
     HDC dc = GetDC(window);
-    HPALETTE old = SelectPalette(dc, programPalette, FALSE);
+    HPALETTE old = SelectPalette(dc, gdiPalette, FALSE);
     int remapped = (int)RealizePalette(dc);
     SelectPalette(dc, old, FALSE);
     ReleaseDC(window, dc);

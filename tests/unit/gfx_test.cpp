@@ -330,3 +330,92 @@ TEST_F(Gfx, SurfacesCarryTheProgramPaletteAndStartBlank)
     freePicture(&p);
     EXPECT_EQ(liveBitmaps, 0);
 }
+
+// The committed artwork, loaded as the program loads it.
+class DeliveredArt : public Gfx {
+protected:
+    void SetUp() override
+    {
+        Gfx::SetUp();
+        fakeResources.clear();
+        for (int id = 500; id <= 624; id++) {
+            std::vector<uint8_t> bytes = readFile(std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" +
+                                                  std::to_string(id) + ".bmp");
+            if (!bytes.empty())
+                fakeResources[id] = bytes;
+        }
+        liveBitmaps = 0;
+        setBitmapBackend(&kCounting);
+    }
+};
+
+TEST_F(DeliveredArt, LoadsEveryPictureInTheDocumentedOrderAndReleasesAll)
+{
+    lookedUp.clear();
+    ASSERT_TRUE(createArtwork());
+    // 500 for the palette, 500 501 502, the three pieces of 508, then the table.
+    std::vector<int> want = {500, 500, 501, 502, 508, 508, 508, 509, 507, 503, 504, 505, 506, 512, 513, 514,
+                             515, 511, 519, 521, 522, 524, 601, 603, 604, 605, 606, 607, 610,
+                             516, 517, 518, 510, 520, 523, 602, 608, 609};
+    EXPECT_EQ(lookedUp, want);
+
+    EXPECT_EQ(programPalette.keyIndex, 20);
+    EXPECT_EQ(programPalette.whiteIndex, 255);
+    EXPECT_EQ(programPalette.blackIndex, 0);
+    EXPECT_EQ(panelSurface.width, 128);
+    EXPECT_EQ(sceneSurface.width, 480);
+    EXPECT_EQ(wideSurface.width, 672);
+    EXPECT_EQ(wideSurface.height, 432);
+    EXPECT_EQ(boardPicture().width, 480);
+    EXPECT_EQ(artPicture(508).bits, nullptr) << "508 is not kept";
+    for (int i = 0; i < artworkLoadCount(); i++) {
+        const ArtEntry& e = artworkLoadEntry(i);
+        int w = e.sprite ? artSprite(e.id).image.width : artPicture(e.id).width;
+        EXPECT_EQ(w, e.width) << e.id;
+    }
+    releaseArtwork();
+    EXPECT_EQ(liveBitmaps, 0);
+    releaseArtwork();
+    EXPECT_EQ(liveBitmaps, 0);
+}
+
+TEST_F(DeliveredArt, ComposedPicturesHoldTheirPieces)
+{
+    ASSERT_TRUE(createArtwork());
+    Picture p508, p500;
+    ASSERT_TRUE(loadPicture(508, &p508));
+    ASSERT_TRUE(loadPicture(500, &p500));
+    for (int y = 0; y < 104; y++)
+        ASSERT_EQ(std::memcmp(pixelRow(panelTabs, y), pixelRow(p508, y), 128), 0) << y;
+    for (int y = 0; y < 94; y++) {
+        ASSERT_EQ(std::memcmp(pixelRow(panelMiddle, y), pixelRow(p500, 196 + y), 128), 0) << y;
+        ASSERT_EQ(std::memcmp(pixelRow(panelMiddle, 94 + y), pixelRow(p508, 104 + y), 128), 0) << y;
+    }
+    for (int y = 0; y < 48; y++)
+        ASSERT_EQ(std::memcmp(pixelRow(sceneStrip, y), pixelRow(p508, 198 + y), 128), 0) << y;
+    for (int k = 0; k < 6; k++)
+        for (int y = 0; y < 12; y++) {
+            ASSERT_EQ(std::memcmp(pixelRow(mapIcons, 12 * k + y), pixelRow(p500, 39 + 16 * k + y) + 38, 12), 0);
+            ASSERT_EQ(std::memcmp(pixelRow(mapIcons, 12 * k + y) + 12, pixelRow(p500, 39 + 16 * k + y) + 78, 12), 0);
+        }
+    freePicture(&p508);
+    freePicture(&p500);
+}
+
+TEST_F(DeliveredArt, AMissingOrMisshapenPictureFailsCreationAndLeavesNothing)
+{
+    for (int id : {500, 509, 523, 609}) {
+        std::vector<uint8_t> kept = fakeResources[id];
+        fakeResources.erase(id);
+        EXPECT_FALSE(createArtwork()) << id;
+        EXPECT_EQ(liveBitmaps, 0) << id;
+        fakeResources[id] = kept;
+    }
+    // The right depth but the wrong size.
+    std::vector<uint8_t> kept = fakeResources[503];
+    fakeResources[503] = makeBmp(16, 240, std::vector<uint8_t>(16 * 240, 0));
+    EXPECT_FALSE(createArtwork());
+    EXPECT_EQ(liveBitmaps, 0);
+    fakeResources[503] = kept;
+    EXPECT_TRUE(createArtwork());
+}

@@ -1,0 +1,587 @@
+// Machine No.3's board (picture 502) and the play screen pieces cut from it:
+// frame lamps (521), payout lamp (522), windmills (523), fever-kind
+// indicator (524), ball (520), the parts sheet (601) and the ornaments (602).
+//
+// The board is drawn once with every lamp off and once with every lamp on;
+// the lamp pieces are cut from those two drawings, so a lamp layer copied
+// over the board never shows a seam. Pins stand beside the committed ball
+// paths (never on them), pockets and windmills where the paths go.
+#include <algorithm>
+#include <cmath>
+
+#include "artgen.h"
+#include "lamps.h"
+#include "machines/no3/no3_paths.h"
+#include "programs/art/no3_layout.h"
+
+using namespace no3art;
+
+namespace {
+
+const double kArcX = 240, kArcY = 314; // centre of the rail arc (pixels)
+const double kFieldR = 288;            // inner edge of the guide rail
+const int kLeftRail = 22, kRightRail = 458;
+
+// Ball centre in pixels of board point (x, y).
+double unitX(int x) { return 4 * x + 4; }
+double unitY(int y) { return 4 * y + 2; }
+
+bool inField(double x, double y)
+{
+    return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
+}
+
+// What is lit; the base board has everything off.
+struct Lights {
+    bool frame = false, payout = false, held[4] = {}, side = false, corner = false, bottom = false;
+    bool reelSide = false, top = false, pocket = false;
+    int strip = -1; // lamp strip frame 0..3, -1 all off
+    bool doorOpen = false;
+    int vFrame = -1; // V strip frame while open
+    int counter = 0;
+    int feverKind = 0;
+};
+
+const LampHue& frameHue(int k) { return k == 0 ? hue::red : k == 1 ? hue::yellow : hue::blue; }
+
+// ---------------------------------------------------------------- frame
+
+void drawFrame(Canvas& c)
+{
+    // Red lacquered cabinet frame with a soft diagonal sheen.
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++) {
+            double t = 0.55 + 0.35 * std::sin((x + y) / 60.0) - y / 1400.0;
+            c.rampPixel(x, y, {col::maroon, col::crimson, col::red}, t);
+        }
+    // Chrome band just outside the field: the guide rail.
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++) {
+            double d = std::hypot(x + 0.5 - kArcX, y + 0.5 - kArcY);
+            bool band = (d >= kFieldR && d < kFieldR + 10) && x >= 4 && x < 476;
+            if (!band)
+                continue;
+            double t = (d - kFieldR) / 10;
+            c.rampPixel(x, y, {col::grey, col::white, col::silver, col::grey, col::black}, t);
+        }
+    // The launch rail up the left side, running into the arc.
+    for (int y = 110; y < c.h; y++)
+        for (int x = 2; x < 20; x++) {
+            double t = (x - 2) / 17.0;
+            c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white, col::silver, col::grey, col::black}, t);
+        }
+    // Inner rails down both sides of the field.
+    for (int y = 100; y < c.h; y++) {
+        c.vline(kLeftRail, y, y, col::white);
+        c.vline(kLeftRail + 1, y, y, col::silver);
+        c.vline(kRightRail, y, y, col::silver);
+        c.vline(kRightRail + 1, y, y, col::grey);
+    }
+}
+
+// ---------------------------------------------------------------- field
+
+void drawField(Canvas& c)
+{
+    Noise n(502);
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++) {
+            if (!inField(x + 0.5, y + 0.5))
+                continue;
+            // deep electric blue, lighter towards the middle
+            double d = std::hypot(x - 240.0, y - 220.0) / 300.0;
+            c.rampPixel(x, y, {col::black, col::navy, col::blue, col::royal}, 0.95 - d);
+        }
+    // Lightning streaks across the field (printed on the board).
+    const double bolts[][4] = {{40, 60, 110, 200}, {440, 60, 370, 200}, {60, 260, 130, 360}, {420, 260, 350, 360}};
+    for (auto& b : bolts) {
+        double x = b[0], y = b[1];
+        int steps = 6;
+        for (int k = 0; k < steps; k++) {
+            double nx = b[0] + (b[2] - b[0]) * (k + 1) / steps + (k % 2 ? 10 : -10);
+            double ny = b[1] + (b[3] - b[1]) * (k + 1) / steps;
+            c.thickLine(x, y, nx, ny, 3, col::indigo);
+            c.thickLine(x, y, nx, ny, 1, col::violet);
+            x = nx;
+            y = ny;
+        }
+    }
+    // Sparkles.
+    for (int k = 0; k < 70; k++) {
+        int x = 30 + n.next(420), y = 30 + n.next(380);
+        if (!inField(x, y))
+            continue;
+        c.set(x, y, n.next(3) ? col::sky : col::white);
+    }
+}
+
+// A pin: a brass nail head seen from the front.
+void pin(Canvas& c, int x, int y)
+{
+    c.set(x, y + 1, col::black);
+    c.set(x + 1, y + 1, col::black);
+    c.set(x - 1, y, col::olive);
+    c.set(x, y, col::yellow);
+    c.set(x + 1, y, col::gold);
+    c.set(x, y - 1, col::white);
+}
+
+struct Spot {
+    double x, y, r;
+};
+
+// Places where no pin is driven: the centre feature, windmills, pockets,
+// lamps, door and ornaments.
+const Spot kKeepClear[] = {
+    {240, 178, 64}, {240, 130, 44}, {140, 130, 21}, {340, 130, 21}, {56, 226, 21}, {424, 226, 21},
+    {148, 246, 21}, {332, 246, 21}, {76, 300, 24}, {404, 300, 24}, {152, 366, 16}, {328, 366, 16},
+    {240, 296, 14}, {104, 200, 30}, {376, 200, 30},
+};
+
+bool clearOfFeatures(double x, double y)
+{
+    for (const Spot& s : kKeepClear)
+        if (std::hypot(x - s.x, y - s.y) < s.r)
+            return false;
+    if (x >= 180 && x <= 300 && y >= 96 && y <= 282) // feature block
+        return false;
+    if (y >= 368) // door, corner lamps, out hole
+        return false;
+    if ((x < 42 && y > 180 && y < 268) || (x > 438 && y > 180 && y < 268)) // side lamps
+        return false;
+    if ((x > 50 && x < 102 && y > 300 && y < 352) || (x > 378 && x < 430 && y > 300 && y < 352))
+        return false;
+    return true;
+}
+
+// Pins on a staggered grid over the whole field, clear of the features.
+// Every pin stands midway between the points where balls are drawn (ball
+// centres lie at 4x + 4, 4y + 2), and a pin that a path point would still
+// touch is left out, so no ball is ever drawn on a pin head.
+std::vector<std::pair<int, int>> pinPlaces()
+{
+    std::vector<std::pair<int, int>> points;
+    for (int p = 0; p < 192; p++)
+        for (int i = 0; i < 32; i++) {
+            const unsigned char* e = no3PathTable[p][i];
+            if (e[0] == 0xFF)
+                break;
+            points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
+        }
+    std::vector<std::pair<int, int>> pins;
+    for (int row = 0; row * 12 + 44 < 368; row++) {
+        int y = 44 + 12 * row;
+        for (int x = 30 + (row % 2) * 8; x < 452; x += 16) {
+            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 10 || !clearOfFeatures(x, y))
+                continue;
+            bool touched = false;
+            for (auto& q : points)
+                if (std::abs(q.first - x) < 2 && std::abs(q.second - y) < 2)
+                    touched = true;
+            if (!touched)
+                pins.push_back({x, y});
+        }
+    }
+    // The gate pins either side of every pocket and over the windmills.
+    const int pockets[][2] = {{240, 294}, {76, 286}, {404, 286}, {152, 358}, {328, 358}};
+    for (auto& p : pockets) {
+        pins.push_back({p[0] - 14, p[1] - 10});
+        pins.push_back({p[0] + 14, p[1] - 10});
+    }
+    return pins;
+}
+
+// ---------------------------------------------------------------- parts
+
+// A tulip-style pocket: a cup whose opening is at (cx, cy).
+void pocket(Canvas& c, int cx, int cy, const LampHue& h)
+{
+    c.fill(cx - 8, cy + 2, 17, 8, col::black);
+    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
+    c.hline(cx - 7, cx + 7, cy + 3, col::white);
+    c.fill(cx - 6, cy - 1, 13, 4, col::black); // the mouth
+    // wings
+    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
+    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
+    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
+    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
+}
+
+void windmillBase(Canvas& c, double cx, double cy)
+{
+    c.disc(cx, cy, 17, col::black);
+    c.ring(cx, cy, 17, 2, col::silver);
+    c.ring(cx, cy, 15, 1, col::grey);
+    c.disc(cx, cy, 12, col::navy);
+}
+
+void drawFeature(Canvas& c, const Lights& L)
+{
+    // Top lamp: a winged lightning crest.
+    {
+        int x = 204, y = 104;
+        roundRectGrad(c, x, y, 72, 48, 10, {col::maroon, col::crimson, col::maroon});
+        roundRect(c, x + 3, y + 3, 66, 42, 8, col::black);
+        shapeLamp(c, starShape(x + 36, y + 24, 22, 9), x + 36, y + 24, 22, hue::yellow, L.top);
+        shapeLamp(c, boltShape(x + 28, y + 10, 16, 28), x + 36, y + 24, 20, hue::red, L.top);
+        c.bevel(x, y, 72, 48, col::silver, col::black);
+    }
+    // Held-start lamps: 0 a round lamp, 1 and 2 diamonds, 3 a star.
+    for (int i = 0; i < 4; i++) {
+        int x = 194 + 24 * i, y = 157;
+        c.fill(x, y, 24, 16, col::black);
+        c.bevel(x, y, 24, 16, col::grey, col::black);
+        bool lit = L.held[i];
+        if (i == 0)
+            bulb(c, x + 12, y + 8, 6, hue::green, lit);
+        else if (i < 3)
+            shapeLamp(c, {x + 12.0, y + 1.5, x + 21.0, y + 8.0, x + 12.0, y + 14.5, x + 3.0, y + 8.0}, x + 12, y + 8, 9,
+                      hue::cyan, lit);
+        else
+            shapeLamp(c, starShape(x + 12, y + 8.5, 8, 3.5), x + 12, y + 8, 8, hue::red, lit);
+    }
+    // Reel window: a chrome bezel round nine white windows.
+    {
+        int x = 186, y = 176;
+        roundRectGrad(c, x - 2, y - 2, 112, 84, 6, {col::white, col::silver, col::grey, col::black});
+        c.fill(x + 4, y, 100, 80, col::black);
+        for (int k = 0; k < 9; k++) {
+            int wx = 198 + 29 * (k % 3), wy = 177 + 27 * (k / 3);
+            c.frame(wx - 1, wy - 1, 28, 26, col::grey);
+            c.vgrad(wx, wy, 26, 24, {col::silver, col::white, col::white, col::silver});
+        }
+    }
+    // Reel window side lamps: tall capsules.
+    lens(c, 169, 181, 13, 70, hue::violet, L.reelSide, 6);
+    lens(c, 298, 181, 13, 70, hue::violet, L.reelSide, 6);
+    // Lamp strip: eight small lamps chasing in four frames.
+    {
+        int x = 198, y = 264;
+        c.fill(x, y, 84, 12, col::black);
+        for (int k = 0; k < 8; k++) {
+            bool lit = L.strip >= 0 && (k % 4) == L.strip;
+            const LampHue& h = k % 2 ? hue::yellow : hue::red;
+            bulb(c, x + 5.5 + 10.5 * k, y + 6, 4, h, lit);
+        }
+    }
+    // The start pocket under the strip.
+    pocket(c, 240, 294, hue::yellow);
+}
+
+void drawSides(Canvas& c, const Lights& L)
+{
+    // Side lamps: long lenses with an arrow pointing to the middle.
+    for (int side = 0; side < 2; side++) {
+        int x = side ? 443 : 9, y = 184;
+        lens(c, x, y, 28, 80, hue::orange, L.side, 10);
+        double cx = x + 14;
+        for (int k = 0; k < 3; k++) {
+            double ay = y + 16 + 22 * k;
+            double dir = side ? -1 : 1;
+            shapeLamp(c, {cx - 7 * dir, ay, cx + 7 * dir, ay + 7, cx - 7 * dir, ay + 14}, cx, ay + 7, 10, hue::yellow,
+                      L.side);
+        }
+    }
+    // Pocket lamps under the side prize pockets.
+    for (int side = 0; side < 2; side++) {
+        int x = side ? 384 : 56, y = 308;
+        c.disc(x + 20, y + 20, 20, col::black);
+        c.ring(x + 20, y + 20, 20, 2, col::silver);
+        shapeLamp(c, starShape(x + 20, y + 20.5, 16, 7), x + 20, y + 20, 18, hue::green, L.pocket);
+    }
+    pocket(c, 76, 286, hue::green);
+    pocket(c, 404, 286, hue::green);
+    pocket(c, 152, 358, hue::cyan);
+    pocket(c, 328, 358, hue::cyan);
+    // Lower corner lamps: fans of three lenses.
+    for (int side = 0; side < 2; side++) {
+        int x = side ? 319 : 89, y = 381;
+        c.fill(x, y, 72, 51, col::black);
+        roundRectGrad(c, x, y, 72, 51, 8, {col::grey, col::silver, col::grey, col::black});
+        for (int k = 0; k < 3; k++)
+            lens(c, x + 5 + 21 * k, y + 6, 19, 40, k == 1 ? hue::red : hue::blue, L.corner, 6);
+    }
+}
+
+void drawDoor(Canvas& c, const Lights& L)
+{
+    int x = 186, y = 372;
+    if (!L.doorOpen) {
+        roundRectGrad(c, x, y, 108, 36, 4, {col::white, col::silver, col::grey, col::grey, col::black});
+        c.fill(x + 6, y + 8, 96, 20, col::grey);
+        c.dither(x + 6, y + 8, 96, 20, col::grey, col::silver, 5);
+        drawTextOutlined(c, x + 54 - textWidth("ATTACKER") / 2, y + 14, "ATTACKER", col::yellow, col::black);
+        c.bevel(x, y, 108, 36, col::white, col::black);
+    } else {
+        // The flap tilts forward: its lip at the bottom, the inside open.
+        c.fill(x, y, 108, 36, col::black);
+        c.vgrad(x + 2, y + 12, 104, 18, {col::maroon, col::crimson});
+        c.fill(x, y + 30, 108, 6, col::silver);
+        c.hline(x, x + 107, y + 30, col::white);
+        c.hline(x, x + 107, y + 35, col::grey);
+        drawText(c, x + 54 - textWidth("OPEN") / 2, y + 17, "OPEN", col::yellow);
+    }
+    // The V strip: six lamps along the mouth; frames 0..3 chase, 4 and 5 blink.
+    if (L.doorOpen) {
+        int vy = 374;
+        c.fill(x, vy, 108, 10, col::black);
+        for (int k = 0; k < 6; k++) {
+            bool lit;
+            if (L.vFrame < 0)
+                lit = false;
+            else if (L.vFrame < 4)
+                lit = (k % 4) == L.vFrame; // a light running along the mouth
+            else
+                lit = L.vFrame == 4 || k == 2 || k == 3; // all, then the V alone
+            int lx = x + 4 + 17 * k;
+            if (k == 2 || k == 3) {
+                // the V itself in the middle
+                shapeLamp(c, {lx + 0.0, vy + 1.0, lx + 4.0, vy + 1.0, lx + 7.5, vy + 6.0, lx + 11.0, vy + 1.0,
+                              lx + 15.0, vy + 1.0, lx + 9.5, vy + 9.0, lx + 5.5, vy + 9.0},
+                          lx + 7.5, vy + 5, 8, hue::green, lit);
+            } else {
+                lens(c, lx, vy + 1, 15, 8, hue::yellow, lit, 3);
+            }
+        }
+    }
+    // Bottom lamp and the counter window.
+    lens(c, 219, 412, 42, 18, hue::red, L.bottom, 6);
+    c.fill(232, 410, 16, 22, col::black);
+    drawSegmentDigit(c, 234, 412, 12, 18, L.counter % 10, col::red, col::black, 3);
+}
+
+void drawCorners(Canvas& c, const Lights& L)
+{
+    // Frame lamps: left-hand pieces, mirrored on the right.
+    for (int side = 0; side < 2; side++) {
+        const LampHue& h = side ? hue::blue : hue::red;
+        auto X = [&](double x) { return side ? 480 - x : x; };
+        lens(c, side ? 310 : 94, 0, 76, 34, h, L.frame, 12);
+        shapeLamp(c, starShape(X(132), 17, 13, 5.5), X(132), 17, 14, hue::yellow, L.frame);
+        bulb(c, X(72.5), 51.5, 12, h, L.frame);
+        lens(c, side ? 430 : 0, 68, 49, 73, h, L.frame, 14);
+        shapeLamp(c, boltShape(side ? 444 : 12, 78, 24, 52), X(24), 104, 30, hue::yellow, L.frame);
+    }
+    // Payout lamp: a ball-shaped lamp with "OUT".
+    {
+        int x = 4, y = 38;
+        roundRect(c, x, y, 48, 30, 8, col::black);
+        lens(c, x + 1, y + 1, 46, 28, hue::green, L.payout, 8);
+        drawTextOutlined(c, x + 24 - textWidth("OUT") / 2, y + 11, "OUT", L.payout ? col::white : col::grey, col::black);
+    }
+    // Fever-kind indicator: four plates.
+    {
+        int x = 386, y = 4, k = L.feverKind;
+        const LampHue& h = k == 0 ? hue::white : k == 1 ? hue::yellow : k == 2 ? hue::red : hue::violet;
+        roundRect(c, x, y, 90, 30, 6, col::black);
+        lens(c, x + 1, y + 1, 88, 28, h, k != 0, 6);
+        const char* label = k == 0 ? "-----" : k == 1 ? "FEVER" : k == 2 ? "CHANCE" : "BRAVO!";
+        drawTextOutlined(c, x + 45 - textWidth(label) / 2, y + 11, label, k ? col::white : col::grey, col::black);
+    }
+}
+
+Canvas drawBoard(const Lights& L)
+{
+    Canvas c(480, 432);
+    drawFrame(c);
+    drawField(c);
+    // Windmill plates (the windmills themselves are sprites).
+    windmillBase(c, 140, 130);
+    windmillBase(c, 340, 130);
+    windmillBase(c, 56, 226);
+    windmillBase(c, 424, 226);
+    windmillBase(c, 148, 246);
+    windmillBase(c, 332, 246);
+    for (auto& p : pinPlaces())
+        pin(c, p.first, p.second);
+    drawFeature(c, L);
+    drawSides(c, L);
+    drawDoor(c, L);
+    drawCorners(c, L);
+    return c;
+}
+
+// ---------------------------------------------------------------- sprites
+
+Canvas ball()
+{
+    Canvas c(12, 12, col::key);
+    c.sphere(6, 6, 5.6, {col::black, col::grey, col::silver, col::ice, col::white});
+    return c;
+}
+
+// One windmill frame: `blades` blades turned by `angle`.
+void windmill(Canvas& c, int ox, int oy, int blades, double angle, const Ramp& body, uint8_t hub)
+{
+    double cx = ox + 18, cy = oy + 18;
+    for (int b = 0; b < blades; b++) {
+        double a = angle + b * 2 * M_PI / blades;
+        double a2 = a + 0.55;
+        std::vector<double> blade = {cx + 3 * std::cos(a + 1.6), cy + 3 * std::sin(a + 1.6), cx + 16 * std::cos(a),
+                                     cy + 16 * std::sin(a), cx + 15 * std::cos(a2), cy + 15 * std::sin(a2),
+                                     cx + 3 * std::cos(a2 + 0.8), cy + 3 * std::sin(a2 + 0.8)};
+        Canvas tmp(c.w, c.h, col::key);
+        tmp.polygon(blade, body.back());
+        for (int y = oy; y < oy + 36; y++)
+            for (int x = ox; x < ox + 36; x++)
+                if (tmp.get(x, y) != col::key) {
+                    double d = std::hypot(x - cx, y - cy) / 16;
+                    c.rampPixel(x, y, body, 1.0 - 0.7 * d);
+                }
+    }
+    c.disc(cx, cy, 4, col::black);
+    c.sphere(cx, cy, 3, {col::grey, hub, col::white}, false);
+}
+
+Canvas windmills()
+{
+    Canvas c(72, 216, col::key);
+    for (int lit = 0; lit < 2; lit++)
+        for (int f = 0; f < 3; f++) {
+            Ramp upper = lit ? Ramp{col::amber, col::yellow, col::cream, col::white}
+                             : Ramp{col::maroon, col::red, col::orange, col::amber};
+            windmill(c, 36 * lit, 36 * f, 3, f * (2 * M_PI / 9), upper, col::yellow);
+            Ramp lower = lit ? Ramp{col::royal, col::sky, col::ice, col::white} : Ramp{col::navy, col::blue, col::royal, col::sky};
+            windmill(c, 36 * lit, 108 + 36 * f, 4, f * (M_PI / 6), lower, col::cyan);
+        }
+    Canvas out = c;
+    out.outline(col::black);
+    return out;
+}
+
+// Ornaments: the side crests (unlit, lit) and the apron over the out hole.
+Canvas ornaments()
+{
+    Canvas c(176, 94, col::key);
+    for (int side = 0; side < 2; side++)
+        for (int lit = 0; lit < 2; lit++) {
+            int ox = 88 * side + 44 * lit;
+            double dir = side ? -1 : 1;
+            double cx = ox + 22;
+            // a shield with a bolt, leaning towards the middle
+            std::vector<double> shield = {cx - 18, 4, cx + 18, 4, cx + 18, 40, cx, 62, cx - 18, 40};
+            c.polygon(shield, col::black);
+            Canvas tmp(c.w, c.h, col::key);
+            shapeLamp(tmp, {cx - 16, 6, cx + 16, 6, cx + 16, 39, cx, 59, cx - 16, 39}, cx - 6 * dir, 20, 40,
+                      side ? hue::cyan : hue::violet, lit);
+            c.blit(tmp, 0, 0, tmp.w, tmp.h, 0, 0, true);
+            shapeLamp(c, boltShape(cx - 9, 12, 18, 38), cx, 30, 20, hue::yellow, lit);
+            c.hline((int)cx - 16, (int)cx + 16, 5, col::white);
+        }
+    // Apron: chrome with a red band, holes for the bottom lamp and the counter.
+    int ay = 66;
+    roundRectGrad(c, 0, ay, 142, 28, 6, {col::white, col::silver, col::grey, col::black});
+    c.fill(6, ay + 10, 130, 8, col::crimson);
+    c.hline(6, 135, ay + 10, col::red);
+    c.fill(50, ay + 8, 42, 18, col::key);
+    c.fill(63, ay + 6, 16, 22, col::key);
+    c.frame(49, ay + 7, 44, 20, col::black);
+    for (int k = 0; k < 3; k++) {
+        c.set(14 + 12 * k, ay + 14, col::yellow);
+        c.set(127 - 12 * k, ay + 14, col::yellow);
+    }
+    return c;
+}
+
+} // namespace
+
+void makeBoard(ArtSet& out)
+{
+    Lights off;
+    Lights on;
+    on.frame = on.payout = on.side = on.corner = on.bottom = on.reelSide = on.top = on.pocket = true;
+    for (bool& h : on.held)
+        h = true;
+    Canvas base = drawBoard(off);
+    Canvas lit = drawBoard(on);
+    out.picture(502, base, false);
+    out.picture(520, ball(), true);
+
+    // 521: frame lamps, unlit then lit, left pieces then right ones.
+    {
+        Canvas s(152, 272, col::black);
+        const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
+        const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
+        for (int k = 0; k < 3; k++) {
+            int y = kFrameLampLeft[k].y;
+            s.blit(base, left[k].x, left[k].y, left[k].w, left[k].h, 0, y);
+            s.blit(lit, left[k].x, left[k].y, left[k].w, left[k].h, kFrameLampLitX, y);
+            s.blit(base, right[k].x, right[k].y, right[k].w, right[k].h, 0, kFrameLampRightY + y);
+            s.blit(lit, right[k].x, right[k].y, right[k].w, right[k].h, kFrameLampLitX, kFrameLampRightY + y);
+        }
+        out.picture(521, s, false);
+    }
+    // 522: payout lamp.
+    {
+        Canvas s(48, 60);
+        s.blit(base, 4, 38, 48, 30, 0, 0);
+        s.blit(lit, 4, 38, 48, 30, 0, 30);
+        out.picture(522, s, false);
+    }
+    out.picture(523, windmills(), true);
+    // 524: fever-kind indicator, one plate per kind.
+    {
+        Canvas s(90, 120);
+        for (int k = 0; k < 4; k++) {
+            Lights l;
+            l.feverKind = k;
+            s.blit(drawBoard(l), 386, 4, 90, 30, 0, 30 * k);
+        }
+        out.picture(524, s, false);
+    }
+
+    // 601: the parts sheet.
+    Canvas sheet(420, 352, col::black);
+    extern void drawReelAndDemoStrips(Canvas & sheet);
+    drawReelAndDemoStrips(sheet);
+    {
+        sheet.blit(base, 186, 372, 108, 36, kDoorClosed.x, kDoorClosed.y);
+        Lights open;
+        open.doorOpen = true;
+        sheet.blit(drawBoard(open), 186, 372, 108, 36, kDoorOpen.x, kDoorOpen.y);
+        for (int f = 0; f < 6; f++) {
+            Lights v = open;
+            v.vFrame = f;
+            sheet.blit(drawBoard(v), 186, 374, 108, 10, kVStrip.x, kVStrip.y + 10 * f);
+        }
+        for (int f = 0; f < 4; f++) {
+            Lights s;
+            s.strip = f;
+            sheet.blit(drawBoard(s), 198, 264, 84, 12, kLampStrip.x, kLampStrip.y + 12 * f);
+        }
+        sheet.blit(base, 194, 157, 96, 16, kHeldLamps.x, kHeldLamps.y);
+        sheet.blit(lit, 194, 157, 96, 16, kHeldLamps.x, kHeldLampsLitY);
+        struct Pair {
+            LampPair p;
+            int x, y, rightX;
+        };
+        const Pair pairs[] = {{kBottomLamp, 219, 412, 0},  {kTopLamp, 204, 104, 0},      {kPocketLamps, 56, 308, 384},
+                              {kCornerLamps, 89, 381, 319}, {kSideLamps, 9, 184, 443}, {kReelSideLamps, 169, 181, 298}};
+        for (const Pair& p : pairs) {
+            const Piece& u = p.p.unlit;
+            sheet.blit(base, p.x, p.y, u.w, u.h, u.x, u.y);
+            sheet.blit(lit, p.x, p.y, u.w, u.h, u.x + p.p.litDx, u.y);
+            if (p.p.rightDx) {
+                sheet.blit(base, p.rightX, p.y, u.w, u.h, u.x + p.p.rightDx, u.y);
+                sheet.blit(lit, p.rightX, p.y, u.w, u.h, u.x + p.p.rightDx + p.p.litDx, u.y);
+            }
+        }
+    }
+    out.picture(601, sheet, false);
+    out.picture(602, ornaments(), true);
+}
+
+// A debugging view: the board with every path drawn over it.
+Canvas boardWithPaths()
+{
+    Canvas c = drawBoard(Lights());
+    for (int p = 0; p < 194; p++)
+        for (int i = 0; i < 32; i++) {
+            const unsigned char* e = no3PathTable[p][i];
+            if (e[0] == 0xFF)
+                break;
+            uint8_t colour = p < 128 ? col::lime : p < 192 ? col::magenta : col::cyan;
+            c.set((int)unitX(e[0]), (int)unitY(e[1]), colour);
+        }
+    return c;
+}

@@ -1,0 +1,19 @@
+// The core's sound call: PlaySoundA on the program's WAVE resources.
+#include "win32/gfx_win32.h"
+
+#include <mmsystem.h>
+
+#include "hallcore/gfx/sound.h"
+
+static void playSoundWin32(int waveId, uint32_t flags)
+{
+    if (waveId == 0)
+        PlaySoundA(nullptr, nullptr, 0); // stop whatever plays
+    else
+        PlaySoundA(MAKEINTRESOURCEA(waveId), appInstance, flags);
+}
+
+void installSoundWin32()
+{
+    setSoundCall(playSoundWin32);
+}
