@@ -42,8 +42,6 @@ struct Lights {
     int feverKind = 0;
 };
 
-const LampHue& frameHue(int k) { return k == 0 ? hue::red : k == 1 ? hue::yellow : hue::blue; }
-
 // ---------------------------------------------------------------- frame
 
 void drawFrame(Canvas& c)
@@ -169,9 +167,9 @@ std::vector<std::pair<int, int>> pinPlaces()
             points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
         }
     std::vector<std::pair<int, int>> pins;
-    for (int row = 0; row * 12 + 44 < 368; row++) {
-        int y = 44 + 12 * row;
-        for (int x = 30 + (row % 2) * 8; x < 452; x += 16) {
+    for (int row = 0; row * 10 + 44 < 368; row++) {
+        int y = 44 + 10 * row;
+        for (int x = 30 + (row % 2) * 6; x < 452; x += 12) {
             if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 10 || !clearOfFeatures(x, y))
                 continue;
             bool touched = false;

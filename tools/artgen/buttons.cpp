@@ -157,6 +157,10 @@ Canvas handle()
                 c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white}, 1.0 - (y / 112.0) * 0.8);
             else if (d > 47)
                 c.set(x, y, col::black);
+            else if (d > 27 && d < 30)
+                c.set(x, y, col::black); // the groove the knobs run in
+            else if (d >= 30)
+                c.rampPixel(x, y, {col::black, col::grey, col::silver}, 0.2 + 0.5 * (1.0 - y / 112.0) + ((int)(std::atan2(y - 56.0, x - 56.0) * 12) % 2 ? 0.1 : 0));
             else
                 c.rampPixel(x, y, {col::black, col::navy, col::indigo}, 0.3 + 0.5 * (1.0 - y / 112.0));
         }

@@ -156,7 +156,7 @@ Canvas windowPictures()
         int y = 160 + 80 * v;
         c.vgrad(0, y, 108, 80, v ? Ramp{col::indigo, col::violet, col::indigo} : Ramp{col::navy, col::royal, col::navy});
         const char* top = "FEVER";
-        const char* bottom = v ? "THANK YOU" : "END";
+        const char* bottom = v ? "THANKS" : "END";
         drawTextRamp(c, 54 - textWidth(top, 2) / 2, y + 14, top, {col::crimson, col::red, col::orange, col::yellow}, col::black, 2);
         drawTextRamp(c, 54 - textWidth(bottom, 2) / 2, y + 42, bottom,
                      v ? Ramp{col::amber, col::yellow, col::white} : Ramp{col::royal, col::sky, col::ice, col::white}, col::black,
@@ -169,8 +169,15 @@ Canvas windowPictures()
     for (int v = 0; v < 2; v++) {
         int y = 320 + 80 * v;
         rays(c, 0, y, 108, 80, 54, y + 40, v ? col::darkGreen : col::green, v ? col::green : col::lime, 12, 0.2 * v);
-        Ramp vr = v ? Ramp{col::amber, col::yellow, col::cream, col::white} : Ramp{col::darkGreen, col::lime, col::mint, col::white};
-        drawTextRamp(c, 54 - textWidth("V", 7) / 2, y + 6, "V", vr, col::black, 7);
+        const LampHue& vh = v ? hue::yellow : hue::green;
+        std::vector<double> vee = {24, y + 6.0, 44, y + 6.0, 54, y + 40.0, 64, y + 6.0, 84, y + 6.0, 62, y + 60.0, 46, y + 60.0};
+        std::vector<double> shade;
+        for (size_t k = 0; k < vee.size(); k += 2) {
+            shade.push_back(vee[k] + 2);
+            shade.push_back(vee[k + 1] + 2);
+        }
+        c.polygon(shade, col::black);
+        shapeLamp(c, vee, 48, y + 18, 44, vh, true);
         drawTextOutlined(c, 54 - textWidth("GET!") / 2, y + 64, "GET!", v ? col::yellow : col::white, col::black);
         panelFrame(c, y, col::white, col::black);
     }

@@ -311,44 +311,48 @@ Canvas customer()
 {
     Canvas c(88, 328, col::key);
     double cx = 44;
-    stool(c, cx, 250, 328);
+    stool(c, cx, 246, 328);
     shadow(c, cx, 322, 40, 6);
-    // legs on either side of the stool
-    c.fill(10, 262, 14, 40, col::navy);
-    c.fill(64, 262, 14, 40, col::navy);
-    c.fill(8, 298, 18, 8, col::black);
-    c.fill(62, 298, 18, 8, col::black);
-    // back: a jacket, lit from the machine in front (top right)
-    std::vector<double> back = {cx - 30, 90, cx + 30, 90, cx + 36, 140, cx + 34, 262, cx - 34, 262, cx - 36, 140};
+    // lower legs hanging either side of the stool, shoes on the footrest
+    c.fill(8, 236, 15, 62, col::navy);
+    c.fill(65, 236, 15, 62, col::navy);
+    c.vline(9, 236, 296, col::blue);
+    c.vline(66, 236, 296, col::blue);
+    c.fill(6, 294, 19, 9, col::black);
+    c.fill(63, 294, 19, 9, col::black);
+    // back: a jacket lit by the machine in front, hem over the seat
+    std::vector<double> back = {cx - 28, 150, cx + 28, 150, cx + 35, 176, cx + 32, 226, cx + 36, 254, cx - 36, 254,
+                                cx - 32, 226, cx - 35, 176};
     Canvas body(c.w, c.h, col::key);
     body.polygon(back, col::white);
     for (int y = 0; y < c.h; y++)
         for (int x = 0; x < c.w; x++)
             if (body.get(x, y) == col::white)
-                c.rampPixel(x, y, {col::navy, col::blue, col::royal, col::sky}, 0.75 - (y - 90) / 260.0 + (x - cx) / 160.0);
-    // seam and collar
-    c.vline((int)cx, 100, 260, col::navy);
-    c.ellipse(cx, 90, 18, 7, col::white);
-    // arm reaching for the handle (right)
-    c.thickLine(cx + 30, 110, cx + 40, 175, 14, col::blue);
-    c.thickLine(cx + 40, 175, cx + 38, 210, 11, col::royal);
-    c.sphere(cx + 38, 214, 6, {col::brown, col::skin, col::peach}, false);
-    // the other arm on the tray
-    c.thickLine(cx - 30, 110, cx - 38, 180, 14, col::navy);
-    // neck and head (hair from behind)
-    c.fill((int)cx - 8, 70, 17, 18, col::skin);
-    c.dither((int)cx - 8, 80, 17, 8, col::skin, col::brown, 6);
-    c.ellipse(cx, 44, 24, 30, col::black);
-    for (int y = 14; y < 76; y++)
-        for (int x = 20; x < 68; x++) {
-            double dx = (x + 0.5 - cx) / 23, dy = (y + 0.5 - 44) / 29;
+                c.rampPixel(x, y, {col::navy, col::blue, col::royal, col::sky}, 0.8 - (y - 150) / 140.0 + (x - cx) / 150.0);
+    c.vline((int)cx, 158, 252, col::navy); // centre seam
+    c.hline((int)cx - 33, (int)cx + 33, 230, col::navy); // belt line
+    c.ellipse(cx, 150, 17, 6, col::white); // collar
+    // right arm out to the handle at the machine's lower right
+    c.thickLine(cx + 27, 158, cx + 39, 150, 13, col::royal);
+    c.thickLine(cx + 39, 150, cx + 41, 146, 11, col::blue);
+    c.sphere(cx + 40, 146, 5.5, {col::brown, col::skin, col::peach}, false);
+    // left arm on the tray
+    c.thickLine(cx - 27, 158, cx - 36, 186, 13, col::navy);
+    c.sphere(cx - 36, 189, 5, {col::brown, col::skin, col::peach}, false);
+    // neck and the back of the head
+    c.fill((int)cx - 8, 128, 17, 20, col::skin);
+    c.dither((int)cx - 8, 138, 17, 10, col::skin, col::brown, 6);
+    c.ellipse(cx - 23, 108, 4, 7, col::skin); // ears
+    c.ellipse(cx + 23, 108, 4, 7, col::skin);
+    for (int y = 72; y < 136; y++)
+        for (int x = 18; x < 70; x++) {
+            double dx = (x + 0.5 - cx) / 23, dy = (y + 0.5 - 102) / 30;
             if (dx * dx + dy * dy <= 1)
-                c.rampPixel(x, y, {col::black, col::brown, col::maroon, col::brown}, 0.5 - dy * 0.3 + dx * 0.25);
+                c.rampPixel(x, y, {col::black, col::black, col::brown, col::maroon}, 0.55 - dy * 0.35 + dx * 0.3);
         }
-    c.ellipse(cx - 23, 48, 4, 7, col::skin); // ears
-    c.ellipse(cx + 23, 48, 4, 7, col::skin);
-    for (int k = 0; k < 6; k++)
-        c.line((int)cx - 10 + 4 * k, 22, (int)cx - 12 + 5 * k, 40, col::maroon);
+    // strands of hair catching the light
+    for (int k = 0; k < 5; k++)
+        c.line((int)cx - 8 + 5 * k, 78, (int)cx - 11 + 6 * k, 98, col::brown);
     c.outline(col::black);
     return c;
 }

@@ -1,5 +1,8 @@
 // artgen <dir>          writes every picture, icon and wave into <dir>
 // artgen --check <dir>  draws them again and compares with the files in <dir>
+// artgen --preview <dir> writes a hall view and a play view put together from
+//                        the pictures by their documented layouts
+// artgen --paths <file>  writes the board with every ball path over it
 //
 // The output is committed under programs/art/ and compiled into the programs
 // by their resource scripts; a test runs the check so the committed files
@@ -175,6 +178,7 @@ static std::vector<uint8_t> readFile(const std::string& path)
 }
 
 Canvas boardWithPaths();
+bool writePreviews(const ArtSet& art, const std::string& dir);
 
 int main(int argc, char** argv)
 {
@@ -188,7 +192,8 @@ int main(int argc, char** argv)
         return o ? 0 : 1;
     }
     bool check = argc == 3 && std::strcmp(argv[1], "--check") == 0;
-    if (argc != 2 && !check) {
+    bool preview = argc == 3 && std::strcmp(argv[1], "--preview") == 0;
+    if (argc != 2 && !check && !preview) {
         std::fprintf(stderr, "usage: artgen <dir> | artgen --check <dir>\n");
         return 2;
     }
@@ -213,6 +218,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "artgen: %s\n", p.c_str());
     if (!art.problems.empty())
         return 1;
+    if (preview)
+        return writePreviews(art, dir) ? 0 : 1;
 
     int differing = 0;
     for (const OutputFile& f : art.files) {

@@ -20,7 +20,8 @@ void panelMetal(Canvas& c, int x, int y, int w, int h)
 {
     for (int j = y; j < y + h; j++)
         for (int i = x; i < x + w; i++) {
-            double t = 0.45 + 0.15 * std::sin(j * 0.9) * std::sin(i * 0.13) + 0.25 * (1.0 - (double)(i - x) / w);
+            // brushed: a faint streak every third row, lighter to the left
+            double t = 0.35 + 0.3 * (1.0 - (double)(i - x) / w) + ((j % 3 == 0 && (i * 7 + j) % 11 < 6) ? 0.12 : 0);
             c.rampPixel(i, j, {col::black, col::navy, col::indigo}, t);
         }
 }

@@ -105,7 +105,7 @@ void shop(Canvas& c, int x0, bool night)
     Canvas text(jpWidth(name, 16, true) + 2, jpHeight(16) + 2, col::key);
     drawJp(text, 1, 1, name, 16, col::white, true);
     int tw = text.w * 2, tx = x0 + w / 2 - tw / 2, ty = sy + 12;
-    uint8_t face = night ? col::magenta : col::yellow, rim = night ? col::cyan : col::maroon;
+    uint8_t face = night ? col::pink : col::yellow, rim = night ? col::violet : col::maroon;
     for (int pass = 0; pass < 2; pass++)
         for (int j = 0; j < text.h; j++)
             for (int i = 0; i < text.w; i++)
@@ -116,8 +116,7 @@ void shop(Canvas& c, int x0, bool night)
                                 c.fill(tx + 2 * i + dx, ty + 2 * j + dy, 1, 1, rim);
                     } else {
                         c.fill(tx + 2 * i, ty + 2 * j, 2, 2, face);
-                        if (night)
-                            c.set(tx + 2 * i, ty + 2 * j, col::white);
+                        c.set(tx + 2 * i, ty + 2 * j, col::white); // the tube's bright core
                     }
                 }
     // "PACHINKO" band
