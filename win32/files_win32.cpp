@@ -1,6 +1,7 @@
 // The data folder on Windows: "venko\" under the user's documents folder,
 // shared by the whole family; "venko\" beside the program when the documents
-// folder cannot be found or its path is too long.
+// folder cannot be found, its path is too long, or the folder cannot be made
+// there.
 #include "hallcore/sys/sys_files.h"
 #include "win32/win32_app.h"
 
@@ -39,7 +40,15 @@ static const wchar_t* folderPath()
     if (dataFolderKnown)
         return dataFolder;
     wchar_t path[MAX_PATH] = {0};
-    if (!documentsFolder(path) || !appendVenko(path)) {
+    bool documents = documentsFolder(path) && appendVenko(path);
+    if (documents) {
+        // a folder that cannot be made there would lose every save: use the
+        // one beside the program instead
+        CreateDirectoryW(path, nullptr);
+        DWORD attributes = GetFileAttributesW(path);
+        documents = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    if (!documents) {
         // beside the program
         DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
         if (n == 0 || n >= MAX_PATH)

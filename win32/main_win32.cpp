@@ -4,6 +4,7 @@
 
 #include "hallcore/shell/startup.h"
 #include "programs/resource_ids.h"
+#include "win32/dialogs_win32.h"
 #include "win32/win32_app.h"
 
 HINSTANCE appInstance;
@@ -76,7 +77,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     int exitCode = 0;
     if (createMainWindow(showCommand)) {
         HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(RES_ACCELERATORS));
-        noticeWindow = CreateDialogParamW(instance, MAKEINTRESOURCEW(RES_DIALOG_NOTICE), mainWindow, nullptr, 0);
+        noticeWindow = createNoticeWindow(mainWindow);
 
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -1,6 +1,7 @@
 // The main window: its creation in the documented order, its message table,
 // the key mapping of the play scene, and the orderly shutdown.
 #include "hallcore/shell/command_ids.h"
+#include "hallcore/shell/commands.h"
 #include "hallcore/shell/options.h"
 #include "hallcore/shell/player_slots.h"
 #include "hallcore/shell/startup.h"
@@ -79,11 +80,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         PostQuitMessage(0);
         return 0;
     case WM_CLOSE:
-        if (closeQuery(window))
+        if (closeQuery())
             DestroyWindow(window);
         return 0;
     case WM_QUERYENDSESSION:
-        return closeQuery(window) ? TRUE : FALSE;
+        return closeQuery() ? TRUE : FALSE;
     case WM_ENDSESSION:
         if (wParam)
             shutdown();
@@ -95,7 +96,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         mapKey(wParam, WM_LBUTTONUP);
         return 0;
     case WM_COMMAND:
-        dispatchCommand(LOWORD(wParam), window, lParam);
+        dispatchCommand(LOWORD(wParam), (int32_t)lParam);
         return 0;
     case WM_QUERYNEWPALETTE:
         return realisePalette(window);

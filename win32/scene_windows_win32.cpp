@@ -43,6 +43,12 @@ static LRESULT CALLBACK sceneWindowProc(HWND window, UINT message, WPARAM wParam
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_RBUTTONDOWN:
+        if (window != infoWindow) {
+            POINT at = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+            showPopupMenu(window, at);
+        }
+        return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -35,6 +35,5 @@ int realisePalette(HWND window);
 // scene_windows_win32.cpp
 bool createChildWindows();
 
-// commands_win32.cpp
-void dispatchCommand(int id, HWND window, LPARAM lParam);
-bool closeQuery(HWND window);
+// shell_win32.cpp: the scene's popup menu at a point of a scene window
+void showPopupMenu(HWND window, POINT point);

@@ -153,6 +153,12 @@ if ! prefix_ok; then
   make_prefix || die_setup "could not create the Wine prefix (see $ART/prefix-setup.log)"
 fi
 if [ -d "$PREFIX/drive_c/windows/syswow64" ]; then echo "prefix: $PREFIX (64-bit)"; else echo "prefix: $PREFIX (win32)"; fi
+# The cached prefix links the user's Documents (and the other shell folders)
+# to the HOME of the run that made it; point them at this run's HOME, where
+# the program keeps its data folder "venko".
+for link in "$PREFIX"/drive_c/users/*/*; do
+  [ -L "$link" ] && ln -sfn "$HOME" "$link"
+done
 
 # ---- test driver ---------------------------------------------------------------
 
@@ -266,7 +272,7 @@ case_second_copy() {
 case_restart_after_exit() {
   local log="$ART/restart_after_exit.log"
   drv "$log" start "$EXE" wait-window Qm4101Main close expect-exit 0 mapping-text \
-    start "$EXE" wait-window Qm4101Main no-window '#32770' 1000 info close expect-exit 0 ||
+    start "$EXE" wait-window Qm4101Main no-visible-window '#32770' 1000 info close expect-exit 0 ||
     complain "driver failed: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
   expect "$log" "mapping=absent"
   [ "$(grep -c '^window=Qm4101Main$' "$log")" = 2 ] || complain "the program did not show its window twice"
@@ -288,7 +294,36 @@ case_driver_reports_timeout() {
   return 0
 }
 
-export -f case_main_window case_second_copy case_restart_after_exit case_driver_reports_timeout
+# (e) The hall and the players are saved at the close, in "venko\" under the
+#     documents folder, with the family's file sizes; a damaged player file is
+#     kept aside as venko.dat.bad and replaced by a sound one.
+venko_folder() {
+  find -L "$HOME" "$WINEPREFIX/drive_c/users" -maxdepth 4 -type d -name venko 2>/dev/null | head -1
+}
+case_data_files_saved() {
+  local log="$ART/data_files_saved.log" dir
+  dir=$(venko_folder)
+  [ -n "$dir" ] && rm -rf "$dir"
+  drv "$log" start "$EXE" wait-window Qm4101Main close expect-exit 0 ||
+    complain "driver failed: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  dir=$(venko_folder)
+  [ -n "$dir" ] || { complain "no venko folder under the documents folder"; return 0; }
+  echo "data folder: $dir" >>"$log"
+  [ "$(stat -c %s "$dir/Qm4103.dat" 2>/dev/null)" = 14872 ] || complain "Qm4103.dat is not 14872 bytes"
+  [ "$(stat -c %s "$dir/venko.dat" 2>/dev/null)" = 1856 ] || complain "venko.dat is not 1856 bytes"
+  ls "$dir" | grep -q '\.tmp$' && complain "a temporary file was left behind: $(ls "$dir")"
+
+  head -c 1000 /dev/urandom >"$dir/venko.dat"
+  cp "$dir/venko.dat" "$TMP/damaged"
+  drv "$log" start "$EXE" wait-window Qm4101Main close expect-exit 0 ||
+    complain "driver failed on the second run: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  cmp -s "$dir/venko.dat.bad" "$TMP/damaged" || complain "the damaged player file was not kept as venko.dat.bad"
+  [ "$(stat -c %s "$dir/venko.dat" 2>/dev/null)" = 1856 ] || complain "venko.dat was not written again"
+  return 0
+}
+
+export -f venko_folder case_main_window case_second_copy case_restart_after_exit case_driver_reports_timeout \
+  case_data_files_saved
 
 # ---- runner ------------------------------------------------------------------------
 
@@ -324,6 +359,7 @@ run_case main_window
 run_case second_copy
 run_case restart_after_exit
 run_case driver_reports_timeout
+run_case data_files_saved
 
 echo "$PASSED passed, $FAILED failed" | tee -a "$ART/summary.txt"
 [ "$FAILED" = 0 ]

@@ -623,11 +623,11 @@ DWORD step_wait_exit() {
 // Hidden windows count too: the point is usually that the program must not
 // have created one at all. Once the process has ended nothing more can
 // appear, so the watch stops early then.
-void step_no_window(const std::wstring& cls, DWORD ms) {
+void step_no_window(const std::wstring& cls, DWORD ms, bool visibleOnly = false) {
   Slot& s = need_process();
   DWORD start = GetTickCount();
   for (;;) {
-    if (find_window(s.pid, cls.c_str(), false)) fail(kFail, "a " + utf8(cls) + " window appeared");
+    if (find_window(s.pid, cls.c_str(), visibleOnly)) fail(kFail, "a " + utf8(cls) + " window appeared");
     if (!running(s) || GetTickCount() - start >= ms) break;
     Sleep(50);
   }
@@ -699,7 +699,7 @@ void usage() {
   std::fputs(
       "usage: testdriver STEP...\n"
       "  start EXE | start2 EXE | select 1|2 | timeout MS | sleep MS\n"
-      "  wait-window CLASS | no-window CLASS MS | info | shot FILE.bmp\n"
+      "  wait-window CLASS | no-window CLASS MS | no-visible-window CLASS MS | info | shot FILE.bmp\n"
       "  wait-msgbox | press-ok | press ID\n"
       "  post MSG WPARAM LPARAM | close | command ID\n"
       "  wait-exit | expect-exit CODE | expect-running | kill | mapping-text\n"
@@ -753,6 +753,9 @@ int wmain(int argc, wchar_t** argv) {
     } else if (step == L"no-window") {
       std::wstring cls = arg(step);
       step_no_window(cls, (DWORD)parse_num(arg(step)));
+    } else if (step == L"no-visible-window") { // hidden ones (the notice window) don't count
+      std::wstring cls = arg(step);
+      step_no_window(cls, (DWORD)parse_num(arg(step)), true);
     } else if (step == L"info") {
       step_info();
     } else if (step == L"shot") {
