@@ -10,6 +10,7 @@ packages=(
   wine wine32:i386
   xvfb x11-utils x11-apps imagemagick xdotool
   locales fonts-ipafont-gothic fonts-vlgothic
+  fp-utils
 )
 
 need_i386=0
