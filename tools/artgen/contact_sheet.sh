@@ -9,15 +9,22 @@ art=${1:-$top/programs/art}
 out=${2:-$top/build/art-contact-sheet.png}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+files=()
 for f in "$art"/*.bmp; do
   id=$(basename "$f" .bmp)
   size=$(identify -format '%wx%h' "$f")
   w=${size%x*}
-  scale=200
-  [ "$w" -ge 200 ] && scale=100
-  convert "$f" -filter point -resize "$scale%" "$tmp/$id.png"
-  labels+=(-label "$id  $size" "$tmp/$id.png")
+  h=${size#*x}
+  scale=2
+  [ "$w" -ge 200 ] && scale=1
+  tw=$((w * scale)); th=$((h * scale))
+  [ "$tw" -ge 110 ] || tw=110
+  # the picture on a dark tile with its id and size written above it
+  convert "$f" -filter point -resize "$((scale * 100))%" -background '#303030' -gravity south \
+    -extent "${tw}x$((th + 18))" -gravity north -font DejaVu-Sans -fill white -pointsize 13 \
+    -annotate +0+1 "$id  $size" "$tmp/$id.png"
+  files+=("$tmp/$id.png")
 done
 mkdir -p "$(dirname "$out")"
-montage "${labels[@]}" -font DejaVu-Sans -tile 8x -geometry +6+6 -background '#303030' -fill white -pointsize 14 "$out"
+montage -background '#303030' "${files[@]}" -tile 8x -geometry +6+6 "$out"
 echo "contact sheet: $out"
