@@ -133,3 +133,16 @@ void sysDestroyMainWindow()
     destroyed = true;
     note("destroy");
 }
+
+// The null platform shows nothing; it counts what would have been shown.
+#include "hallcore/sys/sys_present.h"
+
+int nullPresentCount[5];
+
+void sysPresent(int window, int, int, int, int, const Picture&, int, int)
+{
+    if (window >= 0 && window < 5)
+        nullPresentCount[window]++;
+}
+
+void sysRealisePalette(int) {}

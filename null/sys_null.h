@@ -49,3 +49,4 @@ bool nullShellDestroyed();
 // dispatch meanwhile (a test sets it; nothing by default).
 extern void (*nullShellModalHook)();
 void nullShellOnModal();
+extern int nullPresentCount[5]; // sysPresent calls per window

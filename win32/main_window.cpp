@@ -6,6 +6,7 @@
 #include "hallcore/shell/player_slots.h"
 #include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
+#include "hallcore/sys/sys_shell.h"
 #include "hallcore/sys/sys_time.h"
 #include "programs/resource_ids.h"
 #include "win32/gfx_win32.h"
@@ -35,6 +36,7 @@ static bool onCreate(HWND window)
 
     startHall(sysSeedSeconds()); // seed, data files, clock check, day set-up, slots
 
+    sysShowPanelControls();
     ShowWindow(infoWindow, SW_SHOW);
     ShowWindow(streetWindow, SW_SHOW);
     PostMessageW(window, WM_COMMAND, kCmdInstallMenu, 0);

@@ -1,77 +1,115 @@
-// The info panel and the three scene windows (street, hall, play).
-//
-// Until the screens are composed from their artwork, the scenes show a plain
-// board with the hall's state, so a person can see the program is alive.
-#include <cstdio>
-
-#include "hallcore/hall/shops.h"
-#include "hallcore/shell/player_slots.h"
+// The three scene windows (street, hall, play) and the presentation of the
+// core's composed surfaces in any window of the program.
+#include "hallcore/gfx/screens.h"
 #include "hallcore/shell/tick.h"
+#include "hallcore/sys/sys_present.h"
+#include "win32/gfx_win32.h"
 #include "win32/win32_app.h"
 
-HWND infoWindow, streetWindow, hallWindow, playWindow;
+HWND streetWindow, hallWindow, playWindow;
 
-static void paintPlaceholder(HWND window)
+// The window being painted, and its paint context.
+static HWND paintingWindow;
+static HDC paintingDc;
+
+HWND presentWindow(int window)
+{
+    switch (window) {
+    case kWindowStreet: return streetWindow;
+    case kWindowHall: return hallWindow;
+    case kWindowPlay: return playWindow;
+    case kWindowPanel: return infoWindow;
+    case kWindowHandle: return handleWindow;
+    default: return nullptr;
+    }
+}
+
+void sysPresent(int window, int x, int y, int width, int height, const Picture& source, int sx, int sy)
+{
+    HWND target = presentWindow(window);
+    if (!target || shutdownBegun)
+        return;
+    if (target == paintingWindow) {
+        presentPicture(paintingDc, x, y, width, height, source, sx, sy);
+        return;
+    }
+    HDC dc = GetDC(target);
+    presentPicture(dc, x, y, width, height, source, sx, sy);
+    ReleaseDC(target, dc);
+}
+
+void sysRealisePalette(int window)
+{
+    HWND target = presentWindow(window);
+    if (!target || shutdownBegun)
+        return;
+    HDC dc = GetDC(target);
+    HPALETTE old = selectProgramPalette(dc);
+    SelectPalette(dc, old, FALSE);
+    ReleaseDC(target, dc);
+}
+
+// A whole repaint through the core, inside the window's paint cycle.
+void paintThroughCore(HWND window, void (*paint)())
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
-    if (!shutdownBegun && window == streetWindow) {
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(255, 255, 255));
-        wchar_t line[128];
-        swprintf(line, 128, L"%ls", loadText(0, 1));
-        TextOutW(dc, 24, 24, line, lstrlenW(line));
-        static const wchar_t* const names[2] = {L"\u663c\u306e\u304a\u5e97", L"\u591c\u306e\u304a\u5e97"};
-        for (int s = 0; s < kShopCount; s++) {
-            swprintf(line, 128, L"%ls: %ls", names[s],
-                     shops[s].openState ? L"\u55b6\u696d\u4e2d" : L"\u9589\u5e97");
-            TextOutW(dc, 24, 56 + 24 * s, line, lstrlenW(line));
-        }
+    if (!shutdownBegun) {
+        paintingWindow = window;
+        paintingDc = dc;
+        paint();
+        paintingWindow = nullptr;
+        paintingDc = nullptr;
     }
     EndPaint(window, &ps);
-    uiBusy = 0; // a scene change is over once its window has painted
 }
 
 static LRESULT CALLBACK sceneWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:
-        paintPlaceholder(window);
+        paintThroughCore(window, window == streetWindow ? paintStreet : window == hallWindow ? paintHall : paintPlay);
+        uiBusy = 0; // a scene change is over once its window has painted
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_RBUTTONDOWN:
-        if (window != infoWindow) {
-            POINT at = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
-            showPopupMenu(window, at);
-        }
+    case WM_RBUTTONDOWN: {
+        POINT at = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+        showPopupMenu(window, at);
         return 0;
+    }
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-static HWND createChild(const wchar_t* className, int x, int width)
+// The program's window classes: no class styles, the arrow cursor, the
+// hollow brush (the windows never erase), no icon, no menu.
+bool registerChildClass(const wchar_t* className, WNDPROC procedure)
 {
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = sceneWindowProc;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = appInstance;
     wc.hCursor = LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
     wc.lpszClassName = className;
-    if (!RegisterClassExW(&wc))
+    return RegisterClassExW(&wc) != 0;
+}
+
+static HWND createScene(const wchar_t* className)
+{
+    if (!registerChildClass(className, sceneWindowProc))
         return nullptr;
-    return CreateWindowExW(0, className, nullptr, WS_CHILD | WS_CLIPSIBLINGS, x, 0, width, 432, mainWindow,
-                           nullptr, appInstance, nullptr);
+    return CreateWindowExW(0, className, nullptr, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 480, 432, mainWindow, nullptr,
+                           appInstance, nullptr);
 }
 
 bool createChildWindows()
 {
-    infoWindow = createChild(L"Qm4101Info", 480, 128);
-    streetWindow = createChild(L"Qm4101Demo", 0, 480);
-    hallWindow = createChild(L"Qm4101Hall", 0, 480);
-    playWindow = createChild(L"Qm4101Play", 0, 480);
-    return infoWindow && streetWindow && hallWindow && playWindow;
+    if (!createInfoPanel())
+        return false;
+    streetWindow = createScene(L"Qm4101Demo");
+    hallWindow = createScene(L"Qm4101Hall");
+    playWindow = createScene(L"Qm4101Play");
+    return streetWindow && hallWindow && playWindow;
 }

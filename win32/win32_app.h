@@ -32,8 +32,14 @@ bool createProgramPalette();
 void releaseProgramPalette();
 int realisePalette(HWND window);
 
-// scene_windows_win32.cpp
+// scene_windows_win32.cpp: the panel first, then street, hall and play
 bool createChildWindows();
+bool registerChildClass(const wchar_t* className, WNDPROC procedure);
+void paintThroughCore(HWND window, void (*paint)());
+
+// panel_win32.cpp: the info panel and its controls
+extern HWND handleWindow; // "PlayBtn", the launch handle
+bool createInfoPanel();
 
 // shell_win32.cpp: the scene's popup menu at a point of a scene window
 void showPopupMenu(HWND window, POINT point);

@@ -70,3 +70,12 @@ bool modelAbsencePrize(MachineState& m);
 
 // Balls a customer loses in a losing 20-minute period of the catch-up.
 int modelAbsenceLostBalls();
+
+// --- the play screen ---
+
+// The seated machine's screen, every tick while it is shown: lamps on their
+// redraw bits, reels, balls, windmills, the door; the sounds it asks for.
+void modelPlayTick(MachineState& m);
+
+// Its full repaint.
+void modelPlayPaint(MachineState& m);
