@@ -1,0 +1,355 @@
+#include "tools/hallsim/hall_sim.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <cstring>
+#include <memory>
+
+#include "hallcore/gfx/screens.h"
+#include "hallcore/machine/random.h"
+#include "hallcore/players/data_files.h"
+#include "hallcore/shell/anim_clock.h"
+#include "hallcore/shell/startup.h"
+#include "hallcore/shell/tick.h"
+#include "null/sys_null.h"
+#include "tools/hallsim/observer.h"
+
+Tally SimResult::total() const
+{
+    Tally t;
+    for (int s = 0; s < lotteryRules().settings; s++) {
+        const Tally& b = bySetting[s];
+        t.plainDraws += b.plainDraws;
+        t.plainPrizes += b.plainPrizes;
+        t.plainReaches += b.plainReaches;
+        t.quickDraws += b.quickDraws;
+        t.quickPrizes += b.quickPrizes;
+        t.fevers += b.fevers;
+        t.feversKept += b.feversKept;
+        t.rounds.merge(b.rounds);
+        t.feverSeconds.merge(b.feverSeconds);
+        t.fired += b.fired;
+        t.paid += b.paid;
+        t.steps += b.steps;
+    }
+    // the hall's ratio is batched by machine-hour, like each machine's
+    for (const auto& shop : machines)
+        for (const MachineResult& m : shop)
+            t.payout.merge(m.tally.payout);
+    return t;
+}
+
+bool readFileBytes(const char* path, std::vector<uint8_t>& bytes)
+{
+    bytes.clear();
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f)
+        return false;
+    uint8_t buffer[65536];
+    size_t n;
+    // a shop file is a few kilobytes: anything past 16 MiB is not one
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && bytes.size() < (1u << 24))
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+static bool isRealDate(const BrokenDownTime& t)
+{
+    return t.year >= 70 && t.year < 200 && t.month >= 0 && t.month <= 11 && t.dayOfMonth >= 1
+           && t.dayOfMonth <= 31 && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59
+           && t.second >= 0 && t.second <= 59;
+}
+
+static bool isLater(const BrokenDownTime& a, const BrokenDownTime& b)
+{
+    return secondsBetween(b, a) > 0;
+}
+
+bool lastMomentOpen(const std::vector<uint8_t>& shopFile, BrokenDownTime& out)
+{
+    std::unique_ptr<ShopState[]> decoded(new ShopState[kShopCount]);
+    if (!decodeShopFile(shopFile.data(), shopFile.size(), decoded.get()))
+        return false;
+    bool found = false;
+    for (int s = 0; s < kShopCount; s++) {
+        const BrokenDownTime& t = decoded[s].lastOpenStamp;
+        if (!isRealDate(t))
+            continue;
+        if (!found || isLater(t, out))
+            out = t;
+        found = true;
+    }
+    if (found) // weekday and day of year from the date
+        out = makeLocalTime(out.year + 1900, out.month + 1, out.dayOfMonth, out.hour, out.minute, out.second);
+    return found;
+}
+
+static int daysInMonth(int yearsSince1900, int month)
+{
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 1 && daysInYear(yearsSince1900) == 366 ? 29 : days[month];
+}
+
+void addSecond(BrokenDownTime& t)
+{
+    if (++t.second < 60)
+        return;
+    t.second = 0;
+    if (++t.minute < 60)
+        return;
+    t.minute = 0;
+    if (++t.hour < 24)
+        return;
+    int year = t.year + 1900, month = t.month + 1, day = t.dayOfMonth + 1;
+    if (day > daysInMonth(t.year, t.month)) {
+        day = 1;
+        if (++month > 12) {
+            month = 1;
+            year++;
+        }
+    }
+    t = makeLocalTime(year, month, day, 0, 0, 0);
+}
+
+namespace {
+
+class HallRun {
+public:
+    HallRun(const SimOptions& o, SimResult& r) : options(o), result(r) {}
+
+    void run()
+    {
+        const int settings = lotteryRules().settings;
+        startUp();
+        const int64_t totalTicks = (int64_t)(options.hours * 3600 * kTicksPerSecond + 0.5);
+        const int64_t watchPasses = (int64_t)(options.watchHours * kPassesPerHour + 0.5);
+        int64_t firedSoFar[kShopCount][kMachinesPerShop] = {}, paidSoFar[kShopCount][kMachinesPerShop] = {};
+        int clockHour = now.hour;
+
+        const auto wallStart = std::chrono::steady_clock::now();
+        const std::clock_t cpuStart = std::clock();
+        auto lastReport = wallStart;
+        for (int64_t tick = 1; tick <= totalTicks; tick++) {
+            if (tick % kTicksPerSecond == 0) {
+                addSecond(now);
+                nullSetLocalTime(now);
+            }
+            onTick(); // the game's tick: clock, scene, hall pass, clock check
+            if (animClock.halfPhase != 0)
+                continue; // no pass on this tick
+
+            if (now.hour != clockHour) {
+                closeBatches();
+                clockHour = now.hour;
+                nullClearPosted(); // nobody reads the hall's notices here
+            }
+            const bool beat = isLaunchBeat();
+            for (int s = 0; s < kShopCount; s++) {
+                HourResult& hour = result.hours[s][now.hour];
+                hour.passes++;
+                hour.seatedSum += shops[s].customerCount;
+                for (int i = 0; i < kMachinesPerShop; i++) {
+                    const MachineState& m = shops[s].machines[i];
+                    PassEvents e = watches[s][i].pass(m, beat);
+                    int setting = m.setting >= 0 && m.setting < settings ? m.setting : 0;
+                    count(s, i, setting, m, e);
+                    hour.arrivals += e.arrived;
+                    firedSoFar[s][i] += e.fired;
+                    paidSoFar[s][i] += e.paid;
+                }
+            }
+            if (result.passes % kPassesPerMinute == 0 && result.passes <= watchPasses)
+                for (int sh = 0; sh < kShopCount; sh++)
+                    for (int i = 0; i < kMachinesPerShop; i++) {
+                        const MachineState& m = shops[sh].machines[i];
+                        series[sh][i].push_back({(int32_t)(result.passes / kPassesPerMinute), m.balls,
+                                                 firedSoFar[sh][i], paidSoFar[sh][i], m.occupant != 0, m.mode == 3,
+                                                 shops[sh].openState != kShopClosed});
+                    }
+            result.passes++;
+
+            if ((tick & 0xFFFF) == 0 && options.progress) {
+                auto t = std::chrono::steady_clock::now();
+                if (t - lastReport >= std::chrono::seconds(1)) {
+                    lastReport = t;
+                    double wall = std::chrono::duration<double>(t - wallStart).count();
+                    double machineHours = (double)result.passes / kPassesPerHour * kShopCount * kMachinesPerShop;
+                    options.progress((double)tick / totalTicks, machineHours / wall);
+                }
+            }
+        }
+        result.ticks = totalTicks;
+        result.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        result.cpuSeconds = (double)(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        closeBatches();
+        result.end = now;
+        chooseWatchedMachine();
+        for (int s = 0; s < kShopCount; s++)
+            for (int i = 0; i < kMachinesPerShop; i++) {
+                MachineResult& m = result.machines[s][i];
+                m.tally.steps = result.passes;
+                for (int k = 0; k < settings; k++)
+                    result.bySetting[k].steps += m.stepsBySetting[k];
+                result.machines[s][i].finalSetting = shops[s].machines[i].setting;
+                result.machines[s][i].finalReserve = shops[s].machines[i].luckReserve;
+            }
+    }
+
+private:
+    const SimOptions& options;
+    SimResult& result;
+    BrokenDownTime now{};
+    MachineWatch watches[kShopCount][kMachinesPerShop];
+    std::vector<WatchPoint> series[kShopCount][kMachinesPerShop]; // once a simulated minute
+
+    // The machine asked for, or else the one with the most fevers on the chart.
+    void chooseWatchedMachine()
+    {
+        int shop = options.watchShop, machine = options.watchMachine;
+        if (shop < 0) {
+            int best = -1;
+            for (int s = 0; s < kShopCount; s++)
+                for (int i = 0; i < kMachinesPerShop; i++) {
+                    const std::vector<WatchPoint>& w = series[s][i];
+                    int fevers = 0;
+                    for (size_t k = 1; k < w.size(); k++)
+                        fevers += w[k].fever && !w[k - 1].fever;
+                    if (fevers > best) {
+                        best = fevers;
+                        shop = s;
+                        machine = i;
+                    }
+                }
+        }
+        result.watchShop = shop;
+        result.watchMachine = machine;
+        result.watch = std::move(series[shop][machine]);
+    }
+    // this clock hour's balls, per machine and setting
+    int64_t batchFired[kShopCount][kMachinesPerShop][kMaxSettings] = {};
+    int64_t batchPaid[kShopCount][kMachinesPerShop][kMaxSettings] = {};
+
+    // The program's start-up: the data folder holds only the shop file (or
+    // nothing), the clock reads the start time, then the hall starts.
+    void startUp()
+    {
+        std::memset(shops, 0, sizeof shops);
+        startAnimClock();
+        uiBusy = 0;
+        shutdownBegun = 0;
+        tickRelease();
+        hallDirty = 0;
+        nullClearPosted();
+        nullFilesClear();
+        if (!options.shopFile.empty())
+            nullFilePut(kShopFileName, options.shopFile);
+
+        now = options.start;
+        if (!options.startGiven && !(options.shopFile.size() && lastMomentOpen(options.shopFile, now)))
+            now = makeLocalTime(2026, 12, 8, 0, 0, 0);
+        result.start = now;
+        result.seed = options.seed;
+        for (int s = 0; s < kShopCount; s++)
+            for (int i = 0; i < kMachinesPerShop; i++) {
+                result.machines[s][i].shop = s;
+                result.machines[s][i].index = i;
+            }
+
+        nullSetLocalTime(now);
+        forgetClockMinute();
+        startHall(options.seed);
+        if (options.afterStart)
+            options.afterStart();
+        startAnimClock(); // the tick clock starts
+        for (int s = 0; s < kShopCount; s++)
+            for (int i = 0; i < kMachinesPerShop; i++)
+                watches[s][i].begin(shops[s].machines[i]);
+    }
+
+    void count(int s, int i, int setting, const MachineState& m, const PassEvents& e)
+    {
+        MachineResult& machine = result.machines[s][i];
+        Tally& mt = machine.tally;
+        Tally& st = result.bySetting[setting];
+        machine.stepsBySetting[setting]++; // the tallies' steps are summed from these at the end
+        machine.occupiedSteps += m.occupant != 0;
+        if (e.fired | e.paid) {
+            st.fired += e.fired;
+            st.paid += e.paid;
+            mt.fired += e.fired;
+            mt.paid += e.paid;
+            batchFired[s][i][setting] += e.fired;
+            batchPaid[s][i][setting] += e.paid;
+        }
+        result.unresolvedPayouts += e.unresolved;
+        if (e.spinDone) {
+            Tally& draw = result.bySetting[e.spin.setting];
+            for (Tally* t : {&draw, &mt}) {
+                if (e.spin.quick) {
+                    t->quickDraws++;
+                    t->quickPrizes += e.spin.prize;
+                } else {
+                    t->plainDraws++;
+                    t->plainPrizes += e.spin.prize;
+                    t->plainReaches += e.spin.reach;
+                }
+            }
+        }
+        if (e.feverDone) {
+            Tally& won = result.bySetting[e.fever.setting];
+            for (Tally* t : {&won, &mt}) {
+                t->fevers++;
+                t->feversKept += e.fever.kept;
+                t->rounds.add(e.fever.rounds);
+                t->feverSeconds.add(e.fever.steps / 20.0);
+            }
+        }
+    }
+
+    // An hour of each machine is one batch of its payout ratio (and of its
+    // setting's).
+    void closeBatches()
+    {
+        for (int s = 0; s < kShopCount; s++)
+            for (int i = 0; i < kMachinesPerShop; i++) {
+                int64_t fired = 0, paid = 0;
+                for (int k = 0; k < lotteryRules().settings; k++) {
+                    int64_t& f = batchFired[s][i][k];
+                    int64_t& p = batchPaid[s][i][k];
+                    if (f | p)
+                        result.bySetting[k].payout.addBatch((double)f, (double)p);
+                    fired += f;
+                    paid += p;
+                    f = p = 0;
+                }
+                if (fired | paid)
+                    result.machines[s][i].tally.payout.addBatch((double)fired, (double)paid);
+            }
+    }
+};
+
+} // namespace
+
+bool runHall(const SimOptions& options, SimResult& result, std::string* error)
+{
+    result = SimResult{};
+    if (!options.shopFile.empty()) {
+        std::unique_ptr<ShopState[]> decoded(new ShopState[kShopCount]);
+        if (!decodeShopFile(options.shopFile.data(), options.shopFile.size(), decoded.get())) {
+            if (error)
+                *error = "not a shop file of this machine (wrong size or checksum)";
+            return false;
+        }
+    }
+    if (options.watchShop >= kShopCount || options.watchMachine < 0 || options.watchMachine >= kMachinesPerShop
+        || options.watchHours > kMostWatchHours) {
+        if (error)
+            *error = "no such machine to watch, or more than a week of it";
+        return false;
+    }
+    HallRun(options, result).run();
+    return true;
+}

@@ -1,0 +1,194 @@
+// hallsim_<model>: the hall of one machine model run headless at full speed,
+// reporting how each setting and each machine really pays.
+//
+//   hallsim_no3 --days 30 --seed 7 --csv run.csv --svg run.svg
+//   hallsim_no3 --shop-file Qm4103.dat --hours 48
+//
+// The shop file is only read: the run keeps its data folder in memory.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "machine_model.h"
+#include "null/sys_null.h"
+#include "tools/hallsim/hall_sim.h"
+#include "tools/hallsim/report.h"
+
+namespace {
+
+void usage(std::FILE* out)
+{
+    std::fprintf(out,
+                 "usage: hallsim_no%d [options]\n"
+                 "  --seed N            seed of the game's random stream (default 1)\n"
+                 "  --shop-file PATH    start from a copy of a shop file (%s.dat), read only\n"
+                 "  --start 'YYYY-MM-DD HH:MM[:SS]'\n"
+                 "                      the clock at start-up (default: the file's last moment\n"
+                 "                      open, or 2026-12-08 00:00 for a fresh hall)\n"
+                 "  --hours H | --days D  how long to run (default 1 day)\n"
+                 "  --watch day:N|night:N  the machine whose balls are charted (default: the\n"
+                 "                      one with the most fevers on the chart)\n"
+                 "  --watch-hours H     how much of the run the chart shows (default 24,\n"
+                 "                      at most 168)\n"
+                 "  --csv PATH          the figures as CSV\n"
+                 "  --svg PATH          the chart\n"
+                 "  --quiet             no progress line\n",
+                 MACHINE_MODEL_NUMBER, MACHINE_PROGRAM_NAME);
+}
+
+bool parseStart(const char* text, BrokenDownTime& out)
+{
+    int y, mo, d, h = 0, mi = 0, s = 0;
+    int n = std::sscanf(text, "%d-%d-%d%*[ T]%d:%d:%d", &y, &mo, &d, &h, &mi, &s);
+    if (n != 3 && n < 5)
+        return false;
+    if (y < 1970 || y > 2099 || mo < 1 || mo > 12 || d < 1 || d > 31 || h < 0 || h > 23 || mi < 0 || mi > 59
+        || s < 0 || s > 59)
+        return false;
+    out = makeLocalTime(y, mo, d, h, mi, s);
+    return true;
+}
+
+bool parseWatch(const char* text, int& shop, int& index)
+{
+    char name[16];
+    int number;
+    if (std::sscanf(text, "%15[a-z]:%d", name, &number) != 2)
+        return false;
+    if (std::strcmp(name, "day") == 0)
+        shop = kDayShop;
+    else if (std::strcmp(name, "night") == 0)
+        shop = kNightShop;
+    else
+        return false;
+    for (int i = 0; i < kMachinesPerShop; i++)
+        if (machineNumber(i) == number) {
+            index = i;
+            return true;
+        }
+    return false;
+}
+
+bool writeText(const char* path, const std::string& text)
+{
+    std::FILE* f = std::fopen(path, "wb");
+    if (!f)
+        return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    SimOptions options;
+    const char* shopPath = nullptr;
+    const char* csvPath = nullptr;
+    const char* svgPath = nullptr;
+    bool quiet = false;
+    for (int k = 1; k < argc; k++) {
+        std::string a = argv[k];
+        auto value = [&]() -> const char* {
+            if (k + 1 >= argc) {
+                std::fprintf(stderr, "hallsim: %s needs a value\n", a.c_str());
+                std::exit(2);
+            }
+            return argv[++k];
+        };
+        if (a == "--seed") {
+            options.seed = (uint32_t)std::strtoul(value(), nullptr, 0);
+        } else if (a == "--shop-file") {
+            shopPath = value();
+        } else if (a == "--start") {
+            if (!parseStart(value(), options.start)) {
+                std::fprintf(stderr, "hallsim: --start wants 'YYYY-MM-DD HH:MM[:SS]'\n");
+                return 2;
+            }
+            options.startGiven = true;
+        } else if (a == "--hours" || a == "--days") {
+            double v = std::atof(value());
+            options.hours = a == "--days" ? v * 24 : v;
+            if (!(options.hours > 0 && options.hours <= 24 * 3650)) {
+                std::fprintf(stderr, "hallsim: the run must last more than 0 and at most 3650 days\n");
+                return 2;
+            }
+        } else if (a == "--watch") {
+            if (!parseWatch(value(), options.watchShop, options.watchMachine)) {
+                std::fprintf(stderr, "hallsim: --watch wants day:N or night:N with a machine number\n");
+                return 2;
+            }
+        } else if (a == "--watch-hours") {
+            options.watchHours = std::atof(value());
+        } else if (a == "--csv") {
+            csvPath = value();
+        } else if (a == "--svg") {
+            svgPath = value();
+        } else if (a == "--quiet") {
+            quiet = true;
+        } else if (a == "--help" || a == "-h") {
+            usage(stdout);
+            return 0;
+        } else {
+            std::fprintf(stderr, "hallsim: unknown option %s\n", a.c_str());
+            usage(stderr);
+            return 2;
+        }
+    }
+
+    if (shopPath && !readFileBytes(shopPath, options.shopFile)) {
+        std::fprintf(stderr, "hallsim: cannot read %s: %s\n", shopPath, std::strerror(errno));
+        return 1;
+    }
+    if (shopPath && options.shopFile.empty()) {
+        std::fprintf(stderr, "hallsim: %s is empty\n", shopPath);
+        return 1;
+    }
+
+    const bool terminal = isatty(2);
+    if (!quiet)
+        options.progress = [&](double done, double rate) {
+            if (terminal)
+                std::fprintf(stderr, "\rhallsim: %5.1f%% of %.1f hours, %.0f machine-hours/s   ", 100 * done,
+                             options.hours, rate);
+            else if ((int)(done * 10) != (int)((done - 0.02) * 10)) // about every tenth
+                std::fprintf(stderr, "hallsim: %.0f%% of %.1f hours, %.0f machine-hours/s\n", 100 * done,
+                             options.hours, rate);
+        };
+
+    SimResult result;
+    std::string error;
+    if (!runHall(options, result, &error)) {
+        std::fprintf(stderr, "hallsim: %s%s%s\n", shopPath ? shopPath : "", shopPath ? ": " : "", error.c_str());
+        return 1;
+    }
+    if (!quiet && terminal)
+        std::fprintf(stderr, "\r%60s\r", "");
+    result.source = shopPath ? std::string("shop file ") + shopPath + ", seed " + std::to_string(options.seed)
+                             : "fresh hall, seed " + std::to_string(options.seed);
+
+    writeTable(stdout, result);
+    if (csvPath) {
+        std::FILE* f = std::fopen(csvPath, "wb");
+        if (!f) {
+            std::fprintf(stderr, "hallsim: cannot write %s\n", csvPath);
+            return 1;
+        }
+        writeCsv(f, result);
+        std::fclose(f);
+    }
+    if (svgPath && !writeText(svgPath, svgChart(result))) {
+        std::fprintf(stderr, "hallsim: cannot write %s\n", svgPath);
+        return 1;
+    }
+    std::printf("\nspeed: %.0f machine-hours in %.2f s of processor time (%.2f s elapsed) = %.1f machine-hours "
+                "per second on one core (a machine-hour is %d steps)\n",
+                result.machineHours(), result.cpuSeconds, result.wallSeconds, result.machineHoursPerSecond(),
+                kPassesPerHour);
+    return 0;
+}

@@ -1,0 +1,97 @@
+#include "tools/hallsim/observer.h"
+
+#include "tools/hallsim/odds.h"
+
+MachineWatch::Words MachineWatch::wordsOf(const MachineState& m)
+{
+    return {m.occupant,      m.mode,  m.round,          m.setting,          m.continueBarred, m.startsSincePrize,
+            m.customerState, m.balls, m.pendingStartPayouts, m.pendingPrizePayouts, m.payoutToggle};
+}
+
+void MachineWatch::begin(const MachineState& m)
+{
+    before = wordsOf(m);
+    drawKnown = false;
+    feverKnown = false;
+}
+
+int MachineWatch::launchedThisPass(const MachineState& m)
+{
+    int n = 0;
+    for (const BallSlot& b : m.ballSlot)
+        n += b.state == 1 && b.step == 1;
+    return n;
+}
+
+int MachineWatch::paidThisPass(const Words& b, const MachineState& m, int launched, bool& unresolved)
+{
+    if (b.payoutToggle == 1)
+        return 0; // the beat after a paying one pays nothing
+    int start = b.pendingStart > 0 ? kStartPayoutBalls : 0;
+    if (b.pendingPrize > 0)
+        return start + kPrizePayoutBalls;
+    // Nothing owed before the pass: only a door closing in this step can have
+    // swept balls from its mouth into the prize payouts before the payout.
+    bool doorClosed = b.mode == 3 && m.mode == 3 && b.round >= 1 && b.round <= 16 && m.round != b.round;
+    if (!doorClosed)
+        return start;
+    if (start == 0)
+        return m.payoutToggle == 1 ? kPrizePayoutBalls : 0;
+    // both may have paid: the tray tells, unless the customer's side moved it
+    if (m.occupant == b.occupant && m.customerState == b.customerState) {
+        int tray = m.balls - b.balls + launched;
+        if (tray == start || tray == start + kPrizePayoutBalls)
+            return tray;
+    }
+    unresolved = true;
+    return start;
+}
+
+PassEvents MachineWatch::pass(const MachineState& m, bool beat)
+{
+    PassEvents e;
+    const Words& b = before;
+    if (beat) {
+        e.fired = launchedThisPass(m);
+        e.paid = paidThisPass(b, m, e.fired, e.unresolved);
+    }
+    e.arrived = b.occupant == 0 && m.occupant != 0;
+
+    // a spin starts: the lottery has drawn (and maybe redrawn the setting)
+    if (b.mode != 2 && m.mode == 2) {
+        drawKnown = true;
+        draw.setting = m.setting;
+        draw.quick = drawHasQuickChance(b.continueBarred, b.startsSincePrize, m.setting);
+        draw.reach = m.lineMask != 0;
+        draw.prize = false;
+    }
+    // a spin ends, in a fever or not
+    if (b.mode == 2 && m.mode != 2) {
+        if (drawKnown) {
+            e.spinDone = true;
+            e.spin = draw;
+            e.spin.prize = m.mode == 3;
+        }
+        if (m.mode == 3) {
+            feverKnown = drawKnown;
+            fever = FeverDone{draw.setting, 0, 0, false};
+        }
+        drawKnown = false;
+    }
+    if (m.mode == 3) {
+        fever.steps++;
+        if (m.round != b.round && m.round >= 1 && m.round <= 16)
+            fever.rounds++;
+    }
+    // the fever is over; the ending has kept the right or taken it
+    if (b.mode == 3 && m.mode != 3) {
+        if (feverKnown) {
+            e.feverDone = true;
+            e.fever = fever;
+            e.fever.kept = feverKeepsRight(m.feverKind);
+        }
+        feverKnown = false;
+    }
+    before = wordsOf(m);
+    return e;
+}

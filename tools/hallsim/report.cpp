@@ -1,0 +1,511 @@
+#include "tools/hallsim/report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <vector>
+
+#include "machine_model.h"
+
+namespace {
+
+std::string format(const char* f, ...)
+{
+    va_list args, again;
+    va_start(args, f);
+    va_copy(again, args);
+    int n = std::vsnprintf(nullptr, 0, f, args);
+    va_end(args);
+    std::string out(n > 0 ? (size_t)n : 0, '\0');
+    if (n > 0)
+        std::vsnprintf(&out[0], (size_t)n + 1, f, again);
+    va_end(again);
+    return out;
+}
+
+// "1 in x" of a share, and its interval turned round.
+std::string oneIn(double p)
+{
+    return p > 0 ? format("%.1f", 1 / p) : std::string("-");
+}
+
+std::string oneInRange(const Interval& i)
+{
+    std::string high = i.low > 0 ? format("%.1f", 1 / i.low) : std::string("inf");
+    return format("%.1f", 1 / i.high) + ".." + high;
+}
+
+double share(int64_t k, int64_t n)
+{
+    return n > 0 ? (double)k / n : 0;
+}
+
+std::string thousands(int64_t v)
+{
+    std::string digits = std::to_string(v < 0 ? -v : v), out;
+    for (size_t i = 0; i < digits.size(); i++) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return v < 0 ? "-" + out : out;
+}
+
+std::string settingLabel(int s)
+{
+    return format("%d %s", s, lotteryRules().settingName[s]);
+}
+
+std::string ratioWithInterval(const RatioTally& t)
+{
+    if (t.x <= 0)
+        return "-";
+    double h = t.halfWidth();
+    return format("%.3f [%.3f..%.3f]", t.ratio(), t.ratio() - h, t.ratio() + h);
+}
+
+std::string meanWithHalf(const MeanTally& t, const char* f)
+{
+    if (t.n == 0)
+        return "-";
+    return format(f, t.mean()) + " +- " + format(f, t.halfWidth());
+}
+
+std::string keptShare(const Tally& t)
+{
+    if (t.fevers == 0)
+        return "-";
+    Interval i = wilsonInterval(t.feversKept, t.fevers);
+    return format("%.1f%% [%.1f..%.1f]", 100 * share(t.feversKept, t.fevers), 100 * i.low, 100 * i.high);
+}
+
+} // namespace
+
+std::string machineName(int shop, int index)
+{
+    return format("%s %d", shop == kDayShop ? "day" : "night", machineNumber(index));
+}
+
+std::string formatTime(const BrokenDownTime& t)
+{
+    return format("%04d-%02d-%02d %02d:%02d:%02d", t.year + 1900, t.month + 1, t.dayOfMonth, t.hour, t.minute,
+                  t.second);
+}
+
+void writeTable(std::FILE* out, const SimResult& r)
+{
+    const LotteryRules& rules = lotteryRules();
+    const Tally total = r.total();
+    std::fprintf(out, "Hall simulation of machine No.%d (%s, %s)\n", MACHINE_MODEL_NUMBER, MACHINE_TITLE,
+                 MACHINE_PROGRAM_NAME);
+    std::fprintf(out, "source: %s\n", r.source.c_str());
+    std::fprintf(out, "from %s to %s: %.1f hours, %s hall passes, %s machine-hours\n\n", formatTime(r.start).c_str(),
+                 formatTime(r.end).c_str(), r.simulatedHours(), thousands(r.passes).c_str(),
+                 thousands((int64_t)std::llround(r.machineHours())).c_str());
+
+    std::fprintf(out, "Big prizes by the setting in force at the draw (simulated, 95%% interval; exact from the "
+                      "lottery rules)\n");
+    std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "prizes", "1 in", "95% interval",
+                 "exact 1 in", "inside");
+    for (int s = 0; s < rules.settings; s++) {
+        const Tally& t = r.bySetting[s];
+        Interval i = wilsonInterval(t.plainPrizes, t.plainDraws);
+        double exact = exactPrizeChance(s);
+        std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", settingLabel(s).c_str(),
+                     thousands(t.plainDraws).c_str(), thousands(t.plainPrizes).c_str(),
+                     oneIn(share(t.plainPrizes, t.plainDraws)).c_str(), oneInRange(i).c_str(), 1 / exact,
+                     t.plainDraws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+    }
+    {
+        Interval i = wilsonInterval(total.quickPrizes, total.quickDraws);
+        double exact = exactQuickPrizeChance();
+        std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", "quick", thousands(total.quickDraws).c_str(),
+                     thousands(total.quickPrizes).c_str(), oneIn(share(total.quickPrizes, total.quickDraws)).c_str(),
+                     oneInRange(i).c_str(), 1 / exact,
+                     total.quickDraws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+        std::fprintf(out, "  quick: the first %d spins after a fever that lost the right to go on, not cold\n", 4);
+    }
+    {
+        Interval i = wilsonInterval(total.prizes(), total.spins());
+        std::fprintf(out, "%-10s %10s %8s %10s %16s\n", "all spins", thousands(total.spins()).c_str(),
+                     thousands(total.prizes()).c_str(), oneIn(share(total.prizes(), total.spins())).c_str(),
+                     oneInRange(i).c_str());
+    }
+    std::string mix;
+    for (int s = 0; s < rules.settings; s++)
+        mix += format("%s%.2f%%", s ? "/" : "", 100 * settingShareInMidReserve(s));
+    std::fprintf(out,
+                 "  a reserve of %d..%d redraws the setting one spin in %d (shares %s): exact 1 in %.2f per spin;\n"
+                 "  above %d the machine stays hot (1 in %.2f), below %d cold (1 in %.2f); spins only add to it\n\n",
+                 rules.coldBelow, rules.hotAbove, rules.redrawOdds, mix.c_str(), 1 / exactMixedPrizeChance(),
+                 rules.hotAbove, 1 / exactPrizeChance(rules.hotSetting), rules.coldBelow,
+                 1 / exactPrizeChance(rules.coldSetting));
+
+    std::fprintf(out, "Reaches (a reach line at the start of the spin, prizes included)\n");
+    std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "reaches", "1 in", "95% interval",
+                 "exact 1 in", "inside");
+    for (int s = 0; s < rules.settings; s++) {
+        const Tally& t = r.bySetting[s];
+        Interval i = wilsonInterval(t.plainReaches, t.plainDraws);
+        double exact = exactReachChance(s);
+        std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", settingLabel(s).c_str(),
+                     thousands(t.plainDraws).c_str(), thousands(t.plainReaches).c_str(),
+                     oneIn(share(t.plainReaches, t.plainDraws)).c_str(), oneInRange(i).c_str(), 1 / exact,
+                     t.plainDraws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+    }
+
+    std::fprintf(out, "\nFevers and balls by setting (a fever counts for the setting that drew it; balls for the "
+                      "setting in force)\n");
+    std::fprintf(out, "%-10s %6s %7s %14s %16s %22s %13s %13s  %s\n", "setting", "time", "fevers", "rounds/fever",
+                 "fever seconds", "right kept", "balls fired", "balls paid", "paid / fired [95%]");
+    auto feverRow = [&](const std::string& label, const Tally& t) {
+        std::fprintf(out, "%-10s %5.1f%% %7s %14s %16s %22s %13s %13s  %s\n", label.c_str(),
+                     100 * share(t.steps, total.steps), thousands(t.fevers).c_str(),
+                     meanWithHalf(t.rounds, "%.2f").c_str(), meanWithHalf(t.feverSeconds, "%.0f").c_str(),
+                     keptShare(t).c_str(), thousands(t.fired).c_str(), thousands(t.paid).c_str(),
+                     ratioWithInterval(t.payout).c_str());
+    };
+    for (int s = 0; s < rules.settings; s++)
+        feverRow(settingLabel(s), r.bySetting[s]);
+    feverRow("all", total);
+
+    std::fprintf(out, "\nMachines (time in each setting; all spins)\n");
+    std::string timeHeader;
+    for (int s = 0; s < rules.settings; s++)
+        timeHeader += format("%s%d", s ? "/" : "time% ", s);
+    std::fprintf(out, "%-9s %4s %4s %-14s %7s %6s %7s %7s %7s %7s %6s %10s %10s  %s\n", "machine", "set", "res",
+                 timeHeader.c_str(), "spins", "prizes", "1 in", "reaches", "rounds", "fever s", "kept", "fired", "paid",
+                 "paid / fired [95%]");
+    for (int s = 0; s < kShopCount; s++)
+        for (int i = 0; i < kMachinesPerShop; i++) {
+            const MachineResult& m = r.machines[s][i];
+            const Tally& t = m.tally;
+            std::string times;
+            for (int k = 0; k < rules.settings; k++)
+                times += format("%s%.0f", k ? "/" : "", 100 * share(m.stepsBySetting[k], t.steps));
+            std::fprintf(out, "%-9s %4d %4d %-14s %7s %6s %7s %7s %7s %7s %6s %10s %10s  %s\n",
+                         machineName(s, i).c_str(), m.finalSetting, m.finalReserve, times.c_str(),
+                         thousands(t.spins()).c_str(), thousands(t.prizes()).c_str(),
+                         oneIn(share(t.prizes(), t.spins())).c_str(), thousands(t.plainReaches).c_str(),
+                         t.rounds.n ? format("%.1f", t.rounds.mean()).c_str() : "-",
+                         t.feverSeconds.n ? format("%.0f", t.feverSeconds.mean()).c_str() : "-",
+                         t.fevers ? format("%.0f%%", 100 * share(t.feversKept, t.fevers)).c_str() : "-",
+                         thousands(t.fired).c_str(), thousands(t.paid).c_str(), ratioWithInterval(t.payout).c_str());
+        }
+    std::fprintf(out, "  set, res: the setting and the reserve at the end\n");
+
+    std::fprintf(out, "\nCustomers by the hour of the day (mean seated; arrivals per hour)\n");
+    std::fprintf(out, "%4s %10s %10s %10s %10s\n", "hour", "day seated", "arrivals", "night", "arrivals");
+    for (int h = 0; h < 24; h++) {
+        const HourResult& d = r.hours[kDayShop][h];
+        const HourResult& n = r.hours[kNightShop][h];
+        if (d.passes == 0 && n.passes == 0)
+            continue;
+        std::fprintf(out, "%02d   %10.2f %10.1f %10.2f %10.1f\n", h, d.meanSeated(), d.arrivalsPerHour(),
+                     n.meanSeated(), n.arrivalsPerHour());
+    }
+    if (r.unresolvedPayouts)
+        std::fprintf(out, "\n%s payouts at a closing door could not be told apart and were not counted\n",
+                     thousands(r.unresolvedPayouts).c_str());
+}
+
+void writeCsv(std::FILE* out, const SimResult& r)
+{
+    static const char* const kColumns[] = {
+        "scope",         "shop",         "machine",     "setting",     "hour",
+        "steps",         "draws",        "prizes",      "one_in",      "one_in_low",
+        "one_in_high",   "exact_one_in", "reaches",     "exact_reach_one_in",
+        "fevers",        "rounds_per_fever", "rounds_half", "fever_seconds", "fever_seconds_half",
+        "kept_share",    "kept_low",     "kept_high",   "fired",       "paid",
+        "payout_ratio",  "payout_half",  "mean_seated", "arrivals_per_hour",
+    };
+    const size_t columns = sizeof kColumns / sizeof kColumns[0];
+    auto emit = [&](const std::vector<std::string>& cells) {
+        for (size_t k = 0; k < columns; k++)
+            std::fprintf(out, "%s%s", k ? "," : "", k < cells.size() ? cells[k].c_str() : "");
+        std::fprintf(out, "\n");
+    };
+    emit(std::vector<std::string>(kColumns, kColumns + columns));
+
+    auto number = [](double v, const char* f) { return format(f, v); };
+    auto row = [&](const char* scope, const std::string& shop, const std::string& machine, const std::string& setting,
+                   const Tally& t, int64_t draws, int64_t prizes, double exact, double exactReach) {
+        std::vector<std::string> c = {scope, shop, machine, setting, "", std::to_string(t.steps),
+                                      std::to_string(draws), std::to_string(prizes)};
+        Interval i = wilsonInterval(prizes, draws);
+        c.push_back(prizes > 0 ? number((double)draws / prizes, "%.4f") : "");
+        c.push_back(prizes > 0 ? number(1 / i.high, "%.4f") : "");
+        c.push_back(i.low > 0 ? number(1 / i.low, "%.4f") : "");
+        c.push_back(exact > 0 ? number(1 / exact, "%.4f") : "");
+        c.push_back(std::to_string(t.plainReaches));
+        c.push_back(exactReach > 0 ? number(1 / exactReach, "%.4f") : "");
+        c.push_back(std::to_string(t.fevers));
+        if (t.fevers > 0) {
+            Interval k = wilsonInterval(t.feversKept, t.fevers);
+            for (std::string v : {number(t.rounds.mean(), "%.4f"), number(t.rounds.halfWidth(), "%.4f"),
+                                  number(t.feverSeconds.mean(), "%.2f"), number(t.feverSeconds.halfWidth(), "%.2f"),
+                                  number(share(t.feversKept, t.fevers), "%.4f"), number(k.low, "%.4f"),
+                                  number(k.high, "%.4f")})
+                c.push_back(v);
+        } else {
+            c.resize(c.size() + 7);
+        }
+        c.push_back(std::to_string(t.fired));
+        c.push_back(std::to_string(t.paid));
+        c.push_back(t.payout.x > 0 ? number(t.payout.ratio(), "%.5f") : "");
+        c.push_back(t.payout.x > 0 ? number(t.payout.halfWidth(), "%.5f") : "");
+        emit(c);
+    };
+    for (int s = 0; s < lotteryRules().settings; s++) {
+        const Tally& t = r.bySetting[s];
+        row("setting", "", "", std::to_string(s), t, t.plainDraws, t.plainPrizes, exactPrizeChance(s),
+            exactReachChance(s));
+    }
+    const Tally total = r.total();
+    row("quick", "", "", "", total, total.quickDraws, total.quickPrizes, exactQuickPrizeChance(), 0);
+    row("all", "", "", "", total, total.spins(), total.prizes(), 0, 0);
+    for (int s = 0; s < kShopCount; s++)
+        for (int i = 0; i < kMachinesPerShop; i++) {
+            const MachineResult& m = r.machines[s][i];
+            row("machine", s == kDayShop ? "day" : "night", std::to_string(machineNumber(i)),
+                std::to_string(m.finalSetting), m.tally, m.tally.spins(), m.tally.prizes(), 0, 0);
+        }
+    for (int s = 0; s < kShopCount; s++)
+        for (int h = 0; h < 24; h++) {
+            const HourResult& hr = r.hours[s][h];
+            if (hr.passes == 0)
+                continue;
+            std::vector<std::string> c = {"hour", s == kDayShop ? "day" : "night", "", "", std::to_string(h),
+                                          std::to_string(hr.passes)};
+            c.resize(columns - 2);
+            c.push_back(number(hr.meanSeated(), "%.4f"));
+            c.push_back(number(hr.arrivalsPerHour(), "%.3f"));
+            emit(c);
+        }
+}
+
+// --- the chart ---
+
+namespace {
+
+struct Svg {
+    std::string s;
+
+    void add(const std::string& text) { s += text + "\n"; }
+    void line(double x1, double y1, double x2, double y2, const char* style)
+    {
+        add(format("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" style=\"%s\"/>", x1, y1, x2, y2, style));
+    }
+    void rect(double x, double y, double w, double h, const char* style)
+    {
+        add(format("<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" style=\"%s\"/>", x, y, w, h, style));
+    }
+    void text(double x, double y, const std::string& t, const char* anchor = "start", int size = 12,
+              const char* extra = "")
+    {
+        add(format("<text x=\"%.1f\" y=\"%.1f\" font-size=\"%d\" text-anchor=\"%s\" %s>", x, y, size, anchor, extra)
+            + t + "</text>");
+    }
+};
+
+const char* kSettingColour[kMaxSettings] = {"#4c78a8", "#e45756", "#72b7b2", "#b279a2"};
+
+// A round step for an axis that spans `range` in about `ticks` steps.
+double niceStep(double range, int ticks)
+{
+    double raw = range / ticks, p = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (raw <= m * p)
+            return m * p;
+    return 10 * p;
+}
+
+// Payout ratio by setting, with the hall's figure and the break-even line.
+void ratioPanel(Svg& g, const SimResult& r, double top)
+{
+    const LotteryRules& rules = lotteryRules();
+    const double left = 80, width = 820, height = 230, bottom = top + 40 + height;
+    g.text(left, top + 18, "Balls paid per ball fired, by the setting in force (bars: 95% interval)", "start", 15,
+           "font-weight=\"bold\"");
+    std::vector<std::pair<std::string, RatioTally>> bars;
+    std::vector<std::string> notes;
+    for (int s = 0; s < rules.settings; s++) {
+        bars.push_back({settingLabel(s), r.bySetting[s].payout});
+        const Tally& t = r.bySetting[s];
+        notes.push_back(t.plainPrizes ? format("prize 1 in %.1f (exact %.1f)", share(t.plainDraws, t.plainPrizes),
+                                               1 / exactPrizeChance(s))
+                                      : format("exact prize 1 in %.1f", 1 / exactPrizeChance(s)));
+    }
+    const Tally total = r.total();
+    bars.push_back({"whole hall", total.payout});
+    notes.push_back(total.prizes() ? format("prize 1 in %.1f", share(total.spins(), total.prizes())) : "");
+
+    double maxY = 1.2;
+    for (auto& b : bars)
+        maxY = std::max(maxY, (b.second.ratio() + b.second.halfWidth()) * 1.1);
+    double step = niceStep(maxY, 6);
+    maxY = std::ceil(maxY / step) * step;
+    auto y = [&](double v) { return bottom - v / maxY * height; };
+    for (double v = 0; v <= maxY + 1e-9; v += step) {
+        g.line(left, y(v), left + width, y(v), "stroke:#e6e6e6");
+        g.text(left - 8, y(v) + 4, format("%.2f", v), "end", 11);
+    }
+    g.line(left, y(1), left + width, y(1), "stroke:#333;stroke-dasharray:6,4");
+    g.line(left + width - 250, top + 30, left + width - 220, top + 30, "stroke:#333;stroke-dasharray:6,4");
+    g.text(left + width - 214, top + 34, "break-even: as many paid as fired", "start", 11);
+    const double slot = width / bars.size(), barWidth = slot * 0.45;
+    for (size_t k = 0; k < bars.size(); k++) {
+        const RatioTally& t = bars[k].second;
+        double cx = left + slot * (k + 0.5);
+        const char* colour = k < (size_t)rules.settings ? kSettingColour[k] : "#888";
+        if (t.x > 0) {
+            double v = t.ratio(), h = t.halfWidth();
+            g.rect(cx - barWidth / 2, y(v), barWidth, bottom - y(v), format("fill:%s", colour).c_str());
+            g.line(cx, y(v + h), cx, y(std::max(0.0, v - h)), "stroke:#000;stroke-width:1.5");
+            g.line(cx - 8, y(v + h), cx + 8, y(v + h), "stroke:#000;stroke-width:1.5");
+            g.line(cx - 8, y(std::max(0.0, v - h)), cx + 8, y(std::max(0.0, v - h)), "stroke:#000;stroke-width:1.5");
+            g.text(cx + barWidth / 2 + 4, y(v) + 4, format("%.3f", v), "start", 12, "font-weight=\"bold\"");
+        } else {
+            g.text(cx, bottom - 6, "no balls", "middle", 11);
+        }
+        g.text(cx, bottom + 18, bars[k].first, "middle", 13);
+        g.text(cx, bottom + 34, notes[k], "middle", 11, "fill=\"#555\"");
+    }
+    g.line(left, bottom, left + width, bottom, "stroke:#000");
+}
+
+// Balls over the day for the watched machine.
+void watchPanel(Svg& g, const SimResult& r, double top)
+{
+    const double left = 80, width = 820, height = 250, bottom = top + 40 + height;
+    g.text(left, top + 18,
+           format("Balls over the day at machine %s (from %s)", machineName(r.watchShop, r.watchMachine).c_str(),
+                  formatTime(r.start).c_str()),
+           "start", 15, "font-weight=\"bold\"");
+    if (r.watch.size() < 2) {
+        g.text(left, top + 60, "the run was too short to draw", "start", 12);
+        return;
+    }
+    const double minutes = r.watch.back().minute;
+    double maxY = 1;
+    for (const WatchPoint& p : r.watch)
+        maxY = std::max({maxY, (double)p.balls, (double)p.fired, (double)p.paid});
+    double step = niceStep(maxY, 5);
+    maxY = std::ceil(maxY / step) * step;
+    auto x = [&](double minute) { return left + minute / minutes * width; };
+    auto y = [&](double v) { return bottom - v / maxY * height; };
+
+    // the shop's closed hours and the machine's fevers, as bands
+    auto bands = [&](bool (*on)(const WatchPoint&), const char* style) {
+        size_t k = 0;
+        while (k < r.watch.size()) {
+            if (!on(r.watch[k])) {
+                k++;
+                continue;
+            }
+            size_t e = k;
+            while (e + 1 < r.watch.size() && on(r.watch[e + 1]))
+                e++;
+            g.rect(x(r.watch[k].minute), top + 40, std::max(1.5, x(r.watch[e].minute + 1) - x(r.watch[k].minute)),
+                   height, style);
+            k = e + 1;
+        }
+    };
+    bands([](const WatchPoint& p) { return !p.shopOpen; }, "fill:#eeeeee");
+    bands([](const WatchPoint& p) { return p.fever; }, "fill:#ffd9a8");
+    for (double v = 0; v <= maxY + 1e-9; v += step) {
+        g.line(left, y(v), left + width, y(v), "stroke:#e0e0e0");
+        g.text(left - 8, y(v) + 4, thousands((int64_t)v), "end", 11);
+    }
+    int hourStep = minutes > 12 * 60 ? 2 : 1;
+    for (int m = 0; m <= minutes; m += 60 * hourStep) {
+        int clock = (r.start.hour * 60 + r.start.minute + m) / 60 % 24;
+        g.line(x(m), bottom, x(m), bottom + 5, "stroke:#000");
+        g.text(x(m), bottom + 18, format("%02d:%02d", clock, r.start.minute), "middle", 11);
+    }
+    auto series = [&](int64_t (*value)(const WatchPoint&), const char* colour) {
+        std::string points;
+        for (const WatchPoint& p : r.watch)
+            points += format("%.1f,%.1f ", x(p.minute), y((double)value(p)));
+        g.add(format("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"1.6\" points=\"%s\"/>", colour,
+                     points.c_str()));
+    };
+    series([](const WatchPoint& p) { return p.fired; }, "#555555");
+    series([](const WatchPoint& p) { return p.paid; }, "#e45756");
+    series([](const WatchPoint& p) { return (int64_t)p.balls; }, "#4c78a8");
+    g.line(left, bottom, left + width, bottom, "stroke:#000");
+    g.line(left, top + 40, left, bottom, "stroke:#000");
+
+    const WatchPoint& last = r.watch.back();
+    double lx = left + 10, ly = top + 56;
+    struct Key {
+        const char* colour;
+        std::string label;
+    } keys[] = {
+        {"#555555", format("balls fired since the start (%s)", thousands(last.fired).c_str())},
+        {"#e45756", format("balls paid since the start (%s)", thousands(last.paid).c_str())},
+        {"#4c78a8", "balls in the tray"},
+    };
+    for (const Key& k : keys) {
+        g.rect(lx, ly - 9, 14, 10, format("fill:%s", k.colour).c_str());
+        g.text(lx + 20, ly, k.label, "start", 11);
+        ly += 16;
+    }
+    g.rect(lx, ly - 9, 14, 10, "fill:#ffd9a8");
+    g.text(lx + 20, ly, "fever", "start", 11);
+    g.rect(lx + 80, ly - 9, 14, 10, "fill:#eeeeee;stroke:#ccc");
+    g.text(lx + 100, ly, "shop closed", "start", 11);
+}
+
+// Customers seated by the hour of the day, both shops.
+void customerPanel(Svg& g, const SimResult& r, double top)
+{
+    const double left = 80, width = 820, height = 150, bottom = top + 40 + height;
+    g.text(left, top + 18, "Customers seated by the hour of the day (mean; 16 machines a shop)", "start", 15,
+           "font-weight=\"bold\"");
+    const double maxY = 16;
+    auto y = [&](double v) { return bottom - v / maxY * height; };
+    for (double v = 0; v <= maxY; v += 4) {
+        g.line(left, y(v), left + width, y(v), "stroke:#e6e6e6");
+        g.text(left - 8, y(v) + 4, format("%.0f", v), "end", 11);
+    }
+    const double slot = width / 24;
+    const char* colours[kShopCount] = {"#f58518", "#54a24b"};
+    for (int h = 0; h < 24; h++) {
+        for (int s = 0; s < kShopCount; s++) {
+            const HourResult& hr = r.hours[s][h];
+            if (hr.passes == 0)
+                continue;
+            double v = hr.meanSeated(), bx = left + slot * h + 3 + s * (slot - 6) / 2;
+            g.rect(bx, y(v), (slot - 6) / 2, bottom - y(v), format("fill:%s", colours[s]).c_str());
+        }
+        if (h % 2 == 0)
+            g.text(left + slot * (h + 0.5), bottom + 16, format("%02d", h), "middle", 11);
+    }
+    g.line(left, bottom, left + width, bottom, "stroke:#000");
+    g.rect(left + width - 200, top + 8, 12, 10, "fill:#f58518");
+    g.text(left + width - 183, top + 17, "day shop", "start", 11);
+    g.rect(left + width - 110, top + 8, 12, 10, "fill:#54a24b");
+    g.text(left + width - 93, top + 17, "night shop", "start", 11);
+}
+
+} // namespace
+
+std::string svgChart(const SimResult& r)
+{
+    const double width = 960, height = 960;
+    Svg g;
+    g.add(format("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" viewBox=\"0 0 %.0f %.0f\" "
+                 "font-family=\"DejaVu Sans, Arial, sans-serif\">",
+                 width, height, width, height));
+    g.rect(0, 0, width, height, "fill:#ffffff");
+    g.text(40, 30,
+           format("Machine No.%d %s: %.0f simulated hours, %s machine-hours, %s", MACHINE_MODEL_NUMBER, MACHINE_TITLE,
+                  r.simulatedHours(), thousands((int64_t)std::llround(r.machineHours())).c_str(), r.source.c_str()),
+           "start", 16, "font-weight=\"bold\"");
+    ratioPanel(g, r, 50);
+    watchPanel(g, r, 380);
+    customerPanel(g, r, 730);
+    g.add("</svg>");
+    return g.s;
+}
