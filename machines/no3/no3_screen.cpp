@@ -1,11 +1,197 @@
-// Machine No.3's play screen.
+// Machine No.3's play screen: the drawing tick, the repaint and the lamp
+// layers of the composed board.
+#include "no3_screen.h"
+
 #include "hallcore/gfx/artwork.h"
+#include "hallcore/gfx/sound.h"
 #include "hallcore/sys/sys_present.h"
-#include "no3.h"
+#include "programs/art/no3_layout.h"
 
-void modelPlayTick(MachineState&) {}
+using namespace no3art;
 
-void modelPlayPaint(MachineState&)
+namespace no3screen {
+
+namespace {
+
+// Places of the lamps on the play view.
+constexpr Piece kFrameLampPlace[2][3] = {
+    {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}},
+    {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}},
+};
+struct PairPlace {
+    const LampPair* art;
+    int x, y, rightX; // rightX 0: a single lamp
+};
+constexpr PairPlace kSidePlace = {&kSideLamps, 9, 184, 443};
+constexpr PairPlace kCornerPlace = {&kCornerLamps, 89, 381, 319};
+constexpr PairPlace kBottomPlace = {&kBottomLamp, 219, 412, 0};
+constexpr PairPlace kReelSidePlace = {&kReelSideLamps, 169, 181, 298};
+constexpr PairPlace kTopPlace = {&kTopLamp, 204, 104, 0};
+constexpr PairPlace kPocketPlace = {&kPocketLamps, 56, 308, 384};
+
+int wrap(int value, int modulus)
 {
-    sysPresent(kWindowPlay, 0, 0, 480, 432, boardPicture(), 0, 0);
+    int r = value % modulus;
+    return r < 0 ? r + modulus : r;
+}
+
+bool feverCaption(const MachineState& m) // fanfare or a V animation: the quick blink
+{
+    return m.round == 0 || (m.vHit >= 1 && m.vHit <= 63);
+}
+
+bool doorRound(const MachineState& m)
+{
+    return m.round >= 1 && m.round <= 16 && m.modeTick >= 80;
+}
+
+void drawPair(Picture& board, const PairPlace& p, bool lit)
+{
+    const Piece& u = p.art->unlit;
+    int sx = u.x + (lit ? p.art->litDx : 0);
+    copyPicture(board, p.x, p.y, u.w, u.h, artPicture(601), sx, u.y);
+    if (p.rightX)
+        copyPicture(board, p.rightX, p.y, u.w, u.h, artPicture(601), sx + p.art->rightDx, u.y);
+}
+
+} // namespace
+
+LampFlags lampFlags(const MachineState& m, const AnimClock& clock)
+{
+    LampFlags f = {};
+    bool quick = clock.blink64 != 0, slow = clock.blink128 != 0;
+    if (m.mode == 2) {
+        if (m.reelPhase == 1 || m.reelPhase == 2) { // reach runs
+            f.strip = quick ? 2 : 0;
+            f.a = f.c = !quick;
+            f.b = f.d = quick;
+            f.f = !quick;
+            f.g = quick;
+        } else if (m.reelPhase == 3) {
+            f.e = true;
+        } else {
+            f.strip = (clock.count1024 / 128) % 4;
+            f.a = !slow;
+            f.b = slow;
+        }
+    } else if (m.mode == 3) {
+        if (feverCaption(m)) {
+            f.strip = quick ? 2 : 0;
+            f.a = f.c = quick;
+            f.b = f.d = f.e = !quick;
+            f.f = !quick;
+            f.g = quick;
+        } else {
+            if (doorRound(m)) {
+                f.strip = (clock.count1024 / 128) % 4;
+                f.a = f.c = slow;
+                f.b = f.d = f.e = !slow;
+            } else {
+                f.b = slow;
+            }
+            f.f = !slow;
+            f.g = slow;
+        }
+    } else { // idle
+        f.strip = (clock.count1024 / 256) % 4;
+    }
+    return f;
+}
+
+bool frameLampsLit(const MachineState& m, const AnimClock& clock)
+{
+    return m.mode == 3 && clock.blink256 != 0;
+}
+
+int vStripFrame(const MachineState& m, const AnimClock& clock)
+{
+    if (m.vHit < 64)
+        return (clock.blink64 ? 1 : 0) + 4;
+    return (clock.count1024 / 128) % 4;
+}
+
+void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
+{
+    Picture& board = boardPicture();
+    if (layers & kLayerFrameLamps) {
+        int sx = frameLampsLit(m, clock) ? kFrameLampLitX : 0;
+        for (int side = 0; side < 2; side++)
+            for (int k = 0; k < 3; k++) {
+                const Piece& at = kFrameLampPlace[side][k];
+                copyPicture(board, at.x, at.y, at.w, at.h, artPicture(521), sx,
+                            kFrameLampLeft[k].y + side * kFrameLampRightY);
+            }
+    }
+    if (layers & kLayerFeverKind)
+        copyPicture(board, 386, 4, 90, 30, artPicture(524), 0, 30 * wrap(m.feverKind, 4));
+    if (layers & kLayerPayoutLamp)
+        copyPicture(board, 4, 38, 48, 30, artPicture(522), 0, m.payoutToggle == 1 ? 30 : 0);
+    if (layers & kLayerHeldStarts)
+        for (int i = 0; i < 4; i++)
+            copyPicture(board, 194 + 24 * i, 157, 24, 16, artPicture(601), kHeldLamps.x + 24 * i,
+                        i < m.heldStarts ? kHeldLampsLitY : kHeldLamps.y);
+    if (layers & kLayerLampGroup) {
+        LampFlags f = lampFlags(m, clock);
+        copyPicture(board, 198, 264, kLampStrip.w, kLampStrip.h, artPicture(601), kLampStrip.x,
+                    kLampStrip.y + kLampStrip.h * f.strip);
+        drawPair(board, kSidePlace, f.a);
+        drawPair(board, kCornerPlace, f.a);
+        drawPair(board, kBottomPlace, f.b);
+        drawPair(board, kReelSidePlace, f.c);
+        drawPair(board, kTopPlace, f.d);
+        drawPair(board, kPocketPlace, f.e);
+        // the counter window sits on the bottom lamp
+        copyPicture(board, 232, 410, 16, kDigitHeight, artPicture(610), 0,
+                    kDigitHeight * wrap(m.attackerCount, 10));
+    }
+    if (layers & kLayerDoor) {
+        const Piece& door = m.attackerOpen ? kDoorOpen : kDoorClosed;
+        copyPicture(board, 186, 372, door.w, door.h, artPicture(601), door.x, door.y);
+        if (m.attackerOpen && m.vHit > 0)
+            copyPicture(board, 186, 374, kVStrip.w, kVStrip.h, artPicture(601), kVStrip.x,
+                        kVStrip.y + kVStrip.h * vStripFrame(m, clock));
+    }
+}
+
+void drawPlayFrame(MachineState& m)
+{
+    serveSoundRequest(m, animClock.count512 == 0);
+    if (m.mode == 3 && animClock.count256 == 0)
+        m.dirty |= kLayerFrameLamps;
+    if (animClock.count64 == 0) {
+        m.dirty |= kLayerLampGroup;
+        if (m.mode == 3)
+            m.dirty |= kLayerDoor;
+    }
+    redrawLayers(m, animClock, m.dirty);
+    m.dirty = 0;
+    copyPicture(sceneSurface, 0, 0, 480, 432, boardPicture(), 0, 0);
+    composeMovingParts(m, animClock, sceneSurface, true);
+    sysPresent(kWindowPlay, 0, 0, 480, 432, sceneSurface, 0, 0);
+}
+
+void paintPlayView(MachineState& m)
+{
+    redrawLayers(m, animClock, kAllLayers);
+    copyPicture(sceneSurface, 0, 0, 480, 432, boardPicture(), 0, 0);
+    // The moving parts as they stand, so a window uncovered while the ticks
+    // wait (a dialog, a menu) does not lose its reels and balls; the V
+    // animation is counted by the drawing ticks only.
+    composeMovingParts(m, animClock, sceneSurface, false);
+    sysPresent(kWindowPlay, 0, 0, 480, 432, sceneSurface, 0, 0);
+}
+
+} // namespace no3screen
+
+// Called on every tick while the play scene shows; the screen draws on every
+// second one, before the hall loop steps the machines.
+void modelPlayTick(MachineState& m)
+{
+    if (animClock.halfPhase == 0)
+        no3screen::drawPlayFrame(m);
+}
+
+void modelPlayPaint(MachineState& m)
+{
+    no3screen::paintPlayView(m);
 }
