@@ -1,14 +1,13 @@
+// The street (a still picture) and the play screen, which belongs to the
+// machine module. The hall view is in hall_screen.cpp, the info panel in
+// panel_screen.cpp.
 #include "hallcore/gfx/screens.h"
 
 #include "hallcore/gfx/artwork.h"
-#include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_module.h"
 #include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/handle.h"
 #include "hallcore/shell/player_slots.h"
 #include "hallcore/sys/sys_present.h"
-
-int hallDirty = 0;
 
 // The street is a still picture: its tick only keeps the palette realised.
 void streetTick()
@@ -23,13 +22,6 @@ void paintStreet()
     sysPresent(kWindowStreet, 0, 0, 480, 432, sceneSurface, 0, 0);
 }
 
-void hallViewTick() {}
-
-void paintHall()
-{
-    sysPresent(kWindowHall, 0, 0, 480, 432, sceneSurface, 0, 0);
-}
-
 void playTick()
 {
     modelPlayTick(*activePlayerSlot().machine);
@@ -38,17 +30,4 @@ void playTick()
 void paintPlay()
 {
     modelPlayPaint(*activePlayerSlot().machine);
-}
-
-void panelTick()
-{
-    handleStep();
-    if (animClock.count256 == 0)
-        updateShopHours();
-}
-
-void paintPanel()
-{
-    copyPicture(panelSurface, 0, 0, 128, 432, artPicture(500), 0, 0);
-    sysPresent(kWindowPanel, 0, 0, 128, 432, panelSurface, 0, 0);
 }
