@@ -1,5 +1,6 @@
 #include "tools/hallsim/hall_sim.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -123,19 +124,33 @@ public:
     void run()
     {
         const int settings = lotteryRules().settings;
-        startUp();
         const int64_t totalTicks = (int64_t)(options.hours * 3600 * kTicksPerSecond + 0.5);
-        const int64_t watchPasses = (int64_t)(options.watchHours * kPassesPerHour + 0.5);
+        const int64_t watchTicks = (int64_t)(options.watchHours * 3600 * kTicksPerSecond + 0.5);
         int64_t firedSoFar[kShopCount][kMachinesPerShop] = {}, paidSoFar[kShopCount][kMachinesPerShop] = {};
-        int clockHour = now.hour;
 
         const auto wallStart = std::chrono::steady_clock::now();
         const std::clock_t cpuStart = std::clock();
         auto lastReport = wallStart;
-        for (int64_t tick = 1; tick <= totalTicks; tick++) {
+        int64_t tick = 0;
+        prepare();
+        if (!runningAt(now))
+            tick = skipToSession(tick, totalTicks);
+        if (tick < totalTicks)
+            startProgram();
+        int clockHour = now.hour;
+        while (tick < totalTicks) {
+            tick++;
             if (tick % kTicksPerSecond == 0) {
                 addSecond(now);
                 nullSetLocalTime(now);
+                if (!runningAt(now)) { // the player quits; the program starts again at the next session
+                    stopHall();
+                    tick = skipToSession(tick, totalTicks);
+                    if (tick >= totalTicks)
+                        break;
+                    startProgram();
+                    continue; // its first tick comes 25 ms after the start, as on the first start-up
+                }
             }
             onTick(); // the game's tick: clock, scene, hall pass, clock check
             if (animClock.halfPhase != 0)
@@ -161,11 +176,11 @@ public:
                     paidSoFar[s][i] += e.paid;
                 }
             }
-            if (result.passes % kPassesPerMinute == 0 && result.passes <= watchPasses)
+            if (tick % (60 * kTicksPerSecond) == 0 && tick <= watchTicks)
                 for (int sh = 0; sh < kShopCount; sh++)
                     for (int i = 0; i < kMachinesPerShop; i++) {
                         const MachineState& m = shops[sh].machines[i];
-                        series[sh][i].push_back({(int32_t)(result.passes / kPassesPerMinute), m.balls,
+                        series[sh][i].push_back({(int32_t)(tick / (60 * kTicksPerSecond)), m.balls,
                                                  firedSoFar[sh][i], paidSoFar[sh][i], m.occupant != 0, m.mode == 3,
                                                  shops[sh].openState != kShopClosed});
                     }
@@ -186,6 +201,7 @@ public:
         result.cpuSeconds = (double)(std::clock() - cpuStart) / CLOCKS_PER_SEC;
         closeBatches();
         result.end = now;
+        result.watchMinutes = (int32_t)(std::min(watchTicks, totalTicks) / (60 * kTicksPerSecond));
         chooseWatchedMachine();
         for (int s = 0; s < kShopCount; s++)
             for (int i = 0; i < kMachinesPerShop; i++) {
@@ -193,8 +209,8 @@ public:
                 m.tally.steps = result.passes;
                 for (int k = 0; k < settings; k++)
                     result.bySetting[k].steps += m.stepsBySetting[k];
-                result.machines[s][i].finalSetting = shops[s].machines[i].setting;
-                result.machines[s][i].finalReserve = shops[s].machines[i].luckReserve;
+                m.finalSetting = shops[s].machines[i].setting;
+                m.finalReserve = shops[s].machines[i].luckReserve;
             }
     }
 
@@ -232,9 +248,52 @@ private:
     int64_t batchFired[kShopCount][kMachinesPerShop][kMaxSettings] = {};
     int64_t batchPaid[kShopCount][kMachinesPerShop][kMaxSettings] = {};
 
-    // The program's start-up: the data folder holds only the shop file (or
-    // nothing), the clock reads the start time, then the hall starts.
-    void startUp()
+    // The data folder holds only the shop file (or nothing); the clock is
+    // set to the start.
+    void prepare()
+    {
+        nullClearPosted();
+        nullFilesClear();
+        if (!options.shopFile.empty())
+            nullFilePut(kShopFileName, options.shopFile);
+        now = options.start;
+        if (!options.startGiven && !(options.shopFile.size() && lastMomentOpen(options.shopFile, now)))
+            now = makeLocalTime(2026, 12, 8, 0, 0, 0);
+        result.start = now;
+        result.seed = options.seed;
+        result.sessionStart = options.sessionStart;
+        result.sessionEnd = options.sessionEnd;
+        for (int s = 0; s < kShopCount; s++)
+            for (int i = 0; i < kMachinesPerShop; i++) {
+                result.machines[s][i].shop = s;
+                result.machines[s][i].index = i;
+            }
+    }
+
+    bool runningAt(const BrokenDownTime& t) const
+    {
+        if (options.sessionStart < 0)
+            return true;
+        int minute = t.hour * 60 + t.minute, from = options.sessionStart, to = options.sessionEnd;
+        return from < to ? minute >= from && minute < to : minute >= from || minute < to;
+    }
+
+    // Moves the clock to the next session's start (or the end of the run).
+    int64_t skipToSession(int64_t tick, int64_t totalTicks)
+    {
+        int secondOfDay = (now.hour * 60 + now.minute) * 60 + now.second;
+        int64_t seconds = ((int64_t)options.sessionStart * 60 - secondOfDay + 86400) % 86400;
+        for (int64_t k = 0; k < seconds && tick < totalTicks; k++) {
+            addSecond(now);
+            tick += kTicksPerSecond;
+        }
+        return tick < totalTicks ? tick : totalTicks;
+    }
+
+    // The program's start-up, as a new process does it: nothing in memory,
+    // the data read from the folder, the clock checked, the absence caught
+    // up, the tick clock started.
+    void startProgram()
     {
         std::memset(shops, 0, sizeof shops);
         startAnimClock();
@@ -242,26 +301,14 @@ private:
         shutdownBegun = 0;
         tickRelease();
         hallDirty = 0;
-        nullClearPosted();
-        nullFilesClear();
-        if (!options.shopFile.empty())
-            nullFilePut(kShopFileName, options.shopFile);
-
-        now = options.start;
-        if (!options.startGiven && !(options.shopFile.size() && lastMomentOpen(options.shopFile, now)))
-            now = makeLocalTime(2026, 12, 8, 0, 0, 0);
-        result.start = now;
-        result.seed = options.seed;
-        for (int s = 0; s < kShopCount; s++)
-            for (int i = 0; i < kMachinesPerShop; i++) {
-                result.machines[s][i].shop = s;
-                result.machines[s][i].index = i;
-            }
-
         nullSetLocalTime(now);
         forgetClockMinute();
-        startHall(options.seed);
-        if (options.afterStart)
+        startHall(options.seed + (uint32_t)result.sessions.size()); // the game seeds from the time
+        SessionStart session{now, {}};
+        for (int s = 0; s < kShopCount; s++)
+            session.seated[s] = shops[s].customerCount;
+        result.sessions.push_back(session);
+        if (options.afterStart && result.sessions.size() == 1)
             options.afterStart();
         startAnimClock(); // the tick clock starts
         for (int s = 0; s < kShopCount; s++)
@@ -343,6 +390,12 @@ bool runHall(const SimOptions& options, SimResult& result, std::string* error)
                 *error = "not a shop file of this machine (wrong size or checksum)";
             return false;
         }
+    }
+    if ((options.sessionStart < 0) != (options.sessionEnd < 0) || options.sessionStart >= 24 * 60
+        || options.sessionEnd >= 24 * 60 || (options.sessionStart >= 0 && options.sessionStart == options.sessionEnd)) {
+        if (error)
+            *error = "a session runs from one time of day to another";
+        return false;
     }
     if (options.watchShop >= kShopCount || options.watchMachine < 0 || options.watchMachine >= kMachinesPerShop
         || options.watchHours > kMostWatchHours) {

@@ -67,10 +67,21 @@ struct SimOptions {
     double hours = 24;
     int watchShop = -1, watchMachine = 0; // shop -1: the machine with the most fevers on the chart
     double watchHours = 24;               // at most kMostWatchHours
+    // Minutes of the day between which the program runs, each day (the end
+    // may be past midnight); -1: it runs all the time. Outside them the hall
+    // is saved (to the data folder in memory) and caught up on the next
+    // start-up, as the game does.
+    int sessionStart = -1, sessionEnd = -1;
     // about once a wall-clock second: share done and machine-hours per second
     std::function<void(double, double)> progress;
     // after start-up, before the first tick (the tests set machines up here)
     std::function<void()> afterStart;
+};
+
+// A start-up of the program: when, and the customers the catch-up seated.
+struct SessionStart {
+    BrokenDownTime time;
+    int seated[kShopCount];
 };
 
 struct SimResult {
@@ -85,9 +96,13 @@ struct SimResult {
     HourResult hours[kShopCount][24];
     int watchShop = 0, watchMachine = 0;
     std::vector<WatchPoint> watch;
+    int32_t watchMinutes = 0; // the chart's span: the points lie in it where the game ran
     int64_t unresolvedPayouts = 0;
+    std::vector<SessionStart> sessions;
+    int sessionStart = -1, sessionEnd = -1;
 
-    double simulatedHours() const { return (double)passes / kPassesPerHour; }
+    double simulatedHours() const { return (double)passes / kPassesPerHour; } // with the program running
+    double calendarHours() const { return (double)ticks / (3600 * kTicksPerSecond); }
     double machineHours() const { return simulatedHours() * kShopCount * kMachinesPerShop; }
     double machineHoursPerSecond() const { return cpuSeconds > 0 ? machineHours() / cpuSeconds : 0; }
     Tally total() const;

@@ -35,6 +35,8 @@ void usage(std::FILE* out)
                  "                      one with the most fevers on the chart)\n"
                  "  --watch-hours H     how much of the run the chart shows (default 24,\n"
                  "                      at most 168)\n"
+                 "  --session HH:MM-HH:MM  the game runs only then, each day; between sessions\n"
+                 "                      the hall is saved (in memory) and caught up on start-up\n"
                  "  --csv PATH          the figures as CSV\n"
                  "  --svg PATH          the chart\n"
                  "  --quiet             no progress line\n",
@@ -52,6 +54,19 @@ bool parseStart(const char* text, BrokenDownTime& out)
         return false;
     out = makeLocalTime(y, mo, d, h, mi, s);
     return true;
+}
+
+bool parseSession(const char* text, int& from, int& to)
+{
+    int h1, m1, h2, m2;
+    char end;
+    if (std::sscanf(text, "%d:%d-%d:%d%c", &h1, &m1, &h2, &m2, &end) != 4)
+        return false;
+    if (h1 < 0 || h1 > 23 || m1 < 0 || m1 > 59 || h2 < 0 || h2 > 24 || m2 < 0 || m2 > 59)
+        return false;
+    from = h1 * 60 + m1;
+    to = (h2 * 60 + m2) % (24 * 60);
+    return from != to;
 }
 
 bool parseWatch(const char* text, int& shop, int& index)
@@ -125,6 +140,11 @@ int main(int argc, char** argv)
             }
         } else if (a == "--watch-hours") {
             options.watchHours = std::atof(value());
+        } else if (a == "--session") {
+            if (!parseSession(value(), options.sessionStart, options.sessionEnd)) {
+                std::fprintf(stderr, "hallsim: --session wants HH:MM-HH:MM, two different times\n");
+                return 2;
+            }
         } else if (a == "--csv") {
             csvPath = value();
         } else if (a == "--svg") {
@@ -151,14 +171,17 @@ int main(int argc, char** argv)
     }
 
     const bool terminal = isatty(2);
+    int tenthsShown = 0;
     if (!quiet)
         options.progress = [&](double done, double rate) {
-            if (terminal)
+            if (terminal) {
                 std::fprintf(stderr, "\rhallsim: %5.1f%% of %.1f hours, %.0f machine-hours/s   ", 100 * done,
                              options.hours, rate);
-            else if ((int)(done * 10) != (int)((done - 0.02) * 10)) // about every tenth
-                std::fprintf(stderr, "hallsim: %.0f%% of %.1f hours, %.0f machine-hours/s\n", 100 * done,
+            } else if ((int)(done * 10) > tenthsShown) { // a line a tenth into a log
+                tenthsShown = (int)(done * 10);
+                std::fprintf(stderr, "hallsim: %d0%% of %.1f hours, %.0f machine-hours/s\n", tenthsShown,
                              options.hours, rate);
+            }
         };
 
     SimResult result;

@@ -99,9 +99,16 @@ void writeTable(std::FILE* out, const SimResult& r)
     std::fprintf(out, "Hall simulation of machine No.%d (%s, %s)\n", MACHINE_MODEL_NUMBER, MACHINE_TITLE,
                  MACHINE_PROGRAM_NAME);
     std::fprintf(out, "source: %s\n", r.source.c_str());
-    std::fprintf(out, "from %s to %s: %.1f hours, %s hall passes, %s machine-hours\n\n", formatTime(r.start).c_str(),
+    std::fprintf(out, "from %s to %s: %.1f hours, %s hall passes, %s machine-hours\n", formatTime(r.start).c_str(),
                  formatTime(r.end).c_str(), r.simulatedHours(), thousands(r.passes).c_str(),
                  thousands((int64_t)std::llround(r.machineHours())).c_str());
+    if (r.sessionStart >= 0)
+        std::fprintf(out,
+                     "the game ran from %02d:%02d to %02d:%02d each day: %d start-ups, %.1f of %.1f hours; in between\n"
+                     "the hall was saved and caught up at the next start-up\n",
+                     r.sessionStart / 60, r.sessionStart % 60, r.sessionEnd / 60, r.sessionEnd % 60,
+                     (int)r.sessions.size(), r.simulatedHours(), r.calendarHours());
+    std::fprintf(out, "\n");
 
     std::fprintf(out, "Big prizes by the setting in force at the draw (simulated, 95%% interval; exact from the "
                       "lottery rules)\n");
@@ -386,7 +393,7 @@ void watchPanel(Svg& g, const SimResult& r, double top)
         g.text(left, top + 60, "the run was too short to draw", "start", 12);
         return;
     }
-    const double minutes = r.watch.back().minute;
+    const double minutes = std::max<double>({(double)r.watchMinutes, (double)r.watch.back().minute, 1.0});
     double maxY = 1;
     for (const WatchPoint& p : r.watch)
         maxY = std::max({maxY, (double)p.balls, (double)p.fired, (double)p.paid});
@@ -413,6 +420,16 @@ void watchPanel(Svg& g, const SimResult& r, double top)
     };
     bands([](const WatchPoint& p) { return !p.shopOpen; }, "fill:#eeeeee");
     bands([](const WatchPoint& p) { return p.fever; }, "fill:#ffd9a8");
+    // the minutes with no point: the game was not running
+    bool gaps = false;
+    for (size_t k = 0; k <= r.watch.size(); k++) {
+        double from = k == 0 ? 0 : r.watch[k - 1].minute + 1;
+        double to = k < r.watch.size() ? r.watch[k].minute : minutes;
+        if (to - from >= 1) {
+            g.rect(x(from), top + 40, x(to) - x(from), height, "fill:#d0d0d0");
+            gaps = true;
+        }
+    }
     for (double v = 0; v <= maxY + 1e-9; v += step) {
         g.line(left, y(v), left + width, y(v), "stroke:#e0e0e0");
         g.text(left - 8, y(v) + 4, thousands((int64_t)v), "end", 11);
@@ -423,12 +440,18 @@ void watchPanel(Svg& g, const SimResult& r, double top)
         g.line(x(m), bottom, x(m), bottom + 5, "stroke:#000");
         g.text(x(m), bottom + 18, format("%02d:%02d", clock, r.start.minute), "middle", 11);
     }
+    // one line per stretch the game ran
     auto series = [&](int64_t (*value)(const WatchPoint&), const char* colour) {
         std::string points;
-        for (const WatchPoint& p : r.watch)
+        for (size_t k = 0; k < r.watch.size(); k++) {
+            const WatchPoint& p = r.watch[k];
             points += format("%.1f,%.1f ", x(p.minute), y((double)value(p)));
-        g.add(format("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"1.6\" points=\"%s\"/>", colour,
-                     points.c_str()));
+            if (k + 1 == r.watch.size() || r.watch[k + 1].minute != p.minute + 1) {
+                g.add(format("<polyline fill=\"none\" stroke=\"%s\" stroke-width=\"1.6\" points=\"%s\"/>",
+                             colour, points.c_str()));
+                points.clear();
+            }
+        }
     };
     series([](const WatchPoint& p) { return p.fired; }, "#555555");
     series([](const WatchPoint& p) { return p.paid; }, "#e45756");
@@ -455,6 +478,10 @@ void watchPanel(Svg& g, const SimResult& r, double top)
     g.text(lx + 20, ly, "fever", "start", 11);
     g.rect(lx + 80, ly - 9, 14, 10, "fill:#eeeeee;stroke:#ccc");
     g.text(lx + 100, ly, "shop closed", "start", 11);
+    if (gaps) {
+        g.rect(lx + 190, ly - 9, 14, 10, "fill:#d0d0d0");
+        g.text(lx + 210, ly, "game not running", "start", 11);
+    }
 }
 
 // Customers seated by the hour of the day, both shops.

@@ -328,6 +328,48 @@ TEST(HallsimRun, TheShopsOpenAndCloseOnTheClock)
         EXPECT_EQ(night[h].arrivals, 0) << h;
 }
 
+TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
+{
+    SimOptions o;
+    o.seed = 8;
+    o.startGiven = true;
+    o.start = makeLocalTime(2026, 12, 8, 21, 0, 0);
+    o.hours = 26; // to 23:00 the next day
+    o.sessionStart = 21 * 60 + 50;
+    o.sessionEnd = 22 * 60 + 20; // across the day shop's closing and the night shop's opening
+    o.afterStart = [] {
+        shops[kDayShop].machines[0].luckReserve = 40;
+        shops[kDayShop].machines[0].setting = lotteryRules().hotSetting;
+    };
+    SimResult r;
+    std::string error;
+    ASSERT_TRUE(runHall(o, r, &error)) << error;
+
+    ASSERT_EQ(r.sessions.size(), 2u);
+    EXPECT_EQ(formatTime(r.sessions[0].time), "2026-12-08 21:50:00");
+    EXPECT_EQ(formatTime(r.sessions[1].time), "2026-12-09 21:50:00");
+    EXPECT_EQ(r.passes, 2 * (30 * 60 * 20 - 1)); // the pass at the moment of quitting never comes
+    for (int h = 0; h < 24; h++) {
+        if (h != 21 && h != 22) {
+            EXPECT_EQ(r.hours[kDayShop][h].passes + r.hours[kNightShop][h].passes, 0) << h;
+        }
+    }
+    // each start-up caught up the open day shop's absence; the night shop opened at 22:00
+    EXPECT_GT(r.sessions[1].seated[kDayShop], 0);
+    EXPECT_EQ(r.sessions[1].seated[kNightShop], 0);
+    EXPECT_GT(r.hours[kNightShop][22].arrivals, 0);
+    // the reserve came back from the saved hall, not from a fresh one
+    EXPECT_GE(r.machines[kDayShop][0].finalReserve, 40);
+    // hot all the first session; the new business day draws a setting afresh until its first spin
+    EXPECT_GE(r.machines[kDayShop][0].stepsBySetting[lotteryRules().hotSetting], r.passes / 2);
+    // the chart spans the day and has points only while the game ran
+    EXPECT_EQ(r.watchMinutes, 24 * 60);
+    for (const WatchPoint& p : r.watch) {
+        int minute = p.minute % (24 * 60);
+        EXPECT_TRUE(minute >= 50 && minute <= 80) << p.minute;
+    }
+}
+
 // --- the shop file ---
 
 namespace {
@@ -385,8 +427,8 @@ TEST(HallsimShopFile, ARunFromAShopFileLeavesTheFileAsItWas)
     EXPECT_GE(r.machines[kDayShop][5].finalReserve, 44); // the file's machines were the ones run
     EXPECT_EQ(r.machines[kDayShop][5].finalSetting, lotteryRules().hotSetting);
 
-    // the program too, with every output
-    const std::string command = std::string("\"") + HALLSIM_PROGRAM + "\" --quiet --hours 0.25 --shop-file \"" + path
+    // the program too, with every output, quitting (and saving) once on the way
+    const std::string command = std::string("\"") + HALLSIM_PROGRAM + "\" --quiet --hours 0.25 --session 15:25-15:30 --shop-file \"" + path
                                 + "\" --csv \"" + tempPath("hallsim_shop.csv") + "\" --svg \""
                                 + tempPath("hallsim_shop.svg") + "\" > \"" + tempPath("hallsim_shop.txt") + "\"";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
