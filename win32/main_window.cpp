@@ -58,16 +58,14 @@ static void mapKey(WPARAM key, UINT mouseMessage)
 {
     if (activePlayerSlot().scene != kScenePlaying)
         return;
-    const wchar_t* control;
+    int control; // the handle's buttons, children of "PlayBtn"
     switch (LOWORD(key)) {
-    case VK_SPACE: control = L"PauseBtn"; break;
-    case VK_UP: control = L"UpBtn"; break;
-    case VK_DOWN: control = L"DownBtn"; break;
+    case VK_SPACE: control = 21; break; // "PauseBtn"
+    case VK_UP: control = 19; break;    // "UpBtn"
+    case VK_DOWN: control = 20; break;  // "DownBtn"
     default: return;
     }
-    HWND target = FindWindowExW(infoWindow, nullptr, nullptr, control);
-    if (!target) // the controls sit on the handle, inside the panel
-        target = FindWindowExW(FindWindowExW(infoWindow, nullptr, nullptr, L"PlayBtn"), nullptr, nullptr, control);
+    HWND target = GetDlgItem(handleWindow, control);
     if (target)
         SendMessageW(target, mouseMessage, 0, 0);
 }
