@@ -325,6 +325,9 @@ case_data_files_saved() {
 export -f venko_folder case_main_window case_second_copy case_restart_after_exit case_driver_reports_timeout \
   case_data_files_saved
 
+# The player, purchase, score, version and notice dialogs.
+source "$(dirname "$0")/dialogs_e2e.sh"
+
 # ---- runner ------------------------------------------------------------------------
 
 PASSED=0
@@ -360,6 +363,13 @@ run_case second_copy
 run_case restart_after_exit
 run_case driver_reports_timeout
 run_case data_files_saved
+run_case dialog_register_players
+run_case dialog_name_cut
+run_case dialog_full_list
+run_case dialog_delete_players
+run_case dialog_select_player
+run_case dialog_purchase
+run_case dialog_scores_and_version
 
 echo "$PASSED passed, $FAILED failed" | tee -a "$ART/summary.txt"
 [ "$FAILED" = 0 ]
