@@ -30,6 +30,7 @@ dlg_fresh_data() {
 dlg_run() {
   local log=$1
   shift
+  : >"$log"
   drv "$log" start "$EXE" wait-window Qm4101Main "$@" ||
     complain "driver failed: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
 }
