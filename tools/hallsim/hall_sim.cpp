@@ -322,7 +322,6 @@ private:
         Tally& mt = machine.tally;
         Tally& st = result.bySetting[setting];
         machine.stepsBySetting[setting]++; // the tallies' steps are summed from these at the end
-        machine.occupiedSteps += m.occupant != 0;
         if (e.fired | e.paid) {
             st.fired += e.fired;
             st.paid += e.paid;

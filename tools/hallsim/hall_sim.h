@@ -36,7 +36,6 @@ struct MachineResult {
     int shop = 0, index = 0;
     Tally tally;
     int64_t stepsBySetting[kMaxSettings] = {};
-    int64_t occupiedSteps = 0;
     int finalSetting = 0, finalReserve = 0;
 };
 

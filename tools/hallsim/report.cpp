@@ -420,12 +420,13 @@ void watchPanel(Svg& g, const SimResult& r, double top)
     };
     bands([](const WatchPoint& p) { return !p.shopOpen; }, "fill:#eeeeee");
     bands([](const WatchPoint& p) { return p.fever; }, "fill:#ffd9a8");
-    // the minutes with no point: the game was not running
+    // a stretch of minutes with no point: the game was not running (the
+    // first point is a minute in)
     bool gaps = false;
     for (size_t k = 0; k <= r.watch.size(); k++) {
-        double from = k == 0 ? 0 : r.watch[k - 1].minute + 1;
+        double from = k == 0 ? 0 : r.watch[k - 1].minute;
         double to = k < r.watch.size() ? r.watch[k].minute : minutes;
-        if (to - from >= 1) {
+        if (to - from > 1) {
             g.rect(x(from), top + 40, x(to) - x(from), height, "fill:#d0d0d0");
             gaps = true;
         }

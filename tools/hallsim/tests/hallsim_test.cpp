@@ -364,6 +364,7 @@ TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
     EXPECT_GE(r.machines[kDayShop][0].stepsBySetting[lotteryRules().hotSetting], r.passes / 2);
     // the chart spans the day and has points only while the game ran
     EXPECT_EQ(r.watchMinutes, 24 * 60);
+    EXPECT_NE(svgChart(r).find("game not running"), std::string::npos);
     for (const WatchPoint& p : r.watch) {
         int minute = p.minute % (24 * 60);
         EXPECT_TRUE(minute >= 50 && minute <= 80) << p.minute;
@@ -509,4 +510,5 @@ TEST(HallsimReport, TableCsvAndChartCarryTheFigures)
     EXPECT_EQ(open, close);
     EXPECT_NE(svg.find(machineName(r.watchShop, r.watchMachine)), std::string::npos);
     EXPECT_NE(svg.find("<polyline"), std::string::npos);
+    EXPECT_EQ(svg.find("game not running"), std::string::npos); // it ran all along
 }
