@@ -11,8 +11,14 @@ static UINT timerPeriod;
 
 static void CALLBACK tickCallback(UINT, UINT, DWORD_PTR, DWORD_PTR, DWORD_PTR)
 {
-    if (!tickClaim())
-        return; // the last tick is still waiting: drop this one
+    if (!tickClaim()) {
+        // The last tick is still waiting: drop this one. A tick message
+        // can be lost (seen under Wine while a message box runs its own
+        // loop); if none has been handled for a second, post another one.
+        if (tickWaitTooLong(40))
+            PostMessageW(mainWindow, WM_USER, 0, 0);
+        return;
+    }
     if (!PostMessageW(mainWindow, WM_USER, 0, 0))
         tickRelease(); // nothing will handle it, so the next tick may go
 }

@@ -7,6 +7,7 @@
 #include "hallcore/sys/sys_events.h"
 
 std::atomic<int> tickPending{0};
+static std::atomic<int> ticksDropped{0}; // in a row, since the last handled tick
 int uiBusy = 0;
 int shutdownBegun = 0;
 
@@ -17,7 +18,13 @@ bool tickClaim()
 
 void tickRelease()
 {
+    ticksDropped.store(0);
     tickPending.store(0);
+}
+
+bool tickWaitTooLong(int limit)
+{
+    return (ticksDropped.fetch_add(1) + 1) % limit == 0;
 }
 
 void onTick()

@@ -15,6 +15,10 @@ bool tickClaim();
 // claimed tick failed, so the clock can never stop for good.
 void tickRelease();
 
+// Timer thread, for a dropped tick: true once every `limit` drops in a row,
+// meaning the waiting tick message was lost and should be posted again.
+bool tickWaitTooLong(int limit);
+
 // Set by a command handler while it changes scene state (and cleared by the
 // scene windows' paint): a tick then only advances the animation clock.
 extern int uiBusy;

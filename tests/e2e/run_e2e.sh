@@ -92,9 +92,10 @@ case "$(realpath -m "$PREFIX")" in
 esac
 export WINEPREFIX="$PREFIX"
 MARKER="$PREFIX/.tamarow-e2e-ready"
+PREFIX_SETTINGS=2 # raise when make_prefix changes, so cached prefixes are made again
 
 prefix_ok() {
-  [ -f "$MARKER" ] && [ "$(cat "$MARKER")" = "$WINE_VERSION" ] &&
+  [ -f "$MARKER" ] && [ "$(cat "$MARKER")" = "$WINE_VERSION $PREFIX_SETTINGS" ] &&
     [ -f "$PREFIX/system.reg" ] && [ -d "$PREFIX/drive_c/windows/system32" ]
 }
 
@@ -115,9 +116,16 @@ make_prefix() {
   # it is told to draw them itself; screenshots then show the whole window.
   timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f \
     </dev/null >>"$log" 2>&1 || return 1
+  # Nor should it wait for a window manager that is not there: every closing
+  # dialog would stall for two seconds.
+  timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    </dev/null >>"$log" 2>&1 || return 1
+  # The dialogs' font, "ＭＳ Ｐゴシック", is a Japanese proportional font.
+  timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d IPAPGothic /f \
+    </dev/null >>"$log" 2>&1 || return 1
   timeout 60 wineserver -w >/dev/null 2>&1
   [ -f "$PREFIX/system.reg" ] || return 1
-  echo "$WINE_VERSION" >"$MARKER"
+  echo "$WINE_VERSION $PREFIX_SETTINGS" >"$MARKER"
 }
 
 # ---- X server ----------------------------------------------------------------
@@ -327,6 +335,8 @@ export -f venko_folder case_main_window case_second_copy case_restart_after_exit
 
 # The player, purchase, score, version and notice dialogs.
 source "$(dirname "$0")/dialogs_e2e.sh"
+# The walk of a whole visit through the commands.
+source "$(dirname "$0")/shell_e2e.sh"
 
 # ---- runner ------------------------------------------------------------------------
 
@@ -370,6 +380,8 @@ run_case dialog_delete_players
 run_case dialog_select_player
 run_case dialog_purchase
 run_case dialog_scores_and_version
+run_case dialog_notice
+run_case shell_full_visit
 
 echo "$PASSED passed, $FAILED failed" | tee -a "$ART/summary.txt"
 [ "$FAILED" = 0 ]

@@ -43,6 +43,22 @@ TEST(TickGate, AtMostOneTickWaits)
     tickRelease();
 }
 
+TEST(TickGate, ALostTickIsPostedAgainAfterASecondOfDrops)
+{
+    tickRelease();
+    EXPECT_TRUE(tickClaim()); // posted, and then lost
+    int reposts = 0;
+    for (int i = 0; i < 120; i++)
+        if (!tickClaim() && tickWaitTooLong(40))
+            reposts++;
+    EXPECT_EQ(reposts, 3); // once a second while nothing is handled
+    tickRelease();             // handled at last: the count starts over
+    EXPECT_TRUE(tickClaim());
+    EXPECT_FALSE(tickClaim());
+    EXPECT_FALSE(tickWaitTooLong(40));
+    tickRelease();
+}
+
 TEST_F(HallTest, TickRunsClockSceneHallAndPanelInOrder)
 {
     nullClearPosted();

@@ -1,0 +1,82 @@
+# The walk of a visit through the commands, under Wine: sourced by run_e2e.sh
+# after dialogs_e2e.sh (whose helpers it uses).
+
+# Signed little-endian word at OFFSET of FILE.
+file_word() {
+  local v
+  v=$(od -An -t d4 -j "$2" -N 4 "$1" | tr -d ' ')
+  echo "$v"
+}
+
+# Zero-terminated text at OFFSET (at most LEN bytes) of FILE.
+file_text() {
+  dd if="$1" bs=1 skip="$2" count="$3" 2>/dev/null | tr -d '\0'
+}
+
+# (s) A whole visit: register two players, enter, walk the row, take a
+#     machine, buy balls, fire with the up key, walk the hall keeping the
+#     machine and come back, stop (17, then 18), leave (19); then two
+#     players seated in two slots, a close that is cancelled and one that
+#     walks both out and saves; the player file tells the story.
+case_shell_full_visit() {
+  local log="$ART/shell_full_visit.log" steps=() dir today
+  today=$(date +%m/%d)
+  dlg_fresh_data
+  mapfile -t steps < <(
+    printf '%s\n' command 40304 wait-dialog "$T_LIST"
+    register_steps 'Aki'
+    register_steps 'Ben'
+    printf '%s\n' click 1 dialog-gone
+    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
+    printf '%s\n' command 40306 command 40307 command 40307 sleep 800 shot "$ART/shell_hall.bmp"
+    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
+    # hold the up key for a second and a half: the strength rises, balls fly
+    printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0 sleep 6000 shot "$ART/shell_play.bmp"
+    printf '%s\n' command 40312 sleep 500 command 40309 sleep 500
+    printf '%s\n' command 40313 wait-msgbox press-ok wait-msgbox press-ok
+    printf '%s\n' command 40310 wait-msgbox press-ok sleep 300
+    # P2 takes Ben in, P1 takes Aki in again; both sit down
+    printf '%s\n' command 40202 command 40303 wait-dialog "$T_SELECT" select-row 1201 1 click 1 dialog-gone
+    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' command 40201 command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone
+    printf '%s\n' take-machine Qm4101Play 16
+    # closing: Cancel at the first question keeps the program running
+    printf '%s\n' close wait-msgbox press 2 sleep 500 expect-running
+    # then OK to everything: both players are walked out and the data saved
+    printf '%s\n' close
+    for _ in 1 2 3 4 5 6 7 8; do printf '%s\n' dismiss-msgbox 4000; done
+    printf '%s\n' expect-exit 0
+  )
+  dlg_run "$log" "${steps[@]}"
+  # a box's text is printed over two lines: the name, then the message
+  grep -A1 'msgbox_text=「Aki」さん' "$log" | grep -q '^止めますか。' || complain "no stop question (17) for Aki"
+  grep -A1 'msgbox_text=「Aki」さん' "$log" | grep -qE '^持ち玉 [0-9,]+個で [0-9,]+円と、余り [0-9]+個でした。' ||
+    complain "no exchange message (18) for Aki"
+  grep -A1 'msgbox_text=「Aki」さん' "$log" | grep -q '^またのご来店' || complain "no farewell (19) for Aki"
+  grep -A1 'msgbox_text=「Ben」さん' "$log" | grep -q '^止めますか。' || complain "Ben was not asked at the close"
+  expect "$log" "running=yes"
+  expect "$log" "exit=0"
+  to_png "$ART/shell_hall.bmp"
+  to_png "$ART/shell_play.bmp"
+
+  dir=$(venko_folder)
+  [ -f "$dir/venko.dat" ] || { complain "no player file after the close"; return 0; }
+  local f="$dir/venko.dat"
+  [ "$(file_text "$f" 4 24)" = Aki ] || complain "record 0 is not Aki"
+  [ "$(file_text "$f" $((232 + 4)) 24)" = Ben ] || complain "record 1 is not Ben"
+  local money visits label date
+  money=$(file_word "$f" 44)
+  visits=$(($(file_word "$f" 28) + $(file_word "$f" 32)))
+  label=$(file_text "$f" $((48 + 6)) 26)
+  date=$(file_text "$f" 48 6)
+  echo "Aki: money=$money wins+losses=$visits row0=$date $label" >>"$log"
+  [ "$label" = BRAVOLT ] || complain "Aki's history row 0 is not BRAVOLT: '$label'"
+  [ "$date" = "$today" ] || complain "Aki's history row 0 date '$date', expected $today"
+  [ "$money" -ge 9000 ] 2>/dev/null || complain "Aki's money $money: less than what was left after buying"
+  [ "$visits" -ge 1 ] 2>/dev/null || complain "Aki's first visit (it spent 1,000 yen) counted neither as a win nor a loss"
+  [ "$(stat -c %s "$f")" = 1856 ] || complain "venko.dat is not 1856 bytes"
+  return 0
+}
+
+export -f file_word file_text case_shell_full_visit
