@@ -76,7 +76,7 @@ std::vector<uint8_t> reach()
         for (int k = 0; k < 8; k++) {
             static const int kOstinato[8] = {A3 - 12, A3, A3 - 12, C4 - 12, A3 - 12, E3, A3 - 12, G3};
             m.note(t + k * spb / 2, spb * 0.4, kOstinato[k] + lift, Voice::Triangle, 0.38);
-            m.note(t + k * spb / 2, spb * 0.2, (k % 2 ? E5 : A4) + lift, Voice::Pulse, 0.09);
+            m.note(t + k * spb / 2, spb * 0.2, (k % 2 ? (int)E5 : (int)A4) + lift, Voice::Pulse, 0.09);
         }
         for (int b = 0; b < 4; b++) {
             m.drum(t + b * spb, Drum::Kick, 0.45);
