@@ -379,6 +379,7 @@ run_case dialog_full_list
 run_case dialog_delete_players
 run_case dialog_select_player
 run_case dialog_purchase
+run_case dialog_purchase_short
 run_case dialog_scores_and_version
 run_case dialog_notice
 run_case shell_full_visit
