@@ -194,7 +194,7 @@ drv() {
   local log=$1
   shift
   echo "\$ testdriver $*" >>"$log"
-  timeout --kill-after=5 50 wine "$DRIVER" "$@" </dev/null >>"$log" 2>&1
+  timeout --kill-after=5 "${DRV_LIMIT:-50}" wine "$DRIVER" "$@" </dev/null >>"$log" 2>&1
   local rc=$?
   echo "[driver exit $rc]" >>"$log"
   return $rc
@@ -343,12 +343,12 @@ source "$(dirname "$0")/shell_e2e.sh"
 PASSED=0
 FAILED=0
 run_case() {
-  local name=$1 rc start=$SECONDS
+  local name=$1 limit=${2:-60} rc start=$SECONDS
   export REASON_FILE="$TMP/$name.reason"
   : >"$REASON_FILE"
-  timeout --kill-after=5 60 bash -c "case_$name" </dev/null
+  timeout --kill-after=5 "$limit" bash -c "case_$name" </dev/null
   rc=$?
-  [ $rc = 124 ] || [ $rc = 137 ] && complain "timed out after 60 s"
+  [ $rc = 124 ] || [ $rc = 137 ] && complain "timed out after $limit s"
   [ $rc != 0 ] && [ ! -s "$REASON_FILE" ] && complain "case exited with status $rc"
   if [ -s "$REASON_FILE" ]; then
     FAILED=$((FAILED + 1))
@@ -382,7 +382,7 @@ run_case dialog_purchase
 run_case dialog_purchase_short
 run_case dialog_scores_and_version
 run_case dialog_notice
-run_case shell_full_visit
+run_case shell_full_visit 180
 
 echo "$PASSED passed, $FAILED failed" | tee -a "$ART/summary.txt"
 [ "$FAILED" = 0 ]

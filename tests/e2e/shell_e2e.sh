@@ -48,7 +48,7 @@ case_shell_full_visit() {
     for _ in 1 2 3 4 5 6 7 8; do printf '%s\n' dismiss-msgbox 4000; done
     printf '%s\n' expect-exit 0
   )
-  dlg_run "$log" "${steps[@]}"
+  DRV_LIMIT=170 dlg_run "$log" "${steps[@]}" # one long walk: run_case gives it 180 s
   # a box's text is printed over two lines: the name, then the message
   grep -A1 'msgbox_text=「Aki」さん' "$log" | grep -q '^止めますか。' || complain "no stop question (17) for Aki"
   grep -A1 'msgbox_text=「Aki」さん' "$log" | grep -qE '^持ち玉 [0-9,]+個で [0-9,]+円と、余り [0-9]+個でした。' ||
