@@ -11,6 +11,7 @@ packages=(
   xvfb x11-utils x11-apps imagemagick xdotool
   locales fonts-ipafont-gothic fonts-vlgothic
   fp-utils
+  clang libclang-rt-14-dev
 )
 
 need_i386=0
