@@ -61,25 +61,6 @@ void setAsciiText(HWND dialog, int id, const char* ascii)
     SetDlgItemTextW(dialog, id, text);
 }
 
-// The pattern with its first "%s" replaced by `name`. The pattern is never
-// handed to a printf, so a name may hold any character.
-void fillName(const wchar_t* pattern, const wchar_t* name, wchar_t* out, int capacity)
-{
-    int n = 0;
-    bool filled = false;
-    for (const wchar_t* p = pattern; *p && n < capacity - 1; p++) {
-        if (!filled && p[0] == L'%' && p[1] == L's') {
-            for (const wchar_t* c = name; *c && n < capacity - 1; c++)
-                out[n++] = *c;
-            filled = true;
-            p++;
-            continue;
-        }
-        out[n++] = *p;
-    }
-    out[n] = 0;
-}
-
 void warn(HWND owner, int textId)
 {
     messageBox(owner, textId, MB_OK | MB_ICONWARNING);
@@ -377,7 +358,8 @@ void deleteFromList(HWND dialog)
         return;
     wchar_t name[64], question[160];
     fieldToWide(players[record].name, sizeof players[record].name, name, 64);
-    fillName(loadText(1, STR_DELETE_PLAYER), name, question, 160);
+    const wchar_t* args[1] = {name};
+    fillTemplate(question, 160, loadText(1, STR_DELETE_PLAYER), args, 1);
     MessageBeep(MB_OK);
     if (MessageBoxW(dialog, question, loadText(0, STR_TITLE), MB_OKCANCEL | MB_ICONWARNING) != IDOK)
         return;

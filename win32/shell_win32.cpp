@@ -21,23 +21,6 @@ HWND sceneWindows(int window)
     return window == 0 ? streetWindow : window == 2 ? playWindow : hallWindow;
 }
 
-// Fills a message template's % directives, in order, with ready texts:
-// "%s" and "%d" alike (the numbers are formatted by the caller).
-void fillTemplate(wchar_t* out, int capacity, const wchar_t* tmpl, const wchar_t* const* args, int count)
-{
-    int n = 0, used = 0;
-    for (const wchar_t* p = tmpl; *p && n < capacity - 1; p++) {
-        if (p[0] == L'%' && (p[1] == L's' || p[1] == L'd') && used < count) {
-            for (const wchar_t* a = args[used++]; *a && n < capacity - 1; a++)
-                out[n++] = *a;
-            p++;
-        } else {
-            out[n++] = *p;
-        }
-    }
-    out[n] = 0;
-}
-
 UINT boxFlags(int box)
 {
     switch (box) {

@@ -16,6 +16,11 @@ extern wchar_t startDirectory[MAX_PATH];
 // or 1 (message texts), at most 128 characters with the terminator.
 const wchar_t* loadText(int buffer, int id);
 
+// Fills a message template's % directives ("%s" and "%d" alike), in order,
+// with ready texts; any further directive stays as it is. The template is
+// never handed to a printf, so a name may hold any character.
+void fillTemplate(wchar_t* out, int capacity, const wchar_t* tmpl, const wchar_t* const* args, int count);
+
 // Message box with the program title as caption.
 int messageBox(HWND owner, int textId, UINT flags);
 
