@@ -79,6 +79,16 @@ std::string keptShare(const Tally& t)
     return format("%.1f%% [%.1f..%.1f]", 100 * share(t.feversKept, t.fevers), 100 * i.low, 100 * i.high);
 }
 
+// One row of an odds table: hits in draws as 1 in x with its interval, next
+// to the exact chance, and whether the interval holds it.
+void printOddsRow(std::FILE* out, const char* label, int64_t hits, int64_t draws, double exact)
+{
+    Interval i = wilsonInterval(hits, draws);
+    std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", label, thousands(draws).c_str(),
+                 thousands(hits).c_str(), oneIn(share(hits, draws)).c_str(), oneInRange(i).c_str(), 1 / exact,
+                 draws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+}
+
 } // namespace
 
 std::string machineName(int shop, int index)
@@ -116,20 +126,10 @@ void writeTable(std::FILE* out, const SimResult& r)
                  "exact 1 in", "inside");
     for (int s = 0; s < rules.settings; s++) {
         const Tally& t = r.bySetting[s];
-        Interval i = wilsonInterval(t.plainPrizes, t.plainDraws);
-        double exact = exactPrizeChance(s);
-        std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", settingLabel(s).c_str(),
-                     thousands(t.plainDraws).c_str(), thousands(t.plainPrizes).c_str(),
-                     oneIn(share(t.plainPrizes, t.plainDraws)).c_str(), oneInRange(i).c_str(), 1 / exact,
-                     t.plainDraws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+        printOddsRow(out, settingLabel(s).c_str(), t.plainPrizes, t.plainDraws, exactPrizeChance(s));
     }
     {
-        Interval i = wilsonInterval(total.quickPrizes, total.quickDraws);
-        double exact = exactQuickPrizeChance();
-        std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", "quick", thousands(total.quickDraws).c_str(),
-                     thousands(total.quickPrizes).c_str(), oneIn(share(total.quickPrizes, total.quickDraws)).c_str(),
-                     oneInRange(i).c_str(), 1 / exact,
-                     total.quickDraws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+        printOddsRow(out, "quick", total.quickPrizes, total.quickDraws, exactQuickPrizeChance());
         std::fprintf(out, "  quick: the first %d spins after a fever that lost the right to go on, not cold\n", 4);
     }
     {
@@ -153,12 +153,7 @@ void writeTable(std::FILE* out, const SimResult& r)
                  "exact 1 in", "inside");
     for (int s = 0; s < rules.settings; s++) {
         const Tally& t = r.bySetting[s];
-        Interval i = wilsonInterval(t.plainReaches, t.plainDraws);
-        double exact = exactReachChance(s);
-        std::fprintf(out, "%-10s %10s %8s %10s %16s %10.2f  %s\n", settingLabel(s).c_str(),
-                     thousands(t.plainDraws).c_str(), thousands(t.plainReaches).c_str(),
-                     oneIn(share(t.plainReaches, t.plainDraws)).c_str(), oneInRange(i).c_str(), 1 / exact,
-                     t.plainDraws == 0 ? "-" : i.contains(exact) ? "yes" : "NO");
+        printOddsRow(out, settingLabel(s).c_str(), t.plainReaches, t.plainDraws, exactReachChance(s));
     }
 
     std::fprintf(out, "\nFevers and balls by setting (a fever counts for the setting that drew it; balls for the "
