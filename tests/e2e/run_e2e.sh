@@ -14,6 +14,8 @@
 #   E2E_DRIVER         testdriver.exe to use (default: from the build dir, else built here)
 #   E2E_FRESH_PREFIX=1 use a throwaway Wine prefix instead of the cached one
 #   E2E_KEEP_TMP=1     keep the temporary directory for inspection
+#   E2E_ONLY           run only the cases whose names match this pattern
+#   E2E_HALL_TIME      the hall's clock when the suite starts (default 13:00)
 #
 # The Wine prefix is cached in ${XDG_CACHE_HOME:-~/.cache}/tamarow-e2e/prefix
 # because creating one takes a while; it is only ever used by this script,
@@ -68,6 +70,18 @@ printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# The shops keep hours (the day shop closes at 22:00 and the night shop opens),
+# so a walk that crosses a change sees "closing time" instead of a machine.
+# The suite runs in a time zone where it is E2E_HALL_TIME (13:00: the day shop
+# is open and stays open for hours) when it starts. Wine takes the zone from TZ.
+hall_time=${E2E_HALL_TIME:-13:00}
+now_min=$((10#$(date -u +%H) * 60 + 10#$(date -u +%M)))
+hall_min=$((10#${hall_time%:*} * 60 + 10#${hall_time#*:}))
+off=$(( ((hall_min - now_min) % 1440 + 1440) % 1440 ))
+[ "$off" -gt 720 ] && off=$((off - 1440))
+sign=- && [ "$off" -lt 0 ] && sign=+ && off=$((-off))
+export TZ="<HALL>$sign$((off / 60)):$(printf %02d $((off % 60)))"
+echo "hall time: $(date +%H:%M) (TZ=$TZ)"
 unset WINELOADER WINESERVER
 
 # ---- Wine prefix -----------------------------------------------------------
@@ -344,6 +358,9 @@ PASSED=0
 FAILED=0
 run_case() {
   local name=$1 limit=${2:-60} rc start=$SECONDS
+  # E2E_ONLY: a pattern of case names to run (all when unset)
+  # shellcheck disable=SC2053
+  [[ -z ${E2E_ONLY:-} || $name == $E2E_ONLY ]] || return 0
   export REASON_FILE="$TMP/$name.reason"
   : >"$REASON_FILE"
   timeout --kill-after=5 "$limit" bash -c "case_$name" </dev/null
