@@ -172,6 +172,12 @@ Canvas clockDigits()
     Canvas c(16, 264, col::black);
     for (int d = 0; d < 11; d++)
         drawSegmentDigit(c, 2, 24 * d + 3, 12, 18, d < 10 ? d : -1, col::amber, col::maroon, 3);
+    // the unlit segments at half strength (every other pixel), so that a
+    // glance reads "21" and not "28"
+    for (int y = 0; y < c.h; y++)
+        for (int x = (y & 1); x < c.w; x += 2)
+            if (c.get(x, y) == col::maroon)
+                c.set(x, y, col::black);
     return c;
 }
 
