@@ -16,6 +16,8 @@
 #   E2E_KEEP_TMP=1     keep the temporary directory for inspection
 #   E2E_ONLY           run only the cases whose names match this pattern
 #   E2E_HALL_TIME      the hall's clock when the suite starts (default 13:00)
+#   E2E_SOAK=1         also play one machine for a while, a screenshot every ten
+#                      seconds (E2E_SOAK_SHOTS of them, default 18)
 #
 # The Wine prefix is cached in ${XDG_CACHE_HOME:-~/.cache}/tamarow-e2e/prefix
 # because creating one takes a while; it is only ever used by this script,
@@ -400,6 +402,7 @@ run_case dialog_purchase_short
 run_case dialog_scores_and_version
 run_case dialog_notice
 run_case shell_full_visit 180
+[ "${E2E_SOAK:-0}" = 1 ] && run_case play_soak $((140 + 10 * ${E2E_SOAK_SHOTS:-18}))
 
 echo "$PASSED passed, $FAILED failed" | tee -a "$ART/summary.txt"
 [ "$FAILED" = 0 ]

@@ -8,8 +8,9 @@
 // uses the selected slot, `start2` selects slot 2 first, `select N` switches.
 // Every wait polls with Sleep(50) and is bounded (default 20 s, `timeout <ms>`).
 // `post`, `close` and `command` go to the main window found by `wait-window`,
-// `press` to the message box found by `wait-msgbox`, and `shot` captures
-// whichever of the two was found last.
+// `press` to the message box found by `wait-msgbox`, and `shot` (the window's
+// own pixels) and `screen-shot` (the screen over it) capture whichever of the
+// two was found last.
 //
 // Dialogs: `wait-dialog TITLE` finds a dialog of the program by its caption
 // and makes it the current one (dialogs opened from it stack on top; a
@@ -646,12 +647,22 @@ void step_wait_file(const std::wstring& file) {
   out("file", utf8(file));
 }
 
-void step_shot(const std::wstring& file) {
+// `shot` reads the window's own pixels (what lies over it is black);
+// `screen-shot` reads the screen where the window is, owned windows such as
+// the notice included: what a person sees.
+void step_shot(const std::wstring& file, bool fromScreen) {
   HWND h = need(cur().last, "window to capture");
   settle(h);
   RECT r;
   GetWindowRect(h, &r);
-  Pixels p = capture(h, 0, 0, r.right - r.left, r.bottom - r.top);
+  Pixels p;
+  if (fromScreen) {
+    HDC sdc = GetDC(nullptr);
+    p = grab(sdc, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(nullptr, sdc);
+  } else {
+    p = capture(h, 0, 0, r.right - r.left, r.bottom - r.top);
+  }
   if (!write_bmp(win_path(file), p)) fail(kFail, "cannot write " + utf8(file));
   out("shot", utf8(file) + " " + std::to_string(p.w) + "x" + std::to_string(p.h) + (all_black(p) ? " black" : ""));
 }
@@ -699,7 +710,8 @@ void usage() {
   std::fputs(
       "usage: testdriver STEP...\n"
       "  start EXE | start2 EXE | select 1|2 | timeout MS | sleep MS\n"
-      "  wait-window CLASS | no-window CLASS MS | no-visible-window CLASS MS | info | shot FILE.bmp\n"
+      "  wait-window CLASS | no-window CLASS MS | no-visible-window CLASS MS | info\n"
+      "  shot FILE.bmp | screen-shot FILE.bmp\n"
       "  wait-msgbox | press-ok | press ID\n"
       "  post MSG WPARAM LPARAM | close | command ID\n"
       "  wait-exit | expect-exit CODE | expect-running | kill | mapping-text\n"
@@ -759,7 +771,9 @@ int wmain(int argc, wchar_t** argv) {
     } else if (step == L"info") {
       step_info();
     } else if (step == L"shot") {
-      step_shot(arg(step));
+      step_shot(arg(step), false);
+    } else if (step == L"screen-shot") {
+      step_shot(arg(step), true);
     } else if (step == L"wait-msgbox") {
       step_wait_msgbox();
     } else if (step == L"press-ok") {
