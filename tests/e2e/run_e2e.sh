@@ -14,7 +14,8 @@
 #   E2E_DRIVER         testdriver.exe to use (default: from the build dir, else built here)
 #   E2E_FRESH_PREFIX=1 use a throwaway Wine prefix instead of the cached one
 #   E2E_KEEP_TMP=1     keep the temporary directory for inspection
-#   E2E_ONLY           run only the cases whose names match this pattern
+#   E2E_ONLY           run only the cases whose names match these patterns
+#                      (blank-separated, e.g. 'main_window dialog_*')
 #   E2E_HALL_TIME      the hall's clock when the suite starts (default 13:00)
 #   E2E_SOAK=1         also play one machine for a while, a screenshot every ten
 #                      seconds (E2E_SOAK_SHOTS of them, default 18)
@@ -360,9 +361,16 @@ PASSED=0
 FAILED=0
 run_case() {
   local name=$1 limit=${2:-60} rc start=$SECONDS
-  # E2E_ONLY: a pattern of case names to run (all when unset)
-  # shellcheck disable=SC2053
-  [[ -z ${E2E_ONLY:-} || $name == $E2E_ONLY ]] || return 0
+  # E2E_ONLY: patterns of the case names to run, separated by blanks (all when unset)
+  if [ -n "${E2E_ONLY:-}" ]; then
+    local pattern patterns wanted=0
+    read -ra patterns <<<"$E2E_ONLY" # split, never matched against files
+    for pattern in "${patterns[@]}"; do
+      # shellcheck disable=SC2053
+      [[ $name == $pattern ]] && wanted=1
+    done
+    [ $wanted = 1 ] || return 0
+  fi
   export REASON_FILE="$TMP/$name.reason"
   : >"$REASON_FILE"
   timeout --kill-after=5 "$limit" bash -c "case_$name" </dev/null
