@@ -147,7 +147,8 @@ void shop(Canvas& c, int x0, bool night)
             c.vline(wx + ww / 2, wy, wy + wh - 1, col::black);
             c.fill(wx + ww / 2 - 6, wy + wh / 2, 3, 10, col::silver);
             c.fill(wx + ww / 2 + 4, wy + wh / 2, 3, 10, col::silver);
-            drawText(c, wx + ww / 2 - textWidth("OPEN") / 2, wy + 6, "OPEN", night ? col::white : col::red);
+            // the street is one still picture whatever the hour: no "open" sign
+            drawText(c, wx + ww / 2 - textWidth("WELCOME") / 2, wy + 6, "WELCOME", night ? col::white : col::red);
         }
         // reflections on the glass
         for (int k = 0; k < 14; k++)
