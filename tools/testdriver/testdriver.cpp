@@ -710,7 +710,7 @@ void usage() {
   std::fputs(
       "usage: testdriver STEP...\n"
       "  start EXE | start2 EXE | select 1|2 | timeout MS | sleep MS\n"
-      "  wait-window CLASS | no-window CLASS MS | no-visible-window CLASS MS | info\n"
+      "  wait-window CLASS | await-window CLASS | no-window CLASS MS | no-visible-window CLASS MS | info\n"
       "  shot FILE.bmp | screen-shot FILE.bmp\n"
       "  wait-msgbox | press-ok | press ID\n"
       "  post MSG WPARAM LPARAM | close | command ID\n"
@@ -765,6 +765,10 @@ int wmain(int argc, wchar_t** argv) {
     } else if (step == L"no-window") {
       std::wstring cls = arg(step);
       step_no_window(cls, (DWORD)parse_num(arg(step)));
+    } else if (step == L"await-window") { // another top-level window of the program shows
+      std::wstring cls = arg(step);
+      wait_for_window(cls.c_str(), ("window " + utf8(cls)).c_str());
+      out("window", utf8(cls));
     } else if (step == L"no-visible-window") { // hidden ones (the notice window) don't count
       std::wstring cls = arg(step);
       step_no_window(cls, (DWORD)parse_num(arg(step)), true);
