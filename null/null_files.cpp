@@ -1,6 +1,7 @@
 // The null platform's data folder: files in memory, with faults a test can
 // inject into any write, flush or replace.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct OpenFile {
 };
 OpenFile openFiles[8];
 
+std::set<std::string> locked; // there, but neither readable nor movable
 int operationCount; // writes, flushes and replaces since the fault was armed
 int failingOperation;
 bool failCreate;
@@ -33,6 +35,7 @@ bool injectFault()
 void nullFilesClear()
 {
     folder.clear();
+    locked.clear();
     for (OpenFile& f : openFiles)
         f = OpenFile{};
     nullFilesFailAt(0);
@@ -48,6 +51,14 @@ void nullFilesFailAt(int operation)
 void nullFilesFailCreate(bool fail)
 {
     failCreate = fail;
+}
+
+void nullFilesLock(const char* name, bool lock)
+{
+    if (lock)
+        locked.insert(name);
+    else
+        locked.erase(name);
 }
 
 int nullFilesOperations()
@@ -82,7 +93,9 @@ long sysReadDataFile(const char* name, uint8_t* buffer, size_t capacity)
 {
     auto it = folder.find(name);
     if (it == folder.end())
-        return -1;
+        return kNoDataFile;
+    if (locked.count(name))
+        return kUnreadableDataFile;
     size_t n = it->second.size() < capacity ? it->second.size() : capacity;
     std::copy(it->second.begin(), it->second.begin() + (long)n, buffer);
     return (long)n;
@@ -90,7 +103,7 @@ long sysReadDataFile(const char* name, uint8_t* buffer, size_t capacity)
 
 int sysCreateDataFile(const char* name)
 {
-    if (failCreate)
+    if (failCreate || locked.count(name))
         return -1;
     for (int i = 0; i < 8; i++) {
         if (!openFiles[i].open) {
@@ -129,7 +142,7 @@ void sysCloseDataFile(int file)
 
 bool sysReplaceDataFile(const char* from, const char* to)
 {
-    if (injectFault())
+    if (injectFault() || locked.count(from) || locked.count(to))
         return false;
     auto it = folder.find(from);
     if (it == folder.end())

@@ -14,6 +14,7 @@ bool boxAnswer = true;
 int selectionChoice = -1;  // record index the selection dialog picks, -1 cancels
 int purchaseChoice = -1;   // purchase dialog button, -1 cancels
 bool destroyed;
+int retriesLeft; // Retry answers to a failed save before Cancel
 
 void note(const std::string& s)
 {
@@ -37,6 +38,7 @@ void nullShellReset()
     selectionChoice = -1;
     purchaseChoice = -1;
     destroyed = false;
+    retriesLeft = 0;
     nullShellModalHook = nullptr;
 }
 
@@ -93,6 +95,24 @@ bool sysMessageBoxName(int textId, int, const char* name)
     note("box " + std::to_string(textId) + " " + name);
     nullShellOnModal();
     return boxAnswer;
+}
+
+void nullShellRetrySaves(int times)
+{
+    retriesLeft = times;
+}
+
+void sysTellDataFile(int textId, const char* fileName)
+{
+    note("box " + std::to_string(textId) + " " + fileName);
+    nullShellOnModal();
+}
+
+bool sysAskRetrySave()
+{
+    note("retry save");
+    nullShellOnModal();
+    return retriesLeft-- > 0;
 }
 
 void sysMessageCashOut(const char* name, const CashOut& paid)

@@ -31,6 +31,8 @@ void nullFilesClear();
 // Arms a fault: the n-th write, flush or replace from now on fails (0: none).
 void nullFilesFailAt(int operation);
 void nullFilesFailCreate(bool fail);
+// A file that is there but cannot be read (and is locked: it cannot be moved).
+void nullFilesLock(const char* name, bool locked);
 int nullFilesOperations();
 bool nullFileGet(const char* name, std::vector<uint8_t>* bytes);
 void nullFilePut(const char* name, const std::vector<uint8_t>& bytes);
@@ -44,6 +46,8 @@ void nullShellClearLog();
 void nullShellAnswerBoxes(bool ok);
 void nullShellSelect(int recordIndex);  // -1: the selection is cancelled
 void nullShellPurchase(int choice);     // -1: the purchase is cancelled
+void nullShellRetrySaves(int times);    // a failed save is retried this often
+
 bool nullShellDestroyed();
 // Called inside every modal box or dialog: what the message loop would
 // dispatch meanwhile (a test sets it; nothing by default).

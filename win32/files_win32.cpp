@@ -35,7 +35,7 @@ static bool appendVenko(wchar_t* path)
     return true;
 }
 
-static const wchar_t* folderPath()
+const wchar_t* dataFolderPath()
 {
     if (dataFolderKnown)
         return dataFolder;
@@ -70,7 +70,7 @@ static const wchar_t* folderPath()
 // Full path of a bare file name (ASCII) in the data folder.
 static void fullPath(const char* name, wchar_t* out)
 {
-    wcscpy(out, folderPath());
+    wcscpy(out, dataFolderPath());
     size_t n = wcslen(out);
     for (size_t i = 0; name[i] && n < MAX_PATH - 1; i++)
         out[n++] = (wchar_t)(unsigned char)name[i];
@@ -81,19 +81,27 @@ long sysReadDataFile(const char* name, uint8_t* buffer, size_t capacity)
 {
     wchar_t path[MAX_PATH];
     fullPath(name, path);
-    HANDLE f = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE)
-        return -1;
+    HANDLE f = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                           nullptr);
+    if (f == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? (long)kNoDataFile : (long)kUnreadableDataFile;
+    }
     size_t total = 0;
+    bool failed = false;
     while (total < capacity) {
         DWORD got = 0;
         DWORD want = (DWORD)(capacity - total);
-        if (!ReadFile(f, buffer + total, want, &got, nullptr) || got == 0)
+        if (!ReadFile(f, buffer + total, want, &got, nullptr)) {
+            failed = true;
             break;
+        }
+        if (got == 0)
+            break; // the end of the file
         total += got;
     }
     CloseHandle(f);
-    return (long)total;
+    return failed ? (long)kUnreadableDataFile : (long)total;
 }
 
 static HANDLE openFiles[4];

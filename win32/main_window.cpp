@@ -44,13 +44,14 @@ static bool onCreate(HWND window)
 }
 
 // Runs on destruction and on session end, so it may run twice: the timer and
-// the artwork go once, the data is saved each time.
-static void shutdown()
+// the artwork go once, the data is saved each time. When the save fails the
+// user may try again, except at the end of the session, which waits for no one.
+static void shutdown(bool mayAsk)
 {
     shutdownBegun = 1; // from here on no tick or paint draws
     stopTickClock();
     releaseArtworkWin32();
-    stopHall();
+    stopHall(mayAsk);
 }
 
 // Space, up and down act as clicks on the handle's controls, in the play scene only.
@@ -76,7 +77,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE:
         return onCreate(window) ? 0 : -1;
     case WM_DESTROY:
-        shutdown();
+        shutdown(true);
         PostQuitMessage(0);
         return 0;
     case WM_CLOSE:
@@ -87,7 +88,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return closeQuery() ? TRUE : FALSE;
     case WM_ENDSESSION:
         if (wParam)
-            shutdown();
+            shutdown(false);
         return 0;
     case WM_KEYDOWN:
         mapKey(wParam, WM_LBUTTONDOWN);

@@ -210,6 +210,25 @@ void sysShowNotice(int textId, int machineNumber)
     ShowWindow(noticeWindow, SW_SHOWNOACTIVATE);
 }
 
+void sysTellDataFile(int textId, const char* fileName)
+{
+    wchar_t name[64], text[512];
+    MultiByteToWideChar(CP_ACP, 0, fileName, -1, name, 64);
+    const wchar_t* args[2] = {name, dataFolderPath()};
+    fillTemplate(text, 512, loadText(1, textId), args, 2);
+    MessageBoxW(mainWindow, text, loadText(0, STR_TITLE), MB_OK | MB_ICONWARNING);
+}
+
+// Asked while the main window is being destroyed: the box has no owner.
+bool sysAskRetrySave()
+{
+    wchar_t text[512];
+    const wchar_t* args[1] = {dataFolderPath()};
+    fillTemplate(text, 512, loadText(1, kMsgSaveFailed), args, 1);
+    return MessageBoxW(nullptr, text, loadText(0, STR_TITLE), MB_RETRYCANCEL | MB_ICONWARNING | MB_TASKMODAL) ==
+           IDRETRY;
+}
+
 bool sysRunSelectionDialog() { return runPlayerSelectionDialog(mainWindow); }
 bool sysRunPurchaseDialog() { return runPurchaseDialog(mainWindow); }
 void sysRunPlayerListDialog() { runPlayerListDialog(mainWindow); }

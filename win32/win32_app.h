@@ -21,6 +21,9 @@ const wchar_t* loadText(int buffer, int id);
 // never handed to a printf, so a name may hold any character.
 void fillTemplate(wchar_t* out, int capacity, const wchar_t* tmpl, const wchar_t* const* args, int count);
 
+// files_win32.cpp: the data folder, with its trailing backslash
+const wchar_t* dataFolderPath();
+
 // Message box with the program title as caption.
 int messageBox(HWND owner, int textId, UINT flags);
 

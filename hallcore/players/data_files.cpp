@@ -168,17 +168,19 @@ bool saveFileSafely(const char* name, const uint8_t* const* parts, const size_t*
     return ok;
 }
 
-// Bytes of a file that could not be used, kept as "<name>.bad" before fresh
-// data takes its place, so a player's records can still be recovered.
-static void keepDamagedFile(const char* name, const uint8_t* bytes, long size)
+int shopFileState = kFileNew;
+int playerFileState = kFileNew;
+
+// A file that is there but could not be used goes aside as "<name>.bad"
+// before fresh data takes its place, whole and byte for byte, so a player's
+// records can still be recovered. Returns the file's state.
+static int setAside(const char* name, long bytesRead)
 {
-    if (size <= 0)
-        return;
+    if (bytesRead == kNoDataFile)
+        return kFileNew;
     char kept[64];
     std::snprintf(kept, sizeof kept, "%s.bad", name);
-    const uint8_t* parts[1] = {bytes};
-    size_t sizes[1] = {(size_t)size};
-    saveFileSafely(kept, parts, sizes, 1);
+    return sysReplaceDataFile(name, kept) ? kFileSetAside : kFileLeftAlone;
 }
 
 static uint8_t fileBuffer[kShopFileSize > kPlayerFileSize ? kShopFileSize : kPlayerFileSize];
@@ -186,8 +188,9 @@ static uint8_t fileBuffer[kShopFileSize > kPlayerFileSize ? kShopFileSize : kPla
 void loadData()
 {
     long n = sysReadDataFile(kShopFileName, fileBuffer, kShopFileSize);
+    shopFileState = kFileRead;
     if (n < 0 || !decodeShopFile(fileBuffer, (size_t)n, shops)) {
-        keepDamagedFile(kShopFileName, fileBuffer, n);
+        shopFileState = setAside(kShopFileName, n);
         // a fresh hall; openState, customerCount and the stamp stay as they
         // are (zero when nothing was read) and are recomputed
         for (int s = 0; s < kShopCount; s++) {
@@ -198,8 +201,9 @@ void loadData()
     }
 
     n = sysReadDataFile(kPlayerFileName, fileBuffer, kPlayerFileSize);
+    playerFileState = kFileRead;
     if (n < 0 || !decodePlayerFile(fileBuffer, (size_t)n, players)) {
-        keepDamagedFile(kPlayerFileName, fileBuffer, n);
+        playerFileState = setAside(kPlayerFileName, n);
         std::memset(players, 0, sizeof players);
     }
 }
@@ -214,11 +218,12 @@ bool saveData()
         playerParts[i] = bytes + i * kPlayerBlockSize;
         playerSizes[i] = kPlayerBlockSize;
     }
-    bool playersSaved = saveFileSafely(kPlayerFileName, playerParts, playerSizes, kPlayerBlocks);
+    bool playersSaved = playerFileState == kFileLeftAlone ||
+                        saveFileSafely(kPlayerFileName, playerParts, playerSizes, kPlayerBlocks);
 
     encodeShopFile(shops, bytes);
     const uint8_t* shopParts[kShopCount] = {bytes, bytes + kShopBlockSize};
     size_t shopSizes[kShopCount] = {kShopBlockSize, kShopBlockSize};
-    bool shopsSaved = saveFileSafely(kShopFileName, shopParts, shopSizes, kShopCount);
+    bool shopsSaved = shopFileState == kFileLeftAlone || saveFileSafely(kShopFileName, shopParts, shopSizes, kShopCount);
     return playersSaved && shopsSaved;
 }

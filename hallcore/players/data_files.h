@@ -2,10 +2,12 @@
 // shared by the family, read once at start-up and written once at shutdown.
 //
 // Each block of a file is followed by its checksum: the sum of the block's
-// bytes taken as signed 8-bit values. A file that is missing, short or fails
-// a checksum is replaced by fresh data, after its bytes are kept aside as
-// "<name>.bad". Saving writes a temporary file and moves it over the old one,
-// so a failure at any moment leaves the previous file loadable.
+// bytes taken as signed 8-bit values. A file that is missing, short, fails a
+// checksum or cannot be read is replaced by fresh data; one that was there is
+// first moved aside as "<name>.bad", and when even that fails it is never
+// written over (the family's only copy of its players may be in it). Saving
+// writes a temporary file and moves it over the old one, so a failure at any
+// moment leaves the previous file loadable.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -33,13 +35,23 @@ void encodeShopFile(const ShopState in[kShopCount], uint8_t out[kShopFileSize]);
 bool decodePlayerFile(const uint8_t* bytes, size_t size, PlayerRecord out[kPlayerBlocks]);
 void encodePlayerFile(const PlayerRecord in[kPlayerBlocks], uint8_t out[kPlayerFileSize]);
 
+// What start-up made of each data file.
+enum {
+    kFileRead = 0,   // read and sound
+    kFileNew,        // there was none: fresh data
+    kFileSetAside,   // damaged or unreadable: moved to "<name>.bad", fresh data
+    kFileLeftAlone,  // damaged or unreadable and it could not be moved: fresh
+                     // data, and the file is not written over in this run
+};
+extern int shopFileState, playerFileState;
+
 // Start-up, before the clock check: both files into shops[] and players[],
 // or fresh data (fresh machines draw their setting and reserve).
 void loadData();
 
 // Shutdown, after the tick clock stopped: the players first (their money
-// matters most), then the shops; each file on its own. Returns true when
-// both were written.
+// matters most), then the shops; each file on its own, a file left alone at
+// start-up not at all. Returns true when every file due was written.
 bool saveData();
 
 // Writes a whole file through a temporary file and a replace.

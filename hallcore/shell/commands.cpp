@@ -8,6 +8,7 @@
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/options.h"
 #include "hallcore/shell/player_slots.h"
+#include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
 #include "hallcore/sys/sys_events.h"
 #include "hallcore/sys/sys_shell.h"
@@ -382,8 +383,11 @@ void dispatchCommand(int id, int32_t lParam)
     case kCmdForcedStop:
         forcedStop(lParam & 0xFFFF);
         break;
-    case kCmdInstallMenu:
+    case kCmdInstallMenu: // the end of start-up: the window shows
         sysBuildMenuBar();
+        beginModal();
+        reportDataFiles();
+        endModal();
         break;
     case kCmdSlotP1:
     case kCmdSlotP1 + 1:

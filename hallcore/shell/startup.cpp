@@ -6,6 +6,7 @@
 #include "hallcore/players/data_files.h"
 #include "hallcore/shell/options.h"
 #include "hallcore/shell/tick.h"
+#include "hallcore/sys/sys_shell.h"
 
 void forgetClockMinute()
 {
@@ -20,10 +21,26 @@ void startHall(uint32_t seedSeconds)
     daySetUp();
 }
 
-void stopHall()
+void reportDataFiles()
+{
+    const int states[2] = {playerFileState, shopFileState};
+    const char* names[2] = {kPlayerFileName, kShopFileName};
+    for (int i = 0; i < 2; i++) {
+        if (states[i] == kFileSetAside)
+            sysTellDataFile(kMsgDataFileSetAside, names[i]);
+        else if (states[i] == kFileLeftAlone)
+            sysTellDataFile(kMsgDataFileLeftAlone, names[i]);
+    }
+}
+
+bool stopHall(bool mayAsk)
 {
     shutdownBegun = 1;
-    saveData();
+    while (!saveData()) {
+        if (!mayAsk || !sysAskRetrySave())
+            return false;
+    }
+    return true;
 }
 
 int soundAvailable = 0;

@@ -8,8 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Reads up to capacity bytes of a file. Returns the number read, or -1 when
-// the file cannot be opened.
+// Reads up to capacity bytes of a file. Returns the number read, -1 when
+// there is no such file, or -2 when it is there but cannot be read (locked,
+// no access, a read error): the two must not be confused, since a missing
+// file may be written afresh and an unreadable one must not be lost.
+enum { kNoDataFile = -1, kUnreadableDataFile = -2 };
 long sysReadDataFile(const char* name, uint8_t* buffer, size_t capacity);
 
 // A file being written: -1 when it cannot be created (or truncated).

@@ -25,6 +25,13 @@ bool sysMessageBox(int textId, int box);
 bool sysMessageBoxName(int textId, int box, const char* sjisName);
 void sysMessageCashOut(const char* sjisName, const CashOut& paid); // message 18
 
+// Data files: a box with string `textId` filled with a file name and the
+// data folder; and, when saving failed at shutdown, a Retry/Cancel question
+// (string 7 with the folder) that returns true for Retry.
+enum { kMsgSaveFailed = 7, kMsgDataFileSetAside = 8, kMsgDataFileLeftAlone = 43 };
+void sysTellDataFile(int textId, const char* fileName);
+bool sysAskRetrySave();
+
 // The notice window with string `textId` formatted with a machine number.
 void sysShowNotice(int textId, int machineNumber);
 

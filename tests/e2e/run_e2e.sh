@@ -321,7 +321,7 @@ case_driver_reports_timeout() {
 
 # (e) The hall and the players are saved at the close, in "venko\" under the
 #     documents folder, with the family's file sizes; a damaged player file is
-#     kept aside as venko.dat.bad and replaced by a sound one.
+#     kept aside as venko.dat.bad (the user is told) and replaced by a sound one.
 venko_folder() {
   find -L "$HOME" "$WINEPREFIX/drive_c/users" -maxdepth 4 -type d -name venko 2>/dev/null | head -1
 }
@@ -340,13 +340,41 @@ case_data_files_saved() {
 
   head -c 1000 /dev/urandom >"$dir/venko.dat"
   cp "$dir/venko.dat" "$TMP/damaged"
-  drv "$log" start "$EXE" wait-window Qm4101Main close expect-exit 0 ||
+  drv "$log" start "$EXE" wait-window Qm4101Main wait-msgbox press-ok close expect-exit 0 ||
     complain "driver failed on the second run: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  grep -q '^msgbox_text=「venko.dat」が壊れていたため、新しく始めます。' "$log" ||
+    complain "the user was not told that venko.dat was damaged"
   cmp -s "$dir/venko.dat.bad" "$TMP/damaged" || complain "the damaged player file was not kept as venko.dat.bad"
   [ "$(stat -c %s "$dir/venko.dat" 2>/dev/null)" = 1856 ] || complain "venko.dat was not written again"
   return 0
 }
 
+# (e2) A save that fails at the close (here: a folder stands where the
+#      temporary file must go) asks whether to try again; Retry asks again
+#      while it still fails, Cancel ends the program, and the last good player
+#      file is untouched.
+case_save_failure_asks() {
+  local log="$ART/save_failure_asks.log" dir
+  dlg_fresh_data
+  drv "$log" start "$EXE" wait-window Qm4101Main close expect-exit 0 ||
+    complain "driver failed on the first run: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  dir=$(venko_folder)
+  [ -f "$dir/venko.dat" ] || { complain "no venko.dat after the first run"; return 0; }
+  cp "$dir/venko.dat" "$TMP/good"
+  mkdir "$dir/venko.dat.tmp"
+  drv "$log" start "$EXE" wait-window Qm4101Main command 40304 wait-dialog "$T_LIST" \
+    click 1503 wait-dialog "$T_REGISTER" set-text 1101 Kei click 1 dialog-gone click 1 dialog-gone \
+    close wait-msgbox press 4 wait-msgbox shot "$ART/save_failure.bmp" press 2 expect-exit 0 ||
+    complain "driver failed on the second run: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  [ "$(grep -c '^msgbox_text=データを保存できませんでした。' "$log")" = 2 ] ||
+    complain "expected the save question twice (Retry, then Cancel)"
+  cmp -s "$dir/venko.dat" "$TMP/good" || complain "the player file changed although its save failed"
+  rmdir "$dir/venko.dat.tmp"
+  to_png "$ART/save_failure.bmp"
+  return 0
+}
+
+export -f case_save_failure_asks
 export -f venko_folder case_main_window case_second_copy case_restart_after_exit case_driver_reports_timeout \
   case_data_files_saved
 
@@ -400,6 +428,7 @@ run_case second_copy
 run_case restart_after_exit
 run_case driver_reports_timeout
 run_case data_files_saved
+run_case save_failure_asks
 run_case dialog_register_players
 run_case dialog_name_cut
 run_case dialog_full_list

@@ -225,3 +225,89 @@ TEST_F(HallTest, LoadedValuesOutOfRangeAreRepaired)
     EXPECT_EQ(std::strlen(players[1].name), (size_t)kNameMaxBytes);
     EXPECT_EQ(players[2].inUse, 0);
 }
+
+// A file that is there but cannot be used is moved aside whole, and the user
+// is told once the window shows; a file that cannot even be moved is never
+// written over, since it may hold the family's only copy of its players.
+TEST_F(HallTest, UnusableFilesAreSetAsideOrLeftAloneAndTheUserIsTold)
+{
+    registerSome(3);
+    ASSERT_TRUE(saveData());
+    std::vector<uint8_t> good;
+    nullFileGet("venko.dat", &good);
+
+    // a fresh folder: nothing to tell
+    nullShellReset();
+    nullFilesClear();
+    loadData();
+    EXPECT_EQ(playerFileState, kFileNew);
+    EXPECT_EQ(shopFileState, kFileNew);
+    reportDataFiles();
+    EXPECT_EQ(nullShellLog(), "");
+
+    // damaged and longer than a player file: the whole file goes aside
+    std::vector<uint8_t> damaged = good;
+    damaged[40] ^= 1;
+    damaged.resize(damaged.size() + 10, 0x55);
+    nullFilePut("venko.dat", damaged);
+    loadData();
+    EXPECT_EQ(playerFileState, kFileSetAside);
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(nullFileGet("venko.dat.bad", &kept));
+    EXPECT_EQ(kept, damaged);
+    reportDataFiles();
+    EXPECT_EQ(nullShellLog(), "box 8 venko.dat;");
+
+    // there but unreadable and locked: fresh players in memory, the file
+    // keeps its bytes through a save, which still writes the shop file
+    nullShellReset();
+    nullFilesClear();
+    nullFilePut("venko.dat", good);
+    nullFilesLock("venko.dat", true);
+    loadData();
+    EXPECT_EQ(playerFileState, kFileLeftAlone);
+    EXPECT_EQ(registeredPlayerCount(), 0);
+    EXPECT_TRUE(registerPlayer("Nao") > 0);
+    EXPECT_TRUE(saveData());
+    nullFilesLock("venko.dat", false);
+    std::vector<uint8_t> after;
+    nullFileGet("venko.dat", &after);
+    EXPECT_EQ(after, good);
+    EXPECT_TRUE(nullFileGet("Qm4103.dat", nullptr));
+    EXPECT_FALSE(nullFileGet("venko.dat.bad", nullptr));
+    reportDataFiles();
+    EXPECT_EQ(nullShellLog(), "box 43 venko.dat;");
+
+    // unlocked again at the next start: the players are all back
+    loadData();
+    EXPECT_EQ(playerFileState, kFileRead);
+    EXPECT_EQ(registeredPlayerCount(), 3);
+}
+
+// A save that fails at shutdown is not the end: the user may try again (the
+// disk freed, the file closed elsewhere) or give up; at session end nobody
+// is asked.
+TEST_F(HallTest, FailedSaveAtShutdownCanBeTriedAgain)
+{
+    registerSome(2);
+    players[1].money = 4321;
+    nullShellReset();
+
+    nullFilesFailCreate(true);
+    EXPECT_FALSE(stopHall(false));
+    EXPECT_EQ(nullShellLog(), "");
+
+    nullShellRetrySaves(1); // Retry once, then Cancel
+    EXPECT_FALSE(stopHall(true));
+    EXPECT_EQ(nullShellLog(), "retry save;retry save;");
+    EXPECT_FALSE(nullFileGet("venko.dat", nullptr));
+
+    // the user frees the disk while the question is open, then retries
+    nullShellReset();
+    nullShellRetrySaves(1);
+    nullShellModalHook = [] { nullFilesFailCreate(false); };
+    EXPECT_TRUE(stopHall(true));
+    EXPECT_EQ(nullShellLog(), "retry save;");
+    loadData();
+    EXPECT_EQ(players[1].money, 4321);
+}
