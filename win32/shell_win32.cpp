@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kMsgHelpMissing = 6; // "the help file is not found"
+
 HWND sceneWindows(int window)
 {
     return window == 0 ? streetWindow : window == 2 ? playWindow : hallWindow;
@@ -238,7 +240,9 @@ void sysRunVersionDialog() { runVersionDialog(mainWindow); }
 typedef HWND(WINAPI* HtmlHelpFunction)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The HTML Help control, found through its registered location and loaded
-// on first use; when it cannot be loaded, help does nothing.
+// on first use. When there is no control, no help file beside the program,
+// or the viewer does not open, the user is told (string 6) rather than left
+// pressing F1 in vain.
 void sysOpenHelp()
 {
     static HtmlHelpFunction htmlHelp;
@@ -259,12 +263,11 @@ void sysOpenHelp()
             RegCloseKey(key);
         }
     }
-    if (!htmlHelp)
-        return;
     wchar_t file[MAX_PATH];
     int n = swprintf(file, MAX_PATH, L"%ls\\%ls", startDirectory, loadText(1, STR_HELP_FILE));
-    if (n > 0 && n < MAX_PATH)
-        htmlHelp(mainWindow, file, 0 /* HH_DISPLAY_TOPIC */, 0);
+    bool found = n > 0 && n < MAX_PATH && GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
+    if (!htmlHelp || !found || !htmlHelp(mainWindow, file, 0 /* HH_DISPLAY_TOPIC */, 0))
+        messageBox(mainWindow, kMsgHelpMissing, MB_OK | MB_ICONWARNING);
 }
 
 void sysDestroyMainWindow()

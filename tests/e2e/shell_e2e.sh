@@ -114,7 +114,8 @@ export -f case_play_soak
 
 # (h) Help from the menu and from F1 opens the help viewer (blank under Wine,
 #     which has no HTML engine here) without stopping the game, which still
-#     closes cleanly with the viewer open.
+#     closes cleanly with the viewer open; without the help file the user is
+#     told.
 case_help_opens() {
   local log="$ART/help_opens.log"
   dlg_fresh_data
@@ -123,6 +124,13 @@ case_help_opens() {
     close dismiss-msgbox 3000 expect-exit 0
   expect "$log" "exit=0"
   to_png "$ART/help_menu.bmp"
+
+  # a copy of the program without its help file beside it says so
+  mkdir -p "$TMP/nohelp"
+  cp "$EXE" "$TMP/nohelp/"
+  drv "$log" start "$TMP/nohelp/$(basename "$EXE")" wait-window Qm4101Main command 40000 wait-msgbox press-ok \
+    close expect-exit 0 || complain "driver failed without the help file: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  expect "$log" "msgbox_text=ヘルプファイルが見つかりません。"
   return 0
 }
 
