@@ -374,7 +374,21 @@ case_save_failure_asks() {
   return 0
 }
 
-export -f case_save_failure_asks
+# (u) The unit tests as the 32-bit Windows build compiles them, under Wine:
+#     the golden runs, the record layouts and the data files behave the same
+#     with the players' compiler and platform as natively.
+case_unit_tests_under_wine() {
+  local log="$ART/unit_tests_under_wine.log" exe
+  exe="$(dirname "$EXE")/unit_no3.exe"
+  [ -f "$exe" ] || { complain "no $exe (the Windows tree builds it when GoogleTest's sources are installed)"; return 0; }
+  timeout --kill-after=5 150 wine "$exe" --gtest_brief=1 </dev/null >"$log" 2>&1 ||
+    complain "$(grep -m1 -E '^\[  FAILED  \]' "$log" || echo "unit_no3.exe failed, see $log")"
+  grep -q '^\[  PASSED  \]' "$log" || complain "no PASSED line from unit_no3.exe"
+  grep -E '^\[(==========|  PASSED  |  SKIPPED |  FAILED  )\]' "$log" | head -4 | sed 's/^/    /'
+  return 0
+}
+
+export -f case_save_failure_asks case_unit_tests_under_wine
 export -f venko_folder case_main_window case_second_copy case_restart_after_exit case_driver_reports_timeout \
   case_data_files_saved
 
@@ -423,6 +437,7 @@ run_case() {
 # here so that it does not eat into the first case's time limit.
 timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || echo "note: warming up Wine failed"
 
+run_case unit_tests_under_wine 160
 run_case main_window
 run_case second_copy
 run_case restart_after_exit
