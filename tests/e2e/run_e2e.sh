@@ -453,6 +453,7 @@ run_case dialog_purchase
 run_case dialog_purchase_short
 run_case dialog_scores_and_version
 run_case dialog_notice
+run_case street_refusals
 run_case shell_full_visit 180
 run_case help_opens
 [ "${E2E_SOAK:-0}" = 1 ] && run_case play_soak $((140 + 10 * ${E2E_SOAK_SHOTS:-18}))

@@ -76,10 +76,49 @@ case_shell_full_visit() {
   [ "$money" -ge 9000 ] 2>/dev/null || complain "Aki's money $money: less than what was left after buying"
   [ "$visits" -ge 1 ] 2>/dev/null || complain "Aki's first visit (it spent 1,000 yen) counted neither as a win nor a loss"
   [ "$(stat -c %s "$f")" = 1856 ] || complain "venko.dat is not 1856 bytes"
+
+  # the day shop's five best (block 0 of the shop file, from byte 44, 36 bytes
+  # each) hold exactly Aki's winning visits of today (history rows 0 and 1,
+  # amounts at bytes 80 and 116): a losing or even visit is not there
+  local shopfile="$dir/Qm4103.dat" amount row won="" listed=""
+  for row in 0 1; do
+    amount=$(file_word "$f" $((80 + 36 * row)))
+    [ "$amount" -gt 0 ] 2>/dev/null && won="$won $amount $today;"
+  done
+  for row in 0 1 2 3 4; do
+    if [ "$(file_text "$shopfile" $((44 + 36 * row + 6)) 26)" = Aki ]; then
+      listed="$listed $(file_word "$shopfile" $((44 + 36 * row + 32))) $(file_text "$shopfile" $((44 + 36 * row)) 6);"
+    fi
+  done
+  echo "Aki: results $(file_word "$f" 80) and $(file_word "$f" 116); won:${won:- none}; in the day shop's best:${listed:- none}" >>"$log"
+  [ "$(tr ';' '\n' <<<"$won" | sort)" = "$(tr ';' '\n' <<<"$listed" | sort)" ] ||
+    complain "the day shop's best show Aki with '${listed:- none}', expected '${won:- none}'"
   return 0
 }
 
-export -f file_word file_text case_shell_full_visit
+# (r) The street's refusals at a known hour (the suite runs at 13:00): no
+#     registered player (9), the closed night shop (11); the open day shop
+#     lets the player in.
+case_street_refusals() {
+  local log="$ART/street_refusals.log" steps=()
+  dlg_fresh_data
+  mapfile -t steps < <(
+    printf '%s\n' command 40303 wait-msgbox press-ok
+    printf '%s\n' command 40304 wait-dialog "$T_LIST"
+    register_steps 'Rin'
+    printf '%s\n' click 1 dialog-gone
+    printf '%s\n' command 40302 command 40303 wait-msgbox press-ok
+    printf '%s\n' command 40301 command 40303 wait-dialog "$T_SELECT" click 2 dialog-gone
+    printf '%s\n' close expect-exit 0
+  )
+  dlg_run "$log" "${steps[@]}"
+  expect "$log" "msgbox_text=ﾌﾟﾚｲﾔｰを登録して下さい。"
+  expect "$log" "msgbox_text=【夜のお店】の営業時間は、２２時～１０時です。"
+  expect "$log" "dialog=$T_SELECT"
+  return 0
+}
+
+export -f file_word file_text case_shell_full_visit case_street_refusals
 
 # (soak) Not part of the ordinary run (E2E_SOAK=1 adds it): one player buys
 #     3,000 yen of balls and plays for about three minutes with the handle
