@@ -96,9 +96,10 @@ case_shell_full_visit() {
   return 0
 }
 
-# (r) The street's refusals at a known hour (the suite runs at 13:00): no
-#     registered player (9), the closed night shop (11); the open day shop
-#     lets the player in.
+# (r) The refusals at a known hour (the suite runs at 13:00): no registered
+#     player (9), the closed night shop (11); the open day shop lets the
+#     player in; a second player who walks to the first one's machine is
+#     refused it (12).
 case_street_refusals() {
   local log="$ART/street_refusals.log" steps=()
   dlg_fresh_data
@@ -106,15 +107,24 @@ case_street_refusals() {
     printf '%s\n' command 40303 wait-msgbox press-ok
     printf '%s\n' command 40304 wait-dialog "$T_LIST"
     register_steps 'Rin'
+    register_steps 'Sou'
     printf '%s\n' click 1 dialog-gone
     printf '%s\n' command 40302 command 40303 wait-msgbox press-ok
     printf '%s\n' command 40301 command 40303 wait-dialog "$T_SELECT" click 2 dialog-gone
-    printf '%s\n' close expect-exit 0
+    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone take-machine Qm4101Play 16
+    printf '%s\n' command 40202 command 40303 wait-dialog "$T_SELECT" select-row 1201 1 click 1 dialog-gone sleep 300
+    printf '%s\n' walk-to-last-seat sleep 300 command 40308 wait-msgbox press-ok
+    printf '%s\n' close
+    for _ in 1 2 3 4; do printf '%s\n' dismiss-msgbox 3000; done
+    printf '%s\n' expect-exit 0
   )
   dlg_run "$log" "${steps[@]}"
   expect "$log" "msgbox_text=ﾌﾟﾚｲﾔｰを登録して下さい。"
   expect "$log" "msgbox_text=【夜のお店】の営業時間は、２２時～１０時です。"
   expect "$log" "dialog=$T_SELECT"
+  # the last box before the close: the second player's refusal
+  [ "$(sed -n '/^walked=/,$p' "$log" | grep -m1 '^msgbox_text=')" = "msgbox_text=他のお客さまが、ご遊技中です。" ] ||
+    complain "the second player was not refused the first one's machine"
   return 0
 }
 

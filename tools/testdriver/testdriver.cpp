@@ -513,6 +513,8 @@ HWND visible_child(HWND parent, const wchar_t* cls) {
 // "take the machine" (40308); a refusal box (machine occupied) is dismissed
 // and the next machine (40307) tried. Done once the play window (a child of
 // the main window of class CLASS) shows.
+int g_taken_on_try;  // of the last take-machine
+
 void step_take_machine(const std::wstring& cls, int tries) {
   HWND main = need(cur().window, "main window");
   for (int t = 1; t <= tries; ++t) {
@@ -521,6 +523,7 @@ void step_take_machine(const std::wstring& cls, int tries) {
     while (GetTickCount() - start < 5000) {
       if (visible_child(main, cls.c_str())) {
         out("taken_on_try", std::to_string(t));
+        g_taken_on_try = t;
         return;
       }
       if (dismiss_msgbox(0)) break;
@@ -530,6 +533,19 @@ void step_take_machine(const std::wstring& cls, int tries) {
     Sleep(300);
   }
   fail(kFail, "no machine could be taken in " + std::to_string(tries) + " tries");
+}
+
+// Moves the hall cursor (40307, "next machine") from where the last
+// take-machine started to the machine it sat at: one step per refused try.
+// Another player who entered the same shop stands at that start too.
+void step_walk_to_last_seat() {
+  HWND main = need(cur().window, "main window");
+  if (g_taken_on_try < 1) fail(kUsage, "walk-to-last-seat before a take-machine");
+  for (int i = 1; i < g_taken_on_try; ++i) {
+    PostMessageW(main, WM_COMMAND, 40307, 0);
+    Sleep(100);
+  }
+  out("walked", std::to_string(g_taken_on_try - 1));
 }
 
 // A push button tells its dialog as its click would; radio buttons and check
@@ -718,7 +734,7 @@ void usage() {
       "  wait-file PATH\n"
       "  wait-dialog TITLE | dialog-gone | click ID | set-text ID TEXT | text ID | rows ID\n"
       "  select-row ID N | dblclick-row ID N | enabled ID | checked ID | focus | default\n"
-      "  dismiss-msgbox MS | take-machine PLAYCLASS TRIES\n",
+      "  dismiss-msgbox MS | take-machine PLAYCLASS TRIES | walk-to-last-seat\n",
       stderr);
 }
 
@@ -840,6 +856,8 @@ int wmain(int argc, wchar_t** argv) {
     } else if (step == L"take-machine") {
       std::wstring cls = arg(step);
       step_take_machine(cls, (int)parse_num(arg(step)));
+    } else if (step == L"walk-to-last-seat") {
+      step_walk_to_last_seat();
     } else {
       usage();
       fail(kUsage, "unknown step " + utf8(step));
