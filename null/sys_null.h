@@ -38,6 +38,11 @@ bool nullFileGet(const char* name, std::vector<uint8_t>* bytes);
 void nullFilePut(const char* name, const std::vector<uint8_t>& bytes);
 std::vector<std::string> nullFileNames();
 
+// The program's pictures from a folder of its BMP files (null_art.cpp), e.g.
+// TAMAROW_SOURCE_DIR "/programs/art"; read once, then installed as the
+// resource lookup. False when the folder holds none.
+bool nullUseArtFolder(const char* folder);
+
 // The window layer of the commands (null_shell.cpp): a log of what was asked
 // ("show 1;menu;box 12;...") and scripted answers.
 void nullShellReset();

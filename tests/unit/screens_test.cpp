@@ -24,30 +24,6 @@
 
 namespace {
 
-std::map<int, std::vector<uint8_t>> artFiles;
-
-const uint8_t* artLookup(const char* type, int id, uint32_t* size)
-{
-    auto it = artFiles.find(id);
-    if (std::strcmp(type, "DIBITMAP") != 0 || it == artFiles.end())
-        return nullptr;
-    *size = (uint32_t)it->second.size();
-    return it->second.data();
-}
-
-void loadArtFiles()
-{
-    if (!artFiles.empty())
-        return;
-    for (int id = 500; id <= 624; id++) {
-        std::ifstream f(std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" + std::to_string(id) + ".bmp",
-                        std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-        if (!bytes.empty())
-            artFiles[id] = bytes;
-    }
-}
-
 // The previous (-1) or next (+1) machine command.
 void moveCursor(int step)
 {
@@ -79,8 +55,7 @@ protected:
     void SetUp() override
     {
         HallTest::SetUp();
-        loadArtFiles();
-        setResourceLookup(artLookup);
+        ASSERT_TRUE(nullUseArtFolder(TAMAROW_SOURCE_DIR "/programs/art"));
         ASSERT_TRUE(createArtwork());
         std::memset(shops[0].machines, 0, sizeof shops[0].machines);
         std::memset(shops[1].machines, 0, sizeof shops[1].machines);

@@ -241,19 +241,6 @@ TEST(No3ScreenRules, VStripFrames)
 
 // --- the composed surfaces ---
 
-std::map<int, std::vector<uint8_t>> artBytes;
-
-const uint8_t* artLookup(const char* type, int id, uint32_t* size)
-{
-    if (std::strcmp(type, "DIBITMAP") != 0)
-        return nullptr;
-    auto it = artBytes.find(id);
-    if (it == artBytes.end())
-        return nullptr;
-    *size = (uint32_t)it->second.size();
-    return it->second.data();
-}
-
 struct SoundCallLog {
     static std::vector<int> calls;
     static void record(int wave, uint32_t) { calls.push_back(wave); }
@@ -264,15 +251,8 @@ class No3Screen : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (artBytes.empty())
-            for (int id = 500; id <= 624; id++) {
-                std::ifstream f(std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" + std::to_string(id) + ".bmp",
-                                std::ios::binary);
-                if (f)
-                    artBytes[id] = std::vector<uint8_t>(std::istreambuf_iterator<char>(f), {});
-            }
         setBitmapBackend(nullptr);
-        setResourceLookup(artLookup);
+        ASSERT_TRUE(nullUseArtFolder(TAMAROW_SOURCE_DIR "/programs/art"));
         ASSERT_TRUE(createArtwork());
         startAnimClock();
         m = blank();

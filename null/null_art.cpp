@@ -1,0 +1,52 @@
+// The null platform's resources: the program's pictures read from a folder
+// of its BMP files (programs/art), so tests, benchmarks and tools compose the
+// real screens without the program's resource section.
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "hallcore/gfx/bitmap.h"
+#include "null/sys_null.h"
+
+namespace {
+
+std::map<int, std::vector<uint8_t>> pictures; // by resource id
+
+const uint8_t* folderLookup(const char* type, int id, uint32_t* size)
+{
+    auto it = pictures.find(id);
+    if (std::strcmp(type, "DIBITMAP") != 0 || it == pictures.end())
+        return nullptr;
+    *size = (uint32_t)it->second.size();
+    return it->second.data();
+}
+
+bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    uint8_t chunk[65536];
+    size_t n;
+    bytes.clear();
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    std::fclose(f);
+    return !bytes.empty();
+}
+
+} // namespace
+
+bool nullUseArtFolder(const char* folder)
+{
+    if (pictures.empty()) {
+        std::vector<uint8_t> bytes;
+        for (int id = 500; id <= 699; id++) // the engine's pictures and the machine's
+            if (readWholeFile(std::string(folder) + "/" + std::to_string(id) + ".bmp", bytes))
+                pictures[id] = bytes;
+    }
+    setResourceLookup(folderLookup);
+    return !pictures.empty();
+}
