@@ -21,4 +21,5 @@ set(NULL_PLATFORM_SOURCES
   ${CMAKE_SOURCE_DIR}/null/sys_null.cpp
   ${CMAKE_SOURCE_DIR}/null/null_files.cpp
   ${CMAKE_SOURCE_DIR}/null/null_shell.cpp
-  ${CMAKE_SOURCE_DIR}/null/null_art.cpp)
+  ${CMAKE_SOURCE_DIR}/null/null_art.cpp
+  ${CMAKE_SOURCE_DIR}/null/null_scenes.cpp)

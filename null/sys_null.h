@@ -43,6 +43,14 @@ std::vector<std::string> nullFileNames();
 // resource lookup. False when the folder holds none.
 bool nullUseArtFolder(const char* folder);
 
+// The active slot walked into `scene` by the user's commands (null_scenes.cpp):
+// registered player `record` chosen into the day shop, the first free machine
+// taken with 3,000 balls and the handle at 60, the hall keeping it. False
+// when a step was refused. nullPaintScene paints the scene and the panel as
+// the windows do when they are shown.
+bool nullWalkToScene(int scene, int record);
+void nullPaintScene();
+
 // The window layer of the commands (null_shell.cpp): a log of what was asked
 // ("show 1;menu;box 12;...") and scripted answers.
 void nullShellReset();
