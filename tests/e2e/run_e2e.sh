@@ -236,7 +236,7 @@ screen_not_blank() {
   [ "$sd" != 0 ] || complain "screen capture $1 is blank"
 }
 
-export DRIVER EXE ART TMP
+export DRIVER EXE ART TMP SRC_ROOT
 export -f drv complain expect to_png screen_not_blank
 
 MSG_TEXT='【TAMAROW No.3】と同時には遊べません。'
@@ -388,7 +388,25 @@ case_unit_tests_under_wine() {
   return 0
 }
 
-export -f case_save_failure_asks case_unit_tests_under_wine
+# (a) Every picture and wave the program loads is built into the executable
+#     as the generated file it came from (whose sizes, colours and formats
+#     the unit tests check), and nothing else under those numbers.
+case_resources_built_in() {
+  local log="$ART/resources_built_in.log" out="$TMP/resources" art f id want=0
+  art="$SRC_ROOT/programs/art"
+  mkdir -p "$out"
+  drv "$log" extract-resources "$EXE" DIBITMAP 500 699 "$out" extract-resources "$EXE" WAVE 700 799 "$out" ||
+    complain "driver failed: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  for f in "$art"/[5-7][0-9][0-9].bmp "$art"/[5-7][0-9][0-9].wav; do
+    id=$(basename "${f%.*}")
+    want=$((want + 1))
+    cmp -s "$f" "$out/$id.bin" || complain "resource $id in the program differs from $(basename "$f") (or is missing)"
+  done
+  [ "$(ls "$out" | wc -l)" = "$want" ] || complain "the program holds $(ls "$out" | wc -l) pictures and waves, expected $want"
+  return 0
+}
+
+export -f case_save_failure_asks case_unit_tests_under_wine case_resources_built_in
 export -f venko_folder case_main_window case_second_copy case_restart_after_exit case_driver_reports_timeout \
   case_data_files_saved
 
@@ -438,6 +456,7 @@ run_case() {
 timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || echo "note: warming up Wine failed"
 
 run_case unit_tests_under_wine 160
+run_case resources_built_in
 run_case main_window
 run_case second_copy
 run_case restart_after_exit

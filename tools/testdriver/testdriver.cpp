@@ -548,6 +548,32 @@ void step_walk_to_last_seat() {
   out("walked", std::to_string(g_taken_on_try - 1));
 }
 
+// Writes resources FIRST..LAST of TYPE ("DIBITMAP", "WAVE") of a program to
+// DIR/<id>.bin, read the way the program reads them, so a script can compare
+// what was built into the executable with the files it was built from.
+void step_extract_resources(const std::wstring& exe, const std::wstring& type, int first, int last,
+                            const std::wstring& dir) {
+  HMODULE module = LoadLibraryExW(win_path(exe).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) fail(kFail, "cannot open " + utf8(exe) + " (error " + std::to_string(GetLastError()) + ")");
+  int found = 0;
+  for (int id = first; id <= last; ++id) {
+    HRSRC r = FindResourceW(module, MAKEINTRESOURCEW(id), type.c_str());
+    if (!r) continue;
+    DWORD size = SizeofResource(module, r);
+    HGLOBAL g = LoadResource(module, r);
+    const void* bytes = g ? LockResource(g) : nullptr;
+    if (!bytes) fail(kFail, "resource " + std::to_string(id) + " cannot be loaded");
+    std::wstring path = win_path(dir) + L"\\" + std::to_wstring(id) + L".bin";
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    if (!f || std::fwrite(bytes, 1, size, f) != size) fail(kFail, "cannot write " + utf8(path));
+    std::fclose(f);
+    out("resource", utf8(type) + " " + std::to_string(id) + " " + std::to_string(size));
+    ++found;
+  }
+  FreeLibrary(module);
+  out("resources", std::to_string(found));
+}
+
 // A push button tells its dialog as its click would; radio buttons and check
 // boxes are clicked themselves so that they change state.
 void step_click(int id) {
@@ -734,7 +760,8 @@ void usage() {
       "  wait-file PATH\n"
       "  wait-dialog TITLE | dialog-gone | click ID | set-text ID TEXT | text ID | rows ID\n"
       "  select-row ID N | dblclick-row ID N | enabled ID | checked ID | focus | default\n"
-      "  dismiss-msgbox MS | take-machine PLAYCLASS TRIES | walk-to-last-seat\n",
+      "  dismiss-msgbox MS | take-machine PLAYCLASS TRIES | walk-to-last-seat\n"
+      "  extract-resources EXE TYPE FIRST LAST DIR\n",
       stderr);
 }
 
@@ -858,6 +885,10 @@ int wmain(int argc, wchar_t** argv) {
       step_take_machine(cls, (int)parse_num(arg(step)));
     } else if (step == L"walk-to-last-seat") {
       step_walk_to_last_seat();
+    } else if (step == L"extract-resources") {
+      std::wstring exe = arg(step), type = arg(step);
+      int first = (int)parse_num(arg(step)), last = (int)parse_num(arg(step));
+      step_extract_resources(exe, type, first, last, arg(step));
     } else {
       usage();
       fail(kUsage, "unknown step " + utf8(step));
