@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the native tree (core, unit tests, benchmarks) and/or the Windows
-# tree (the programs and the test driver). Incremental: a second run only
-# rebuilds what changed.
-#   tools/build.sh [native] [win32]     (both when none is named)
+# Builds the native tree (core, unit tests, benchmarks), the Windows tree
+# (the programs, the test driver and the unit tests for Wine) and/or the
+# sanitizer tree (the unit tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer). Incremental: a second run only rebuilds what
+# changed.
+#   tools/build.sh [native] [win32] [sanitize]   (native and win32 when none is named)
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -25,6 +27,12 @@ for tree in "${trees[@]}"; do
         -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
       cmake --build build/win32 -j "$jobs"
       ;;
-    *) echo "build: unknown tree '$tree' (native or win32)" >&2; exit 2 ;;
+    sanitize)
+      [ -f build/sanitize/CMakeCache.txt ] || cmake -S . -B build/sanitize "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+        -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+      cmake --build build/sanitize -j "$jobs" --target unit_no3
+      ;;
+    *) echo "build: unknown tree '$tree' (native, win32 or sanitize)" >&2; exit 2 ;;
   esac
 done

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets everything up, builds both trees and runs every test: the native unit
-# tests, then the end-to-end tests of the programs under Wine and Xvfb.
+# Sets everything up, builds the trees and runs every test: the native unit
+# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then the end-to-end tests of the programs under Wine and Xvfb (which also
+# run the unit tests as the 32-bit Windows build).
 # Closes with one line "N passed, M failed" and fails when anything failed.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,7 +11,7 @@ cd "$top"
 if [ -r /etc/debian_version ]; then
   tools/setup-debian.sh
 fi
-tools/build.sh native win32
+tools/build.sh native win32 sanitize
 
 passed=0
 failed=0
@@ -27,6 +29,21 @@ if [ -n "$line" ]; then
   failed=$((failed + bad))
 fi
 [ "$unit_status" -eq 0 ] || [ "$failed" -gt 0 ] || failed=$((failed + 1))
+
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+set +e
+(cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_no3 --gtest_brief=1) 2>&1 |
+  tee build/sanitize.log
+sanitize_status=${PIPESTATUS[0]}
+set -e
+line=$(grep -E '^\[  PASSED  \] [0-9]+ tests?' build/sanitize.log | tail -n 1 || true)
+if [ "$sanitize_status" -eq 0 ] && [ -n "$line" ]; then
+  passed=$((passed + $(sed -E 's/.*\] ([0-9]+) test.*/\1/' <<<"$line")))
+else
+  bad=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' build/sanitize.log | tail -n 1)
+  failed=$((failed + ${bad:-1}))
+  echo "sanitizers: unit_no3 failed (status $sanitize_status), see build/sanitize.log"
+fi
 
 echo "== end-to-end tests (Wine)"
 set +e

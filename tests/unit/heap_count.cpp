@@ -23,7 +23,7 @@ void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
-#ifdef __GLIBC__
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) // the sanitizer has its own malloc
 extern "C" {
 void* __libc_malloc(std::size_t);
 void* __libc_calloc(std::size_t, std::size_t);
