@@ -317,8 +317,10 @@ case_dialog_notice() {
   expect "$log" "text_1001=持ち玉がありません。"
   # the notice's own closings, in order: by itself, then by OK
   ms=$(grep -A1 "^dialog_closed=$T_PROGRAM\$" "$log" | grep '^dialog_open_ms=' | sed -n '1s/.*=//p')
-  [ -n "$ms" ] && [ "$ms" -ge 11500 ] && [ "$ms" -le 16500 ] ||
-    complain "the notice stayed ${ms:-?} ms, expected 12800 to 14400 (give or take the polling)"
+  # 8 pacing periods of 64 ticks: 12.8 to 14.4 s; a busy machine may drop
+  # ticks and stretch it, never shorten it
+  [ -n "$ms" ] && [ "$ms" -ge 11500 ] && [ "$ms" -le 22000 ] ||
+    complain "the notice stayed ${ms:-?} ms, expected 12800 to 14400 (up to 22000 on a busy machine)"
   ms=$(grep -A1 "^dialog_closed=$T_PROGRAM\$" "$log" | grep '^dialog_open_ms=' | sed -n '2s/.*=//p')
   [ -n "$ms" ] && [ "$ms" -le 3000 ] || complain "OK did not hide the notice at once (${ms:-?} ms)"
   to_png "$ART/dialog_notice.bmp"
