@@ -82,8 +82,12 @@ static void sanitisePlayers(PlayerRecord* p)
         PlayerRecord r = p[i];
         if (r.inUse != 1)
             continue; // a free block, whatever it held
-        terminateField(r.name, kNameMaxBytes + 1);
-        std::memset(r.name + kNameMaxBytes + 1, 0, kNameBytes - kNameMaxBytes - 1);
+        // the name stays byte for byte as the family wrote it, only its end
+        // is made sure: cutting a half character off here could make two
+        // players' names the same, and then one would spend the other's money
+        r.name[kNameMaxBytes] = 0;
+        size_t length = std::strlen(r.name);
+        std::memset(r.name + length, 0, kNameBytes - length);
         if (!r.name[0])
             continue; // an empty name would stand for "no player"
         if (r.wins < 0)
@@ -173,13 +177,23 @@ int playerFileState = kFileNew;
 
 // A file that is there but could not be used goes aside as "<name>.bad"
 // before fresh data takes its place, whole and byte for byte, so a player's
-// records can still be recovered. Returns the file's state.
+// records can still be recovered. An earlier copy is never replaced: a
+// second incident goes to "<name>.bad2" and so on (the ninth is reused).
+// Returns the file's state.
 static int setAside(const char* name, long bytesRead)
 {
     if (bytesRead == kNoDataFile)
         return kFileNew;
     char kept[64];
-    std::snprintf(kept, sizeof kept, "%s.bad", name);
+    uint8_t probe[1];
+    for (int k = 1; k <= 9; k++) {
+        if (k == 1)
+            std::snprintf(kept, sizeof kept, "%s.bad", name);
+        else
+            std::snprintf(kept, sizeof kept, "%s.bad%d", name, k);
+        if (sysReadDataFile(kept, probe, 0) == kNoDataFile)
+            break;
+    }
     return sysReplaceDataFile(name, kept) ? kFileSetAside : kFileLeftAlone;
 }
 

@@ -101,7 +101,7 @@ TEST_F(HallTest, DamagedPlayerFileLosesAllPlayersButIsKeptAside)
     nullFilePut("venko.dat", changed);
     loadData();
     EXPECT_EQ(registeredPlayerCount(), 0);
-    nullFileGet("venko.dat.bad", &kept);
+    nullFileGet("venko.dat.bad2", &kept); // the first copy stays
     EXPECT_EQ(kept, changed);
     // the hall was kept: the two files are judged separately
     EXPECT_NE(shops[0].machines[0].setting, -1);
@@ -310,4 +310,49 @@ TEST_F(HallTest, FailedSaveAtShutdownCanBeTriedAgain)
     EXPECT_EQ(nullShellLog(), "retry save;");
     loadData();
     EXPECT_EQ(players[1].money, 4321);
+}
+
+// A second damaged file does not replace the copy of the first: that one may
+// hold the family's real players while the second is an almost empty file.
+TEST_F(HallTest, EverySetAsideCopyIsKept)
+{
+    registerSome(4);
+    ASSERT_TRUE(saveData());
+    std::vector<uint8_t> first;
+    nullFileGet("venko.dat", &first);
+    first[100] ^= 1;
+    nullFilePut("venko.dat", first);
+    loadData();
+    ASSERT_EQ(playerFileState, kFileSetAside);
+    ASSERT_TRUE(saveData()); // the fresh, empty family
+    std::vector<uint8_t> second;
+    nullFileGet("venko.dat", &second);
+    second[7] ^= 1;
+    nullFilePut("venko.dat", second);
+    loadData();
+    EXPECT_EQ(playerFileState, kFileSetAside);
+    std::vector<uint8_t> kept;
+    ASSERT_TRUE(nullFileGet("venko.dat.bad", &kept));
+    EXPECT_EQ(kept, first);
+    ASSERT_TRUE(nullFileGet("venko.dat.bad2", &kept));
+    EXPECT_EQ(kept, second);
+}
+
+// Names are loaded byte for byte: two names that differ only in a last half
+// character (written by another program of the family) stay two players.
+TEST_F(HallTest, NamesEndingInHalfACharacterStayApart)
+{
+    std::memset(players, 0, sizeof players);
+    const char a[] = "Kana\x82", b[] = "Kana\x83"; // lone lead bytes at the end
+    players[0].inUse = players[1].inUse = 1;
+    std::memcpy(players[0].name, a, sizeof a);
+    std::memcpy(players[1].name, b, sizeof b);
+    players[0].money = 50;
+    players[1].money = 90000;
+    ASSERT_TRUE(saveData());
+    loadData();
+    ASSERT_EQ(registeredPlayerCount(), 2);
+    ASSERT_NE(findPlayer(b), nullptr);
+    EXPECT_EQ(findPlayer(b)->money, 90000);
+    EXPECT_EQ(findPlayer(a)->money, 50);
 }
