@@ -132,13 +132,19 @@ void showPopupMenu(HWND window, POINT point)
     DestroyMenu(menu);
 }
 
+// Every control is hidden first and the scene's set shown again, so the ones
+// that stay (the shop sign, the strip, the handle) are drawn anew for the
+// slot now shown; showing a visible window would not repaint it.
 void sysShowPanelControls()
 {
     const PlayerSlot& s = activePlayerSlot();
+    for (int id = 5; id <= 18; id++)
+        if (HWND control = GetDlgItem(infoWindow, id))
+            ShowWindow(control, SW_HIDE);
     for (int id = 5; id <= 18; id++) {
         HWND control = GetDlgItem(infoWindow, id);
-        if (control)
-            ShowWindow(control, controlShown(id, s) ? SW_SHOW : SW_HIDE);
+        if (control && controlShown(id, s))
+            ShowWindow(control, SW_SHOW);
     }
 }
 

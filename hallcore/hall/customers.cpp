@@ -108,7 +108,9 @@ void customerTurn(int shop, int machine)
     const bool watched = watchedByActivePlayer(m);
 
     // Out of balls: nothing in the tray, nothing in the air, nothing owed.
-    if (m.balls <= 0 && m.customerState != kCustomerOutOfBalls && !ballsInFlight(m)
+    // Only a machine in play runs out: a player already told to stand up
+    // (states 3 and 4) stays told, or the stand-up would turn into a notice.
+    if (m.balls <= 0 && m.customerState == kCustomerPlaying && !ballsInFlight(m)
         && m.pendingPrizePayouts <= 0 && m.pendingStartPayouts <= 0) {
         m.customerState = kCustomerOutOfBalls;
         if (watched)
@@ -122,8 +124,11 @@ void customerTurn(int shop, int machine)
     if (s.openState == kShopClosed && m.mode != 3 && !modelInChanceState(m))
         m.continueBarred = 1;
 
-    // Standing up, once the machine has nothing left to spin.
-    if (m.continueBarred == 1 && m.customerState == kCustomerPlaying && idle(m)) {
+    // Standing up, once the machine has nothing left to spin. A player out of
+    // balls is stood up too: left seated, they could only buy balls at a
+    // closed shop (or without the right to go on) and lose on the exchange.
+    bool standing = m.customerState == kCustomerPlaying || (m.occupant >= 2 && m.customerState == kCustomerOutOfBalls);
+    if (m.continueBarred == 1 && standing && idle(m)) {
         m.customerState = s.openState != kShopClosed ? kCustomerBarred : kCustomerClosing;
         if (m.occupant >= 2) {
             // a player is stood up by the shell; a player in another slot

@@ -6,6 +6,7 @@
 #include "hallcore/players/money.h"
 #include "hallcore/players/registry.h"
 #include "hallcore/shell/command_ids.h"
+#include "hallcore/shell/handle.h"
 #include "hallcore/shell/options.h"
 #include "hallcore/shell/player_slots.h"
 #include "hallcore/shell/startup.h"
@@ -15,6 +16,10 @@
 
 int hallScroll = 0;
 int modalDepth = 0;
+
+// The last fever announcement that came while a box was open: shown when
+// the last box closes rather than lost.
+static int32_t heldFeverNotice = 0;
 
 namespace {
 
@@ -220,6 +225,8 @@ void goToHallKeeping()
     s.scene = kSceneHallKeeping;
     s.cursor = s.seat;
     s.machine->launchPower = 0; // the handle lets go while the player is away
+    if (s.machine->handleState == kHandleRaising || s.machine->handleState == kHandleLowering)
+        s.machine->handleState = kHandleReleased; // a key-up lost to the menu must not raise it meanwhile
     changeScene(kScenePlaying, kSceneHallKeeping);
     sysStopSound();
     uiBusy = 0;
@@ -334,8 +341,13 @@ void endModal()
 {
     if (modalDepth > 0)
         modalDepth--;
-    if (modalDepth == 0)
+    if (modalDepth == 0) {
         deliverPendingEvents(); // what was held back while the box was open
+        if (heldFeverNotice) {
+            sysPostCommand(kCmdNotice, heldFeverNotice);
+            heldFeverNotice = 0;
+        }
+    }
 }
 
 void deliverPendingEvents()
@@ -352,6 +364,10 @@ void deliverPendingEvents()
 
 bool closeQuery()
 {
+    // asked again from inside one of its own boxes or any other (the session
+    // ending meanwhile): no, or a player would be walked out twice
+    if (modalDepth > 0)
+        return false;
     for (int i = 0; i < kPlayerSlots; i++) {
         if (!playerSlots[i].name[0])
             continue;
@@ -369,13 +385,21 @@ bool closeQuery()
 
 void dispatchCommand(int id, int32_t lParam)
 {
-    // the hall's events wait while a modal box is open
-    if (modalDepth > 0 && (id == kCmdNotice || id == kCmdForcedStop))
+    // While a modal box or dialog is open nothing else acts: the hall's
+    // events are asked for again when it closes (a fever announcement is
+    // kept), and a command that was queued before it opened would act on a
+    // slot the box is still deciding about.
+    if (modalDepth > 0) {
+        if (id == kCmdNotice && (lParam & 0xFFFF) == kMsgFeverStart)
+            heldFeverNotice = lParam;
         return;
+    }
     switch (id) {
     case kCmdHelpKey:
     case kCmdHelp:
+        beginModal(); // it may tell that there is no help in a box
         sysOpenHelp();
+        endModal();
         break;
     case kCmdNotice:
         notice(lParam);

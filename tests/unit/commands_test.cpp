@@ -5,6 +5,7 @@
 #include "hallcore/players/registry.h"
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/commands.h"
+#include "hallcore/shell/handle.h"
 #include "hallcore/shell/options.h"
 
 namespace {
@@ -278,4 +279,57 @@ TEST_F(CommandTest, CloseQueryWalksEveryoneOutInSlotOrder)
 
     dispatchCommand(kCmdExit, 0);
     EXPECT_TRUE(nullShellDestroyed());
+}
+
+// Re-entry while a box is open: the session's end asks the close query from
+// inside the farewell box; a command queued before the selection dialog
+// opened arrives inside it. Neither may act: the visit is closed once, and
+// the chosen player goes to the slot that asked.
+TEST_F(CommandTest, NothingActsFromInsideABox)
+{
+    enterAs(0);
+    players[0].history[0].amount = 500; // a winning visit
+    nullShellModalHook = [] { EXPECT_FALSE(closeQuery()); };
+    dispatchCommand(kCmdLeaveShop, 0);
+    nullShellModalHook = nullptr;
+    EXPECT_EQ(players[0].wins, 1);
+    EXPECT_EQ(shops[kDayShop].highScores[0].amount, 500);
+    EXPECT_EQ(shops[kDayShop].highScores[1].amount, 0);
+    EXPECT_EQ(activePlayerSlot().scene, kSceneStreet);
+
+    nullShellSelect(1);
+    nullShellModalHook = [] { dispatchCommand(kCmdSlotP1 + 1, 0); };
+    dispatchCommand(kCmdEnterShop, 0);
+    nullShellModalHook = nullptr;
+    EXPECT_EQ(activeSlot, 0);
+    EXPECT_STREQ(playerSlots[0].name, "Ben");
+    EXPECT_EQ(playerSlots[0].scene, kSceneHall);
+    EXPECT_EQ(playerSlots[1].name[0], 0);
+}
+
+// A fever announcement that comes while a dialog is open is shown after it.
+TEST_F(CommandTest, AFeverAnnouncedDuringADialogIsShownAfterIt)
+{
+    enterAs(0);
+    sitAt(2);
+    nullShellPurchase(0);
+    nullShellModalHook = [] { dispatchCommand(kCmdNotice, 9 * 65536 + 14); };
+    nullClearPosted();
+    dispatchCommand(kCmdExchange, 0);
+    nullShellModalHook = nullptr;
+    EXPECT_TRUE(posted(kCmdNotice, 9 * 65536 + 14));
+}
+
+// Leaving the machine for the hall lets go of a handle still being raised
+// (its key-up may have gone to the menu), so nothing fires meanwhile.
+TEST_F(CommandTest, TheHandleIsLetGoInTheHall)
+{
+    enterAs(0);
+    sitAt(3);
+    MachineState& m = shops[kDayShop].machines[3];
+    m.handleState = kHandleRaising;
+    dispatchCommand(kCmdToHall, 0);
+    for (int i = 0; i < 40; i++)
+        onTick();
+    EXPECT_EQ(m.launchPower, 0);
 }

@@ -316,6 +316,24 @@ TEST_F(Customers, AtClosingAnIdleCustomerLeavesAndAPlayerIsTold)
     customerTurn(kDayShop, 14);
     EXPECT_EQ(b.customerState, kCustomerClosing);
     EXPECT_EQ(nullPostedCount(), 1);
+
+    // a player out of balls is told as well: left seated, buying balls at a
+    // closed shop would only lose money on the exchange
+    resetMachine(kDayShop, 13, kResetVacate);
+    MachineState& c = seat(13, 2, 0);
+    c.customerState = kCustomerOutOfBalls;
+    nullClearPosted();
+    customerTurn(kDayShop, 13);
+    customerTurn(kDayShop, 13);
+    EXPECT_EQ(c.customerState, kCustomerClosing);
+    expectPosted(kCmdForcedStop, kCustomerClosing);
+    // and stays told until the shell stands the player up: no flip back to
+    // "out of balls", no post on every pass
+    nullClearPosted();
+    for (int i = 0; i < 5; i++)
+        customerTurn(kDayShop, 13);
+    EXPECT_EQ(c.customerState, kCustomerClosing);
+    EXPECT_EQ(nullPostedCount(), 0);
 }
 
 TEST_F(Customers, AtClosingAFeverIsPlayedOutBeforeTheCustomerLeaves)
