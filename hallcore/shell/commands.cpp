@@ -84,6 +84,7 @@ bool askBoxName(int textId, int box, const char* name)
 // active slot; called inside uiBusy.
 void changeScene(int from, int to)
 {
+    hallScroll = 0; // a slide cut short must not go on in another view
     if (sceneWindow(from) != sceneWindow(to)) {
         sysShowSceneWindow(sceneWindow(from), false);
         sysShowSceneWindow(sceneWindow(to), true);
@@ -104,6 +105,7 @@ void switchSlot(int k)
     if (k < 0 || k >= kPlayerSlots || k == activeSlot)
         return;
     uiBusy = 1;
+    hallScroll = 0; // the other slot's view is painted whole, not slid into
     sysShowSceneWindow(sceneWindow(activePlayerSlot().scene), false);
     activeSlot = k;
     PlayerSlot& s = activePlayerSlot();

@@ -35,7 +35,7 @@ bool modelRecordIsSound(const MachineState& m)
 {
     for (int k = 0; k < kReels; k++) {
         int circumference = reelCells(k) * kCellUnits;
-        if (m.reelPos[k] < 0 || m.reelPos[k] > circumference || m.reelTravel[k] < -4 || m.reelTravel[k] > 20000
+        if (m.reelPos[k] < 0 || m.reelPos[k] >= circumference || m.reelTravel[k] < -4 || m.reelTravel[k] > 20000
             || m.reelBoost[k] < 0 || m.reelBoost[k] > 200 || m.stopSymbol[k] < 1 || m.stopSymbol[k] > 3)
             return false;
     }

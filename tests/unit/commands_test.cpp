@@ -333,3 +333,21 @@ TEST_F(CommandTest, TheHandleIsLetGoInTheHall)
         onTick();
     EXPECT_EQ(m.launchPower, 0);
 }
+
+// A slide of the hall view cut short by a slot switch or a scene change
+// stops there: the next view is painted whole, not slid into from a picture
+// drawn for another slot or scene.
+TEST_F(CommandTest, ASlideCutShortStops)
+{
+    enterAs(0);
+    dispatchCommand(kCmdNextMachine, 0);
+    ASSERT_NE(hallScroll, 0);
+    dispatchCommand(kCmdSlotP1 + 1, 0);
+    EXPECT_EQ(hallScroll, 0);
+    dispatchCommand(kCmdSlotP1, 0);
+    dispatchCommand(kCmdNextMachine, 0);
+    dispatchCommand(kCmdTakeMachine, 0);
+    ASSERT_EQ(activePlayerSlot().scene, kScenePlaying);
+    dispatchCommand(kCmdToHall, 0);
+    EXPECT_EQ(hallScroll, 0);
+}
