@@ -28,7 +28,7 @@ void sysMessageCashOut(const char* sjisName, const CashOut& paid); // message 18
 // Data files: a box with string `textId` filled with a file name and the
 // data folder; and, when saving failed at shutdown, a Retry/Cancel question
 // (string 7 with the folder) that returns true for Retry.
-enum { kMsgSaveFailed = 7, kMsgDataFileSetAside = 8, kMsgDataFileLeftAlone = 43 };
+enum { kMsgSaveFailed = 7, kMsgDataFileSetAside = 8, kMsgDataFileLeftAlone = 44 };
 void sysTellDataFile(int textId, const char* fileName);
 bool sysAskRetrySave();
 

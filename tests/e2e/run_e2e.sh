@@ -352,7 +352,8 @@ case_data_files_saved() {
 # (e2) A save that fails at the close (here: a folder stands where the
 #      temporary file must go) asks whether to try again; Retry asks again
 #      while it still fails, Cancel ends the program, and the last good player
-#      file is untouched.
+#      file is untouched. A player file another program holds open is
+#      reported at start-up and left as it is.
 case_save_failure_asks() {
   local log="$ART/save_failure_asks.log" dir
   dlg_fresh_data
@@ -370,6 +371,13 @@ case_save_failure_asks() {
     complain "expected the save question twice (Retry, then Cancel)"
   cmp -s "$dir/venko.dat" "$TMP/good" || complain "the player file changed although its save failed"
   rmdir "$dir/venko.dat.tmp"
+
+  # held open by another program at start-up: told, played with fresh
+  # players, and the file is not written over at the close
+  drv "$log" hold-file "$dir/venko.dat" start "$EXE" wait-window Qm4101Main wait-msgbox press-ok \
+    close expect-exit 0 || complain "driver failed on the third run: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
+  grep -q '^msgbox_text=「venko.dat」を読み込めませんでした。' "$log" || complain "the user was not told venko.dat could not be read"
+  cmp -s "$dir/venko.dat" "$TMP/good" || complain "the unreadable player file was written over"
   to_png "$ART/save_failure.bmp"
   return 0
 }

@@ -276,7 +276,7 @@ TEST_F(HallTest, UnusableFilesAreSetAsideOrLeftAloneAndTheUserIsTold)
     EXPECT_TRUE(nullFileGet("Qm4103.dat", nullptr));
     EXPECT_FALSE(nullFileGet("venko.dat.bad", nullptr));
     reportDataFiles();
-    EXPECT_EQ(nullShellLog(), "box 43 venko.dat;");
+    EXPECT_EQ(nullShellLog(), "box 44 venko.dat;");
 
     // unlocked again at the next start: the players are all back
     loadData();

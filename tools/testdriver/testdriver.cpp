@@ -574,6 +574,15 @@ void step_extract_resources(const std::wstring& exe, const std::wstring& type, i
   out("resources", std::to_string(found));
 }
 
+// Opens a file with no sharing and keeps it open until the driver ends, as
+// another program holding it would: the program under test can neither read
+// nor move it.
+void step_hold_file(const std::wstring& file) {
+  HANDLE h = CreateFileW(win_path(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) fail(kFail, "cannot hold " + utf8(file) + " (error " + std::to_string(GetLastError()) + ")");
+  out("held", utf8(file));  // closed by the system when the driver exits
+}
+
 // A push button tells its dialog as its click would; radio buttons and check
 // boxes are clicked themselves so that they change state.
 void step_click(int id) {
@@ -761,7 +770,7 @@ void usage() {
       "  wait-dialog TITLE | dialog-gone | click ID | set-text ID TEXT | text ID | rows ID\n"
       "  select-row ID N | dblclick-row ID N | enabled ID | checked ID | focus | default\n"
       "  dismiss-msgbox MS | take-machine PLAYCLASS TRIES | walk-to-last-seat\n"
-      "  extract-resources EXE TYPE FIRST LAST DIR\n",
+      "  extract-resources EXE TYPE FIRST LAST DIR | hold-file PATH\n",
       stderr);
 }
 
@@ -885,6 +894,8 @@ int wmain(int argc, wchar_t** argv) {
       step_take_machine(cls, (int)parse_num(arg(step)));
     } else if (step == L"walk-to-last-seat") {
       step_walk_to_last_seat();
+    } else if (step == L"hold-file") {
+      step_hold_file(arg(step));
     } else if (step == L"extract-resources") {
       std::wstring exe = arg(step), type = arg(step);
       int first = (int)parse_num(arg(step)), last = (int)parse_num(arg(step));
