@@ -105,6 +105,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if ((HWND)wParam == window)
             break;
         return realisePalette(window);
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE && !shutdownBegun)
+            releaseHandleButtons();
+        break; // and on to the default handling
     case WM_USER:
         onTick(); // does nothing once shutdown has begun
         tickRelease();

@@ -62,6 +62,12 @@ void paintNothing(HWND window)
 
 // "UpBtn" and "DownBtn": held while the button is down and the pointer stays
 // on it; the mouse is captured so the release is seen wherever it happens.
+// The arrow keys press them too (a press without the mouse button's flag):
+// then the key's release ends it, wherever the pointer is, and no capture is
+// taken. A capture taken away (another window, a box, Alt+Tab) lets go, so
+// the handle never goes on rising with nothing held.
+bool heldByKey;
+
 LRESULT holdButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int state)
 {
     MachineState& m = handleMachine();
@@ -69,12 +75,20 @@ LRESULT holdButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int 
     case WM_LBUTTONDOWN:
         if (m.handleState != state) { // a second press (key repeat) changes nothing
             m.handleState = state;
-            SetCapture(window);
+            heldByKey = !(wParam & MK_LBUTTON);
+            if (!heldByKey)
+                SetCapture(window);
+            redrawHandle();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (m.handleState == state && !heldByKey) {
+            m.handleState = kHandleReleased;
             redrawHandle();
         }
         return 0;
     case WM_MOUSEMOVE: {
-        if (m.handleState != state)
+        if (m.handleState != state || heldByKey)
             return 0;
         POINT p;
         GetCursorPos(&p);
@@ -86,9 +100,11 @@ LRESULT holdButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int 
         // the pointer left the button: released
         [[fallthrough]];
     case WM_LBUTTONUP:
+        if (GetCapture() == window)
+            ReleaseCapture();
         if (m.handleState == state) {
             m.handleState = kHandleReleased;
-            ReleaseCapture();
+            heldByKey = false;
             redrawHandle();
         }
         return 0;
@@ -262,6 +278,22 @@ LRESULT CALLBACK panelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 } // namespace
+
+// The program lost the keyboard (a box, help, another program): a held up or
+// down button lets go, since its release will not come here.
+void releaseHandleButtons()
+{
+    MachineState& m = handleMachine();
+    HWND up = GetDlgItem(handleWindow, 19), down = GetDlgItem(handleWindow, 20);
+    if (GetCapture() && (GetCapture() == up || GetCapture() == down))
+        ReleaseCapture();
+    heldByKey = false;
+    if (m.handleState == kHandleRaising || m.handleState == kHandleLowering) {
+        m.handleState = kHandleReleased;
+        redrawHandle();
+    }
+}
+
 
 bool createInfoPanel()
 {

@@ -260,14 +260,21 @@ void sysOpenHelp()
         HKEY key;
         if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", 0,
                           KEY_READ, &key) == ERROR_SUCCESS) {
-            if (RegQueryValueExW(key, nullptr, nullptr, nullptr, (BYTE*)path, &size) == ERROR_SUCCESS) {
+            DWORD type = 0;
+            if (RegQueryValueExW(key, nullptr, nullptr, &type, (BYTE*)path, &size) == ERROR_SUCCESS) {
                 path[MAX_PATH - 1] = 0;
+                wchar_t expanded[MAX_PATH]; // "%SystemRoot%\System32\hhctrl.ocx"
+                if (type == REG_EXPAND_SZ && ExpandEnvironmentStringsW(path, expanded, MAX_PATH) - 1 < MAX_PATH)
+                    wcscpy(path, expanded);
                 HMODULE library = LoadLibraryW(path);
                 if (library)
                     htmlHelp = (HtmlHelpFunction)(void*)GetProcAddress(library, "HtmlHelpW");
             }
             RegCloseKey(key);
         }
+        if (!htmlHelp) // the control by its usual name, from the system folder
+            if (HMODULE library = LoadLibraryW(L"hhctrl.ocx"))
+                htmlHelp = (HtmlHelpFunction)(void*)GetProcAddress(library, "HtmlHelpW");
     }
     wchar_t file[MAX_PATH];
     int n = swprintf(file, MAX_PATH, L"%ls\\%ls", startDirectory, loadText(1, STR_HELP_FILE));

@@ -33,6 +33,8 @@ bool startTickClock()
     startAnimClock();
     UINT delay = timerPeriod > 25 ? timerPeriod : 25;
     timerId = timeSetEvent(delay, timerPeriod, tickCallback, 0, TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+    if (!timerId)
+        timeEndPeriod(timerPeriod); // stopTickClock will have nothing to end
     return timerId != 0;
 }
 

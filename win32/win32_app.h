@@ -48,6 +48,7 @@ void paintThroughCore(HWND window, void (*paint)());
 // panel_win32.cpp: the info panel and its controls
 extern HWND handleWindow; // "PlayBtn", the launch handle
 bool createInfoPanel();
+void releaseHandleButtons(); // the program lost the keyboard
 
 // shell_win32.cpp: the scene's popup menu at a point of a scene window
 void showPopupMenu(HWND window, POINT point);

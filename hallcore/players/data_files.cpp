@@ -172,8 +172,8 @@ bool saveFileSafely(const char* name, const uint8_t* const* parts, const size_t*
     return ok;
 }
 
-int shopFileState = kFileNew;
-int playerFileState = kFileNew;
+int shopFileState = kFileNotLoaded;
+int playerFileState = kFileNotLoaded;
 
 // A file that is there but could not be used goes aside as "<name>.bad"
 // before fresh data takes its place, whole and byte for byte, so a player's
@@ -232,12 +232,13 @@ bool saveData()
         playerParts[i] = bytes + i * kPlayerBlockSize;
         playerSizes[i] = kPlayerBlockSize;
     }
-    bool playersSaved = playerFileState == kFileLeftAlone ||
+    bool playersSaved = playerFileState == kFileLeftAlone || playerFileState == kFileNotLoaded ||
                         saveFileSafely(kPlayerFileName, playerParts, playerSizes, kPlayerBlocks);
 
     encodeShopFile(shops, bytes);
     const uint8_t* shopParts[kShopCount] = {bytes, bytes + kShopBlockSize};
     size_t shopSizes[kShopCount] = {kShopBlockSize, kShopBlockSize};
-    bool shopsSaved = shopFileState == kFileLeftAlone || saveFileSafely(kShopFileName, shopParts, shopSizes, kShopCount);
+    bool shopsSaved = shopFileState == kFileLeftAlone || shopFileState == kFileNotLoaded ||
+                      saveFileSafely(kShopFileName, shopParts, shopSizes, kShopCount);
     return playersSaved && shopsSaved;
 }

@@ -37,6 +37,7 @@ void encodePlayerFile(const PlayerRecord in[kPlayerBlocks], uint8_t out[kPlayerF
 
 // What start-up made of each data file.
 enum {
+    kFileNotLoaded = -1, // start-up never got that far: nothing to save over it
     kFileRead = 0,   // read and sound
     kFileNew,        // there was none: fresh data
     kFileSetAside,   // damaged or unreadable: moved to "<name>.bad", fresh data
@@ -50,8 +51,9 @@ extern int shopFileState, playerFileState;
 void loadData();
 
 // Shutdown, after the tick clock stopped: the players first (their money
-// matters most), then the shops; each file on its own, a file left alone at
-// start-up not at all. Returns true when every file due was written.
+// matters most), then the shops; each file on its own, and neither a file
+// left alone at start-up nor one never loaded (a start-up that failed before
+// it) at all. Returns true when every file due was written.
 bool saveData();
 
 // Writes a whole file through a temporary file and a replace.

@@ -396,6 +396,8 @@ void dispatchCommand(int id, int32_t lParam)
             heldFeverNotice = lParam;
         return;
     }
+    if (shutdownBegun)
+        return; // e.g. queued behind the save question at the close
     switch (id) {
     case kCmdHelpKey:
     case kCmdHelp:

@@ -351,3 +351,15 @@ TEST_F(CommandTest, ASlideCutShortStops)
     dispatchCommand(kCmdToHall, 0);
     EXPECT_EQ(hallScroll, 0);
 }
+
+// Once the shutdown began (its save question may run a message loop), a
+// command still queued does nothing.
+TEST_F(CommandTest, NothingActsOnceTheShutdownBegan)
+{
+    shutdownBegun = 1;
+    nullShellSelect(0);
+    dispatchCommand(kCmdEnterShop, 0);
+    EXPECT_EQ(activePlayerSlot().scene, kSceneStreet);
+    EXPECT_EQ(nullShellLog(), "");
+    shutdownBegun = 0;
+}

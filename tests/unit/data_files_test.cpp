@@ -356,3 +356,20 @@ TEST_F(HallTest, NamesEndingInHalfACharacterStayApart)
     EXPECT_EQ(findPlayer(b)->money, 90000);
     EXPECT_EQ(findPlayer(a)->money, 50);
 }
+
+// A start-up that failed before the files were read (no artwork, no
+// windows) still ends through the shutdown: it must not save the empty
+// hall and family over the files the whole family shares.
+TEST_F(HallTest, FilesNeverLoadedAreNeverWritten)
+{
+    registerSome(2);
+    ASSERT_TRUE(saveData());
+    std::vector<uint8_t> before;
+    nullFileGet("venko.dat", &before);
+    std::memset(players, 0, sizeof players);
+    playerFileState = shopFileState = kFileNotLoaded;
+    EXPECT_TRUE(stopHall(true)); // nothing was due
+    std::vector<uint8_t> after;
+    nullFileGet("venko.dat", &after);
+    EXPECT_EQ(after, before);
+}
