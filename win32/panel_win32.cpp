@@ -288,12 +288,9 @@ void releaseHandleButtons()
     if (GetCapture() && (GetCapture() == up || GetCapture() == down))
         ReleaseCapture();
     heldByKey = false;
-    if (m.handleState == kHandleRaising || m.handleState == kHandleLowering) {
-        m.handleState = kHandleReleased;
+    if (letGoOfHandle(m))
         redrawHandle();
-    }
 }
-
 
 bool createInfoPanel()
 {

@@ -227,8 +227,7 @@ void goToHallKeeping()
     s.scene = kSceneHallKeeping;
     s.cursor = s.seat;
     s.machine->launchPower = 0; // the handle lets go while the player is away
-    if (s.machine->handleState == kHandleRaising || s.machine->handleState == kHandleLowering)
-        s.machine->handleState = kHandleReleased; // a key-up lost to the menu must not raise it meanwhile
+    letGoOfHandle(*s.machine); // a key-up lost to the menu must not raise it meanwhile
     changeScene(kScenePlaying, kSceneHallKeeping);
     sysStopSound();
     uiBusy = 0;

@@ -6,6 +6,14 @@
 #include "hallcore/shell/player_slots.h"
 #include "hallcore/sys/sys_present.h"
 
+bool letGoOfHandle(MachineState& m)
+{
+    if (m.handleState != kHandleRaising && m.handleState != kHandleLowering)
+        return false;
+    m.handleState = kHandleReleased;
+    return true;
+}
+
 bool handleStep()
 {
     MachineState& m = *activePlayerSlot().machine;
