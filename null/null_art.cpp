@@ -23,29 +23,30 @@ const uint8_t* folderLookup(const char* type, int id, uint32_t* size)
     return it->second.data();
 }
 
-bool readWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
+} // namespace
+
+std::vector<uint8_t> nullReadHostFile(const std::string& path)
 {
+    std::vector<uint8_t> bytes;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
-        return false;
+        return bytes;
     uint8_t chunk[65536];
     size_t n;
-    bytes.clear();
     while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
         bytes.insert(bytes.end(), chunk, chunk + n);
     std::fclose(f);
-    return !bytes.empty();
+    return bytes;
 }
-
-} // namespace
 
 bool nullUseArtFolder(const char* folder)
 {
     if (pictures.empty()) {
-        std::vector<uint8_t> bytes;
-        for (int id = 500; id <= 699; id++) // the engine's pictures and the machine's
-            if (readWholeFile(std::string(folder) + "/" + std::to_string(id) + ".bmp", bytes))
+        for (int id = 500; id <= 699; id++) { // the engine's pictures and the machine's
+            std::vector<uint8_t> bytes = nullReadHostFile(std::string(folder) + "/" + std::to_string(id) + ".bmp");
+            if (!bytes.empty())
                 pictures[id] = bytes;
+        }
     }
     setResourceLookup(folderLookup);
     return !pictures.empty();

@@ -38,6 +38,10 @@ bool nullFileGet(const char* name, std::vector<uint8_t>* bytes);
 void nullFilePut(const char* name, const std::vector<uint8_t>& bytes);
 std::vector<std::string> nullFileNames();
 
+// The whole of a file of the host (a source file, a committed picture):
+// empty when it is missing or empty.
+std::vector<uint8_t> nullReadHostFile(const std::string& path);
+
 // The program's pictures from a folder of its BMP files (null_art.cpp), e.g.
 // TAMAROW_SOURCE_DIR "/programs/art"; read once, then installed as the
 // resource lookup. False when the folder holds none.

@@ -8,23 +8,17 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/bitmap.h"
 #include "hallcore/gfx/palette.h"
+#include "null/sys_null.h"
 
 namespace {
 
 std::string artPath(const std::string& name) { return std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" + name; }
-
-std::vector<uint8_t> readFile(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 uint32_t le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24; }
 uint16_t le16(const uint8_t* p) { return (uint16_t)(p[0] | p[1] << 8); }
@@ -47,7 +41,7 @@ TEST(ArtFiles, EveryPictureHasItsSizeDepthAndPalette)
 {
     for (const ArtEntry& e : allPictures()) {
         SCOPED_TRACE(e.id);
-        std::vector<uint8_t> b = readFile(artPath(std::to_string(e.id) + ".bmp"));
+        std::vector<uint8_t> b = nullReadHostFile(artPath(std::to_string(e.id) + ".bmp"));
         DibView v;
         ASSERT_TRUE(decodeDib(b.data(), b.size(), &v));
         EXPECT_EQ(v.width, e.width);
@@ -82,7 +76,7 @@ TEST(ArtFiles, EveryPictureHasItsSizeDepthAndPalette)
 
 TEST(ArtFiles, PaletteSourceIsTheColourCube)
 {
-    std::vector<uint8_t> b = readFile(artPath("500.bmp"));
+    std::vector<uint8_t> b = nullReadHostFile(artPath("500.bmp"));
     DibView v;
     ASSERT_TRUE(decodeDib(b.data(), b.size(), &v));
     const uint8_t levels[4] = {0, 128, 192, 255};
@@ -107,7 +101,7 @@ TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
     } waves[] = {{701, 6.9}, {702, 0.3}, {703, 1.1}, {704, 24.5}, {705, 9.6}, {706, 2.4}, {707, 6.1}, {708, 9.0}};
     for (auto w : waves) {
         SCOPED_TRACE(w.id);
-        std::vector<uint8_t> b = readFile(artPath(std::to_string(w.id) + ".wav"));
+        std::vector<uint8_t> b = nullReadHostFile(artPath(std::to_string(w.id) + ".wav"));
         ASSERT_GE(b.size(), 44u);
         EXPECT_EQ(std::memcmp(b.data(), "RIFF", 4), 0);
         EXPECT_EQ(le32(b.data() + 4), b.size() - 8);
@@ -133,7 +127,7 @@ TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
 
 TEST(ArtFiles, RoundMusicLoopsWithoutAClick)
 {
-    std::vector<uint8_t> b = readFile(artPath("707.wav"));
+    std::vector<uint8_t> b = nullReadHostFile(artPath("707.wav"));
     ASSERT_GE(b.size(), 44u + 100);
     uint32_t n = le32(b.data() + 40);
     const uint8_t* s = b.data() + 44;
@@ -146,7 +140,7 @@ TEST(ArtFiles, RoundMusicLoopsWithoutAClick)
 
 TEST(ArtFiles, ResourceScriptsNameEveryFileOnce)
 {
-    std::vector<uint8_t> e = readFile(artPath("engine_art.rc")), m = readFile(artPath("no3_art.rc"));
+    std::vector<uint8_t> e = nullReadHostFile(artPath("engine_art.rc")), m = nullReadHostFile(artPath("no3_art.rc"));
     std::string scripts(e.begin(), e.end());
     scripts.append(m.begin(), m.end());
     auto count = [&](const std::string& line) {

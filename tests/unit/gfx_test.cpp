@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/bitmap.h"
 #include "hallcore/gfx/palette.h"
+#include "null/sys_null.h"
 
 namespace {
 
@@ -60,12 +60,6 @@ const uint8_t* fakeLookup(const char* type, int id, uint32_t* size)
         return nullptr;
     *size = (uint32_t)it->second.size();
     return it->second.data();
-}
-
-std::vector<uint8_t> readFile(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
 // Counts the bitmaps made and freed, on plain heap buffers.
@@ -339,7 +333,7 @@ protected:
         Gfx::SetUp();
         fakeResources.clear();
         for (int id = 500; id <= 624; id++) {
-            std::vector<uint8_t> bytes = readFile(std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" +
+            std::vector<uint8_t> bytes = nullReadHostFile(std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" +
                                                   std::to_string(id) + ".bmp");
             if (!bytes.empty())
                 fakeResources[id] = bytes;

@@ -6,11 +6,11 @@
 // TAMAROW_UPDATE_GOLDEN=1; a frame that differs is written beside the test
 // program as <name>.actual.bmp for a person to compare.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "golden.h"
 #include "hall_fixture.h"
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
@@ -97,29 +97,16 @@ void writeFrame(const std::string& path, const std::vector<uint8_t>& frame)
     std::fclose(f);
 }
 
-std::vector<uint8_t> readBytes(const std::string& path)
-{
-    std::vector<uint8_t> bytes;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        uint8_t chunk[65536];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-            bytes.insert(bytes.end(), chunk, chunk + n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
 // Compares the composed frame with the recorded one, pixel by pixel.
 void expectGoldenFrame(const std::string& name)
 {
-    const std::string path = std::string(TAMAROW_SOURCE_DIR) + "/tests/unit/golden/" + name + "_frame.bmp";
+    const std::string path = goldenPath("golden/" + name + "_frame.bmp");
     std::vector<uint8_t> frame = composedFrame();
-    if (std::getenv("TAMAROW_UPDATE_GOLDEN")) {
+    if (updatingGolden()) {
         writeFrame(path, frame);
         GTEST_SKIP() << "golden frame rewritten: " << path;
     }
-    std::vector<uint8_t> bytes = readBytes(path);
+    std::vector<uint8_t> bytes = nullReadHostFile(path);
     DibView v;
     ASSERT_TRUE(decodeDib(bytes.data(), bytes.size(), &v)) << "missing or unreadable " << path;
     ASSERT_EQ(v.width, 608);
