@@ -5,12 +5,11 @@
 // the recorded one (regenerate it only on purpose, TAMAROW_UPDATE_GOLDEN=1).
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "../golden.h"
 #include "../hall_fixture.h"
 #include "hallcore/hall/customers.h"
 #include "hallcore/shell/command_ids.h"
@@ -237,15 +236,5 @@ TEST_F(HallTest, SoakBothShopsThroughADayKeepTheirInvariants)
 
 TEST_F(HallTest, GoldenDayOfBothShopsMatchesTheRecordedOne)
 {
-    const std::string path = std::string(TAMAROW_SOURCE_DIR) + "/tests/unit/no3/golden/no3_day.txt";
-    const std::string& summary = seededDay().summary;
-    if (std::getenv("TAMAROW_UPDATE_GOLDEN")) {
-        std::ofstream(path, std::ios::binary) << summary;
-        GTEST_SKIP() << "golden day rewritten: " << path;
-    }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << "missing " << path << " (run with TAMAROW_UPDATE_GOLDEN=1 once)";
-    std::stringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(summary, expected.str());
+    expectGoldenText("no3/golden/no3_day.txt", seededDay().summary);
 }
