@@ -9,7 +9,7 @@
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/machine/random.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/startup.h"
 #include "null/sys_null.h"
 

@@ -11,7 +11,7 @@
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/screens.h"
 #include "hallcore/players/registry.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
 #include "null/sys_null.h"

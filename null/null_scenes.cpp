@@ -3,7 +3,7 @@
 #include "hallcore/gfx/screens.h"
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/commands.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/player_slots.h"
 #include "null/sys_null.h"
 
 bool nullWalkToScene(int scene, int record)

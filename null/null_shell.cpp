@@ -4,7 +4,7 @@
 
 #include "hallcore/players/money.h"
 #include "hallcore/players/registry.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_shell.h"
 #include "null/sys_null.h"
 
@@ -81,7 +81,6 @@ void sysBuildMenuBar() { note("menu"); }
 void sysShowPanelControls() { note("panel"); }
 void sysInvalidatePanelStatus() {}
 void sysInvalidateShopSign() {}
-void sysStopSound() {}
 
 bool sysMessageBox(int textId, int)
 {

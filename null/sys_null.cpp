@@ -1,6 +1,7 @@
 #include "null/sys_null.h"
 
 #include "hallcore/sys/sys_events.h"
+#include "hallcore/sys/sys_sound.h"
 #include "hallcore/sys/sys_time.h"
 
 static BrokenDownTime fakeNow = makeLocalTime(2026, 12, 8, 12, 0, 0);
@@ -33,6 +34,14 @@ void nullSetLocalTime(const BrokenDownTime& t) { fakeNow = t; }
 void sysLocalTime(BrokenDownTime& out) { out = fakeNow; }
 
 uint32_t sysSeedSeconds() { return 1; }
+
+void (*nullSoundHook)(int waveId, uint32_t flags) = nullptr;
+
+void sysPlaySound(int waveId, uint32_t flags)
+{
+    if (nullSoundHook)
+        nullSoundHook(waveId, flags);
+}
 
 void sysPostCommand(int command, int32_t lParam)
 {

@@ -71,3 +71,6 @@ bool nullShellDestroyed();
 extern void (*nullShellModalHook)();
 void nullShellOnModal();
 extern int nullPresentCount[5]; // sysPresent calls per window
+
+// What sysPlaySound is given, when a test wants to hear it (null: nothing).
+extern void (*nullSoundHook)(int waveId, uint32_t flags);

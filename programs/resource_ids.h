@@ -15,16 +15,9 @@
 
 #define RES_DIALOG_NOTICE 400
 
-/* string table */
-#define STR_TITLE 1          /* program title, the caption of every message box */
-#define STR_MACHINE_TITLE 2
-#define STR_SHOP_FILE 3
-#define STR_PLAYER_FILE 4
-#define STR_RUNNING_ALONE 5  /* what a second program of the family shows */
-#define STR_HELP_FILE 43
-
-/* commands used in resources (the full table is hallcore/shell/command_ids.h) */
-#define CMD_HELP_KEY 40000
+/* the string table's ids and the command ids */
+#include "hallcore/players/string_ids.h"
+#include "hallcore/shell/command_ids.h"
 
 /* dialogs (the notice window is RES_DIALOG_NOTICE above) */
 #define RES_DIALOG_PLAYERS 401      /* player list */
@@ -43,19 +36,8 @@
 #define IDC_BUY_125 1302
 #define IDC_BUY_250 1303
 #define IDC_NOTICE_SET 1501         /* notice window: set the text (lParam) */
-#define IDC_NOTICE_PACE 1502        /* notice window: pacing, every 64 ticks */
+/* the notice window's pacing, every 64 ticks, is CMD_NOTICE_PACING */
 #define IDC_REGISTER 1503
 #define IDC_QUERY 1504
 #define IDC_DELETE 1505
 
-/* more strings */
-#define STR_NOT_ENOUGH_MONEY 13
-#define STR_CASH_OUT 18
-#define STR_NAME_UNWRITABLE 21      /* a name Shift-JIS cannot hold */
-#define STR_NAME_EXISTS 32
-#define STR_NAME_EMPTY 33
-#define STR_DELETE_PLAYER 34
-#define STR_SLOT_P1 35              /* 35..38: "Ｐ１".."Ｐ４" */
-#define STR_NO_SLOT 40
-#define STR_WIN 41
-#define STR_LOSS 42

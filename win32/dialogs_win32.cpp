@@ -16,7 +16,7 @@
 #include "hallcore/players/number_format.h"
 #include "hallcore/players/registry.h"
 #include "hallcore/players/sjis_text.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/player_slots.h"
 #include "programs/resource_ids.h"
 
 namespace {
@@ -511,7 +511,7 @@ INT_PTR CALLBACK purchaseProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            if (buyBalls(activeSlot, checkedPurchase(dialog)) == kMsgNotEnoughMoney) {
+            if (buyBalls(activeSlot, checkedPurchase(dialog)) == STR_NOT_ENOUGH_MONEY) {
                 warn(dialog, STR_NOT_ENOUGH_MONEY);
                 return TRUE;
             }
@@ -588,7 +588,7 @@ INT_PTR CALLBACK noticeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         noticeCounter = 0;
         SetDlgItemTextW(dialog, IDC_TEXT, lParam ? (const wchar_t*)lParam : L"");
         return TRUE;
-    case IDC_NOTICE_PACE:
+    case CMD_NOTICE_PACING:
         if (IsWindowVisible(dialog) && noticeCounter++ >= kNoticePeriods)
             ShowWindow(dialog, SW_HIDE);
         return TRUE;

@@ -63,7 +63,6 @@ bool createArtworkWin32()
 {
     setBitmapBackend(&kDibBackend);
     setResourceLookup(programResource);
-    installSoundWin32();
     if (!scratchDc)
         scratchDc = CreateCompatibleDC(nullptr);
     if (!scratchDc || !createArtwork())

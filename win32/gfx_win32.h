@@ -21,6 +21,3 @@ void presentPicture(HDC target, int x, int y, int width, int height, const Pictu
 // returns the palette to select back afterwards.
 HPALETTE selectProgramPalette(HDC dc);
 
-// sound_win32.cpp: the core's sound call made with PlaySoundA on the
-// program's WAVE resources.
-void installSoundWin32();

@@ -2,8 +2,10 @@
 // the key mapping of the play scene, and the orderly shutdown.
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/commands.h"
+#include "hallcore/gfx/sound.h"
 #include "hallcore/shell/options.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/shell/panel_controls.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
 #include "hallcore/sys/sys_shell.h"
@@ -61,9 +63,9 @@ static void mapKey(WPARAM key, UINT mouseMessage)
         return;
     int control; // the handle's buttons, children of "PlayBtn"
     switch (LOWORD(key)) {
-    case VK_SPACE: control = 21; break; // "PauseBtn"
-    case VK_UP: control = 19; break;    // "UpBtn"
-    case VK_DOWN: control = 20; break;  // "DownBtn"
+    case VK_SPACE: control = kControlHandlePause; break;
+    case VK_UP: control = kControlHandleUp; break;
+    case VK_DOWN: control = kControlHandleDown; break;
     default: return;
     }
     HWND target = GetDlgItem(handleWindow, control);

@@ -4,8 +4,10 @@
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/screens.h"
 #include "hallcore/shell/command_ids.h"
-#include "hallcore/shell/handle.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/shell/panel_controls.h"
+#include "hallcore/gfx/handle_screen.h"
+#include "hallcore/hall/launch_handle.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/shell/tick.h"
 #include "win32/gfx_win32.h"
 #include "win32/win32_app.h"
@@ -21,17 +23,17 @@ struct ButtonRow {
 };
 
 const ButtonRow kButtons[] = {
-    {7, 4, 346, 120, 26, kCmdEnterShop, 0, 0},
-    {8, 4, 374, 120, 26, kCmdPlayers, 0, 52},
-    {9, 4, 402, 120, 26, kCmdExit, 0, 104},
-    {10, 4, 294, 60, 50, kCmdPrevMachine, 0, 464},
-    {11, 64, 294, 60, 50, kCmdNextMachine, 60, 464},
-    {12, 4, 346, 120, 26, kCmdTakeMachine, 0, 156},
-    {14, 4, 402, 120, 26, kCmdLeaveShop, 0, 104},
-    {15, 4, 318, 120, 26, kCmdExchange, 0, 208},
-    {16, 4, 346, 120, 26, kCmdToHall, 0, 260},
-    {17, 4, 402, 120, 26, kCmdStopPlaying, 0, 104},
-    {13, 4, 346, 120, 26, kCmdReturnToMachine, 0, 312},
+    {kButtonEnterShop, 4, 346, 120, 26, kCmdEnterShop, 0, 0},
+    {kButtonPlayers, 4, 374, 120, 26, kCmdPlayers, 0, 52},
+    {kButtonExit, 4, 402, 120, 26, kCmdExit, 0, 104},
+    {kButtonPrevMachine, 4, 294, 60, 50, kCmdPrevMachine, 0, 464},
+    {kButtonNextMachine, 64, 294, 60, 50, kCmdNextMachine, 60, 464},
+    {kButtonTakeMachine, 4, 346, 120, 26, kCmdTakeMachine, 0, 156},
+    {kButtonLeaveShop, 4, 402, 120, 26, kCmdLeaveShop, 0, 104},
+    {kButtonExchange, 4, 318, 120, 26, kCmdExchange, 0, 208},
+    {kButtonToHall, 4, 346, 120, 26, kCmdToHall, 0, 260},
+    {kButtonStopPlaying, 4, 402, 120, 26, kCmdStopPlaying, 0, 104},
+    {kButtonReturnToMachine, 4, 346, 120, 26, kCmdReturnToMachine, 0, 312},
 };
 
 const ButtonRow* buttonRow(int id)
@@ -73,8 +75,7 @@ LRESULT holdButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int 
     MachineState& m = handleMachine();
     switch (message) {
     case WM_LBUTTONDOWN:
-        if (m.handleState != state) { // a second press (key repeat) changes nothing
-            m.handleState = state;
+        if (pressHandleButton(m, state)) { // a second press (key repeat) changes nothing
             heldByKey = !(wParam & MK_LBUTTON);
             if (!heldByKey)
                 SetCapture(window);
@@ -82,10 +83,8 @@ LRESULT holdButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int 
         }
         return 0;
     case WM_CAPTURECHANGED:
-        if (m.handleState == state && !heldByKey) {
-            m.handleState = kHandleReleased;
+        if (!heldByKey && releaseHandleButton(m, state))
             redrawHandle();
-        }
         return 0;
     case WM_MOUSEMOVE: {
         if (m.handleState != state || heldByKey)
@@ -102,8 +101,7 @@ LRESULT holdButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int 
     case WM_LBUTTONUP:
         if (GetCapture() == window)
             ReleaseCapture();
-        if (m.handleState == state) {
-            m.handleState = kHandleReleased;
+        if (releaseHandleButton(m, state)) {
             heldByKey = false;
             redrawHandle();
         }
@@ -130,8 +128,7 @@ LRESULT CALLBACK pauseButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_LBUTTONDOWN: {
-        MachineState& m = handleMachine();
-        m.handleState = m.handleState == kHandlePaused ? kHandleReleased : kHandlePaused;
+        toggleHandlePause(handleMachine());
         redrawHandle();
         return 0;
     }
@@ -180,14 +177,12 @@ LRESULT CALLBACK shopSignProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 // half the buttons.
 void showPlayView(int view)
 {
-    PlayerSlot& s = activePlayerSlot();
-    if (s.playView == view)
+    if (!choosePlayView(view))
         return;
-    s.playView = view;
-    static const int kButtonsOfView0[] = {15, 16, 8, 17};
-    for (int id : kButtonsOfView0)
-        ShowWindow(GetDlgItem(infoWindow, id), view == 0 ? SW_SHOW : SW_HIDE);
-    ShowWindow(handleWindow, view == 1 ? SW_SHOW : SW_HIDE);
+    const PlayerSlot& s = activePlayerSlot();
+    for (int id = kFirstPanelControl; id <= kLastPanelControl; id++)
+        if (HWND control = GetDlgItem(infoWindow, id))
+            ShowWindow(control, panelControlShown(id, s) ? SW_SHOW : SW_HIDE);
 }
 
 LRESULT CALLBACK stripProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -231,16 +226,16 @@ bool createControls(HWND panel)
     for (const ButtonRow& b : kButtons)
         if (!createControl(L"button", panel, b.id, b.x, b.y, b.width, b.height, BS_OWNERDRAW))
             return false;
-    if (!createControl(L"Tab", panel, 6, 0, 290, 128, 24, WS_VISIBLE))
+    if (!createControl(L"Tab", panel, kControlPlayStrip, 0, 290, 128, 24, WS_VISIBLE))
         return false;
-    if (!createControl(L"MiseBtn", panel, 5, 4, 294, 120, 50, WS_VISIBLE))
+    if (!createControl(L"MiseBtn", panel, kControlShopSign, 4, 294, 120, 50, WS_VISIBLE))
         return false;
-    handleWindow = createControl(L"PlayBtn", panel, 18, 8, 316, 112, 112, WS_VISIBLE);
+    handleWindow = createControl(L"PlayBtn", panel, kControlHandle, 8, 316, 112, 112, WS_VISIBLE);
     if (!handleWindow)
         return false;
-    return createControl(L"UpBtn", handleWindow, 19, 20, 20, 72, 24, WS_VISIBLE)
-           && createControl(L"DownBtn", handleWindow, 20, 20, 68, 72, 24, WS_VISIBLE)
-           && createControl(L"PauseBtn", handleWindow, 21, 20, 44, 72, 24, WS_VISIBLE);
+    return createControl(L"UpBtn", handleWindow, kControlHandleUp, 20, 20, 72, 24, WS_VISIBLE)
+           && createControl(L"DownBtn", handleWindow, kControlHandleDown, 20, 68, 72, 24, WS_VISIBLE)
+           && createControl(L"PauseBtn", handleWindow, kControlHandlePause, 20, 44, 72, 24, WS_VISIBLE);
 }
 
 LRESULT CALLBACK panelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -284,7 +279,7 @@ LRESULT CALLBACK panelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 void releaseHandleButtons()
 {
     MachineState& m = handleMachine();
-    HWND up = GetDlgItem(handleWindow, 19), down = GetDlgItem(handleWindow, 20);
+    HWND up = GetDlgItem(handleWindow, kControlHandleUp), down = GetDlgItem(handleWindow, kControlHandleDown);
     if (GetCapture() && (GetCapture() == up || GetCapture() == down))
         ReleaseCapture();
     heldByKey = false;

@@ -8,7 +8,8 @@
 #include "hallcore/players/number_format.h"
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/options.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/shell/panel_controls.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_shell.h"
 #include "programs/resource_ids.h"
 #include "win32/dialogs_win32.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr int kMsgHelpMissing = 6; // "the help file is not found"
 
 HWND sceneWindows(int window)
 {
@@ -85,21 +85,6 @@ HMENU loadSceneMenu(bool popup)
     return menu;
 }
 
-// Panel controls shown in each scene (control ids; 18 is the launch handle).
-bool controlShown(int id, const PlayerSlot& s)
-{
-    switch (s.scene) {
-    case kSceneStreet: return id == 5 || id == 7 || id == 8 || id == 9;
-    case kSceneHall: return id == 10 || id == 11 || id == 12 || id == 8 || id == 14;
-    case kSceneHallKeeping: return id == 10 || id == 11 || id == 13 || id == 8;
-    case kScenePlaying:
-        if (id == 6)
-            return true;
-        return s.playView == 0 ? (id == 15 || id == 16 || id == 8 || id == 17) : id == 18;
-    default: return false;
-    }
-}
-
 } // namespace
 
 void sysShowSceneWindow(int window, bool show)
@@ -138,12 +123,12 @@ void showPopupMenu(HWND window, POINT point)
 void sysShowPanelControls()
 {
     const PlayerSlot& s = activePlayerSlot();
-    for (int id = 5; id <= 18; id++)
+    for (int id = kFirstPanelControl; id <= kLastPanelControl; id++)
         if (HWND control = GetDlgItem(infoWindow, id))
             ShowWindow(control, SW_HIDE);
-    for (int id = 5; id <= 18; id++) {
+    for (int id = kFirstPanelControl; id <= kLastPanelControl; id++) {
         HWND control = GetDlgItem(infoWindow, id);
-        if (control && controlShown(id, s))
+        if (control && panelControlShown(id, s))
             ShowWindow(control, SW_SHOW);
     }
 }
@@ -156,14 +141,9 @@ void sysInvalidatePanelStatus()
 
 void sysInvalidateShopSign()
 {
-    HWND sign = GetDlgItem(infoWindow, 5);
+    HWND sign = GetDlgItem(infoWindow, kControlShopSign);
     if (sign)
         InvalidateRect(sign, nullptr, FALSE);
-}
-
-void sysStopSound()
-{
-    stopAllSound();
 }
 
 bool sysMessageBox(int textId, int box)
@@ -203,7 +183,7 @@ void sysShowNotice(int textId, int machineNumber)
     swprintf(number, 16, L"%d", machineNumber);
     const wchar_t* args[1] = {number};
     fillTemplate(text, 81, loadText(1, textId), args, 1);
-    SendMessageW(noticeWindow, WM_COMMAND, 1501, (LPARAM)text);
+    SendMessageW(noticeWindow, WM_COMMAND, IDC_NOTICE_SET, (LPARAM)text);
 
     // centred 240 pixels right of the main window's left client edge, its
     // bottom an eighth of the main window's height above the main window's
@@ -232,7 +212,7 @@ bool sysAskRetrySave()
 {
     wchar_t text[512];
     const wchar_t* args[1] = {dataFolderPath()};
-    fillTemplate(text, 512, loadText(1, kMsgSaveFailed), args, 1);
+    fillTemplate(text, 512, loadText(1, STR_SAVE_FAILED), args, 1);
     return MessageBoxW(nullptr, text, loadText(0, STR_TITLE), MB_RETRYCANCEL | MB_ICONWARNING | MB_TASKMODAL) ==
            IDRETRY;
 }
@@ -280,7 +260,7 @@ void sysOpenHelp()
     int n = swprintf(file, MAX_PATH, L"%ls\\%ls", startDirectory, loadText(1, STR_HELP_FILE));
     bool found = n > 0 && n < MAX_PATH && GetFileAttributesW(file) != INVALID_FILE_ATTRIBUTES;
     if (!htmlHelp || !found || !htmlHelp(mainWindow, file, 0 /* HH_DISPLAY_TOPIC */, 0))
-        messageBox(mainWindow, kMsgHelpMissing, MB_OK | MB_ICONWARNING);
+        messageBox(mainWindow, STR_HELP_MISSING, MB_OK | MB_ICONWARNING);
 }
 
 void sysDestroyMainWindow()

@@ -3,17 +3,12 @@
 
 #include <mmsystem.h>
 
-#include "hallcore/gfx/sound.h"
+#include "hallcore/sys/sys_sound.h"
 
-static void playSoundWin32(int waveId, uint32_t flags)
+void sysPlaySound(int waveId, uint32_t flags)
 {
     if (waveId == 0)
         PlaySoundA(nullptr, nullptr, 0); // stop whatever plays
     else
         PlaySoundA(MAKEINTRESOURCEA(waveId), appInstance, flags);
-}
-
-void installSoundWin32()
-{
-    setSoundCall(playSoundWin32);
 }

@@ -1,6 +1,6 @@
 // The multimedia tick clock: 25 ms, or the timer's minimum period if larger.
 // Its callback runs on the timer's own thread and only posts the tick.
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/tick.h"
 #include "win32/win32_app.h"
 

@@ -10,12 +10,12 @@
 #include "hallcore/gfx/palette.h"
 #include "hallcore/gfx/screens.h"
 #include "hallcore/hall/shops.h"
-#include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/commands.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/machine/anim_clock.h"
+#include "hallcore/hall/hall.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_present.h"
 
-int hallDirty = 0;
+int hallScroll = 0;
 
 namespace {
 

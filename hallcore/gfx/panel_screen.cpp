@@ -10,9 +10,10 @@
 #include "hallcore/gfx/screens.h"
 #include "hallcore/hall/clock.h"
 #include "hallcore/hall/shops.h"
-#include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/handle.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/machine/anim_clock.h"
+#include "hallcore/gfx/handle_screen.h"
+#include "hallcore/hall/launch_handle.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_present.h"
 
 namespace {
@@ -183,7 +184,9 @@ void paintPanel()
 
 void panelTick()
 {
-    handleStep();
+    const PlayerSlot& s = activePlayerSlot();
+    if (handleStep() && s.scene == kScenePlaying && s.playView == 1)
+        drawHandle();
     if (animClock.count256 != 0)
         return;
     if (updateShopHours())

@@ -5,8 +5,8 @@
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/machine/machine_module.h"
-#include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/machine/anim_clock.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_present.h"
 
 // The street is a still picture: its tick only keeps the palette realised.

@@ -10,9 +10,9 @@
 #include "hallcore/gfx/bitmap.h"
 #include "machine_model.h"
 
-// The hall view must redraw its cabinets (a box count changed, a customer
-// came or went).
-extern int hallDirty;
+// Pixels the hall view still slides: +192 after the previous-machine
+// command, -192 after the next; the hall screen brings it back to 0.
+extern int hallScroll;
 
 void streetTick();
 void hallViewTick();

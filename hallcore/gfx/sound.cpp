@@ -1,24 +1,20 @@
 #include "hallcore/gfx/sound.h"
 
-#include "hallcore/shell/options.h"
+#include "hallcore/sys/sys_sound.h"
 #include "machine_model.h"
 
-static SoundCall soundCall;
-
-void setSoundCall(SoundCall call)
-{
-    soundCall = call;
-}
+int soundAvailable = 0;
+int soundOn = 0;
 
 void playSound(int id, int kind)
 {
-    if (!soundAvailable || !soundCall)
+    if (!soundAvailable)
         return;
     switch (kind) {
-    case kSoundOnce: soundCall(id, kSoundFlagsOnce); break;
-    case kSoundLoop: soundCall(id, kSoundFlagsLoop); break;
-    case kSoundUnlessPlaying: soundCall(id, kSoundFlagsUnlessPlaying); break;
-    case kSoundStop: soundCall(0, 0); break;
+    case kSoundOnce: sysPlaySound(id, kSoundFlagsOnce); break;
+    case kSoundLoop: sysPlaySound(id, kSoundFlagsLoop); break;
+    case kSoundUnlessPlaying: sysPlaySound(id, kSoundFlagsUnlessPlaying); break;
+    case kSoundStop: sysPlaySound(0, 0); break;
     default: break;
     }
 }

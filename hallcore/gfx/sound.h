@@ -20,10 +20,8 @@ enum : uint32_t {
     kSoundFlagsUnlessPlaying = 0x40017,
 };
 
-// The platform's sound call: wave resource `waveId` of the program with
-// `flags`; waveId 0 with flags 0 is the call with no sound, which stops.
-typedef void (*SoundCall)(int waveId, uint32_t flags);
-void setSoundCall(SoundCall call);
+extern int soundAvailable; // a wave output device was there at start-up
+extern int soundOn;        // the Sound option; starts equal to soundAvailable
 
 // Plays wave `id` in one of the four kinds. Does nothing without a wave
 // device (soundAvailable 0), a stop included, and nothing for other kinds.

@@ -1,13 +1,12 @@
 #include "hallcore/hall/customers.h"
 
-#include "hallcore/gfx/screens.h"
+#include "hallcore/hall/hall.h"
+#include "hallcore/hall/hall_events.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/hall/shops.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/machine/random.h"
-#include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/command_ids.h"
-#include "hallcore/shell/player_slots.h"
-#include "hallcore/sys/sys_events.h"
 
 int maxCustomers(int shop)
 {
@@ -53,11 +52,6 @@ static bool ballsInFlight(const MachineState& m)
     return false;
 }
 
-static int32_t noticeParameter(int machine, int text)
-{
-    return machine * 65536 + text;
-}
-
 // The customer goes home; balls still in the air land in the empty tray.
 static void customerLeaves(int shop, int machine)
 {
@@ -81,7 +75,7 @@ static void feverMilestone(MachineState& m, int machine)
         m.prizesToday += 1;
         m.dirty |= 2;
         m.continueBarred = 0;
-        sysPostCommand(kCmdNotice, noticeParameter(machine, kNoticeFeverStart));
+        postHallEvent(kHallEventFeverStarted, machine, 0);
         break;
     case 1: // the payouts begin: a broke customer buys in again to play them
         if (m.occupant == 1 && m.customerState == kCustomerOutOfBalls) {
@@ -114,7 +108,7 @@ void customerTurn(int shop, int machine)
         && m.pendingPrizePayouts <= 0 && m.pendingStartPayouts <= 0) {
         m.customerState = kCustomerOutOfBalls;
         if (watched)
-            sysPostCommand(kCmdNotice, noticeParameter(machine, kNoticeOutOfBalls));
+            postHallEvent(kHallEventOutOfBalls, machine, 0);
     }
 
     if (m.mode == 3 && m.modeTick == 1)
@@ -134,7 +128,7 @@ void customerTurn(int shop, int machine)
             // a player is stood up by the shell; a player in another slot
             // hears of it on switching there, and launches nothing meanwhile
             if (watched)
-                sysPostCommand(kCmdForcedStop, m.customerState);
+                postHallEvent(kHallEventStandUp, machine, m.customerState);
         } else if (s.openState != kShopClosed) {
             // a customer exchanges what fills whole units and starts over
             int32_t keep = m.balls % kExchangeUnit;

@@ -19,13 +19,6 @@ enum {
     kRichBalls = 12500,   // more than this and a customer may leave rich
 };
 
-// Notices the hall posts to the main window with kCmdNotice: the low word
-// of the parameter is the text, the high word the machine index.
-enum {
-    kNoticeFeverStart = 14,
-    kNoticeOutOfBalls = 15,
-};
-
 // Every hall pass, for each occupied machine: out of balls, the fever's
 // books, closing time, standing up, and broke customers in a crowd.
 void customerTurn(int shop, int machine);

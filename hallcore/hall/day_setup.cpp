@@ -2,7 +2,7 @@
 #include "hallcore/hall/hall.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_step.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/player_slots.h"
 
 void daySetUp()
 {

@@ -2,7 +2,9 @@
 #include "hallcore/hall/hall.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_step.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
+
+int hallDirty = 0;
 
 void hallStep()
 {
@@ -12,7 +14,8 @@ void hallStep()
         ShopState& shop = shops[s];
         for (int i = 0; i < kMachinesPerShop; i++) {
             MachineState& m = shop.machines[i];
-            machineStep(m);
+            if (machineStep(m))
+                hallDirty = 1;
             if (m.occupant != 0)
                 customerTurn(s, i);
             occupancyCheck(s, i);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "hallcore/hall/clock.h"
+#include "hallcore/hall/result_entry.h"
 #include "hallcore/machine/machine_module.h"
 
 enum {
@@ -22,14 +23,6 @@ enum {
     kShopRushHours = 4,
 };
 
-// A visit result: a shop's best results and a player's history.
-struct ResultEntry {
-    char dateText[6]; // "MM/DD", zero-terminated
-    char label[26];   // player name (shop) or machine title (player), Shift-JIS
-    int32_t amount;   // yen won (or lost, negative)
-};
-static_assert(sizeof(ResultEntry) == 36, "stored raw in the data files");
-
 // One shop, laid out exactly as its block in the shop file (without the
 // checksum that follows it there).
 struct ShopState {
@@ -40,11 +33,11 @@ struct ShopState {
     MachineState machines[kMachinesPerShop];
     MachineState spareMachine;     // never stepped
 };
-MACHINE_FIELD_AT(ShopState, customerCount, 4);
-MACHINE_FIELD_AT(ShopState, lastOpenStamp, 8);
-MACHINE_FIELD_AT(ShopState, highScores, 44);
-MACHINE_FIELD_AT(ShopState, machines, 224);
-MACHINE_FIELD_AT(ShopState, spareMachine, 224 + 16 * sizeof(MachineState));
+RECORD_FIELD_AT(ShopState, customerCount, 4);
+RECORD_FIELD_AT(ShopState, lastOpenStamp, 8);
+RECORD_FIELD_AT(ShopState, highScores, 44);
+RECORD_FIELD_AT(ShopState, machines, 224);
+RECORD_FIELD_AT(ShopState, spareMachine, 224 + 16 * sizeof(MachineState));
 static_assert(sizeof(ShopState) == 224 + 17 * sizeof(MachineState), "shop block layout");
 
 extern ShopState shops[kShopCount];

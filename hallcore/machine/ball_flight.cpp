@@ -1,7 +1,7 @@
 #include "hallcore/machine/ball_flight.h"
 
 #include "hallcore/machine/random.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 
 // Positions shown while a ball rises along the launch rail; (0, 0) hides it
 // behind the rail cover. The same rail in every model.

@@ -2,10 +2,9 @@
 
 #include <cstring>
 
-#include "hallcore/gfx/screens.h"
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/random.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 
 void startSpin(MachineState& m)
 {
@@ -41,19 +40,20 @@ void payOut(MachineState& m)
     }
 }
 
-void updateBoxCount(MachineState& m)
+bool updateBoxCount(MachineState& m)
 {
     int32_t full = m.balls / 2400;
     // rises as soon as balls reach a multiple of 2400, falls only once they
     // are more than 125 below it
-    if (m.boxes != full && m.boxes != (m.balls + 125) / 2400) {
-        m.boxes = full;
-        hallDirty = 1;
-    }
+    if (m.boxes == full || m.boxes == (m.balls + 125) / 2400)
+        return false;
+    m.boxes = full;
+    return true;
 }
 
-void machineStep(MachineState& m)
+bool machineStep(MachineState& m)
 {
+    bool boxesChanged = false;
     m.modeTick += 1;
     switch (m.mode) {
     case 0: // idle: the attract display
@@ -87,10 +87,11 @@ void machineStep(MachineState& m)
     if (isLaunchBeat()) {
         launchBall(m);
         payOut(m);
-        updateBoxCount(m);
+        boxesChanged = updateBoxCount(m);
     }
     advanceBalls(m);
     slowWindmills(m);
+    return boxesChanged;
 }
 
 void resetMachineRecord(MachineState& m, int kind)

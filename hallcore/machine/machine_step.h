@@ -4,7 +4,8 @@
 
 // One 50 ms step of one machine, vacant or not. The launch beat (one step in
 // 16, when the animation clock's count512 is 0) launches, pays and counts boxes.
-void machineStep(MachineState& m);
+// Returns true when the box count changed, which the hall view shows.
+bool machineStep(MachineState& m);
 
 // Start of a spin from an idle mode, using one held start.
 void startSpin(MachineState& m);
@@ -14,8 +15,8 @@ void startSpin(MachineState& m);
 void payOut(MachineState& m);
 
 // Launch-beat box count, with hysteresis so the hall view does not flicker
-// between two counts.
-void updateBoxCount(MachineState& m);
+// between two counts. True when it changed.
+bool updateBoxCount(MachineState& m);
 
 // Reset kinds: 0 a new machine, 1 a new business day after a long absence,
 // 2 vacate (only the occupant's words), 3 cleared for new play.

@@ -25,10 +25,10 @@ int buyBalls(int slot, int choice)
     PlayerSlot& s = playerSlots[slot];
     PlayerRecord* p = findPlayer(s.name);
     if (!p || choice < 0 || choice >= kPurchaseChoices)
-        return kMsgNotEnoughMoney;
+        return STR_NOT_ENOUGH_MONEY;
     int32_t price = ballPrices[choice];
     if (p->money < price)
-        return kMsgNotEnoughMoney;
+        return STR_NOT_ENOUGH_MONEY;
     MachineState& m = *s.machine;
     m.balls = addSaturated(m.balls, price / 4);
     p->money -= price;

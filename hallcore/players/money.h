@@ -3,11 +3,11 @@
 #pragma once
 #include <cstdint>
 
+#include "hallcore/players/string_ids.h"
 #include "hallcore/players/player_record.h"
 
 enum {
     kPurchaseChoices = 3,
-    kMsgNotEnoughMoney = 13,   // "お金が足りません。"
     kBallsPerExchange = 80,    // every full 80 balls ...
     kYenPerExchange = 200,     // ... give 200 yen; the rest is kept
 };

@@ -3,7 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "hallcore/hall/shops.h"
+#include "hallcore/hall/result_entry.h"
+#include "hallcore/machine/machine_layout.h"
 
 enum {
     kPlayerBlocks = 8,
@@ -24,12 +25,12 @@ struct PlayerRecord {
     ResultEntry history[kHistoryRows];
     ResultEntry best;       // empty until a visit ends with a win
 };
-MACHINE_FIELD_AT(PlayerRecord, name, 4);
-MACHINE_FIELD_AT(PlayerRecord, wins, 28);
-MACHINE_FIELD_AT(PlayerRecord, leftoverBalls, 36);
-MACHINE_FIELD_AT(PlayerRecord, money, 44);
-MACHINE_FIELD_AT(PlayerRecord, history, 48);
-MACHINE_FIELD_AT(PlayerRecord, best, 192);
+RECORD_FIELD_AT(PlayerRecord, name, 4);
+RECORD_FIELD_AT(PlayerRecord, wins, 28);
+RECORD_FIELD_AT(PlayerRecord, leftoverBalls, 36);
+RECORD_FIELD_AT(PlayerRecord, money, 44);
+RECORD_FIELD_AT(PlayerRecord, history, 48);
+RECORD_FIELD_AT(PlayerRecord, best, 192);
 static_assert(sizeof(PlayerRecord) == 228, "stored raw in the player file");
 
 extern PlayerRecord players[kPlayerBlocks];

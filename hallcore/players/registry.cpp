@@ -12,9 +12,9 @@ int registerPlayer(const char* name)
     char cut[kNameBytes] = {0}; // a free block is all zero, past the name too
     copyShiftJis(cut, name, kNameMaxBytes);
     if (!cut[0])
-        return -kMsgNameEmpty;
+        return -STR_NAME_EMPTY;
     if (findPlayer(cut))
-        return -kMsgNameExists;
+        return -STR_NAME_EXISTS;
     for (int i = 0; i < kPlayerBlocks; i++) {
         PlayerRecord& p = players[i];
         if (p.inUse)

@@ -1,14 +1,9 @@
 // The player registry: registering, deleting and finding players, and the
 // start of a visit.
 #pragma once
+#include "hallcore/players/string_ids.h"
 #include "hallcore/players/player_record.h"
-#include "hallcore/shell/player_slots.h"
-
-// Message ids of the refusals.
-enum {
-    kMsgNameExists = 32, // "この方は、既に登録して有ります。"
-    kMsgNameEmpty = 33,  // "お名前を入力して下さい。"
-};
+#include "hallcore/hall/player_slots.h"
 
 // Registers a name (its first 21 bytes, cut between characters) in the first
 // free block with the starting money. Returns the block index + 1, or the

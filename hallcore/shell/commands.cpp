@@ -1,20 +1,23 @@
 #include "hallcore/shell/commands.h"
 
 #include "hallcore/gfx/screens.h"
+#include "hallcore/gfx/sound.h"
+#include "hallcore/hall/hall.h"
+#include "hallcore/hall/hall_events.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/players/money.h"
+#include "hallcore/players/string_ids.h"
 #include "hallcore/players/registry.h"
 #include "hallcore/shell/command_ids.h"
-#include "hallcore/shell/handle.h"
+#include "hallcore/hall/launch_handle.h"
 #include "hallcore/shell/options.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
 #include "hallcore/sys/sys_events.h"
 #include "hallcore/sys/sys_shell.h"
 
-int hallScroll = 0;
 int modalDepth = 0;
 
 // The last fever announcement that came while a box was open: shown when
@@ -24,16 +27,6 @@ static int32_t heldFeverNotice = 0;
 namespace {
 
 enum {
-    kMsgNoFreePlayer = 9,
-    kMsgDayShopHours = 10,
-    kMsgNightShopHours = 11,
-    kMsgMachineTaken = 12,
-    kMsgNoBalls = 15,
-    kMsgClosingTime = 16,
-    kMsgStopQuestion = 17,
-    kMsgFarewell = 19,
-    kMsgNoRightToContinue = 20,
-    kMsgFeverStart = 14,
     kReasonAsked = 0,       // the player's own stop: a question first
     kReasonNoRight = 3,     // the right to continue was lost
     kReasonClosing = 4,     // the shop closed
@@ -112,7 +105,7 @@ void switchSlot(int k)
     sysShowSceneWindow(sceneWindow(s.scene), true);
     s.machine->soundRequest = 0;
     s.machine->dirty = 0;
-    sysStopSound();
+    stopAllSound();
     sysBuildMenuBar();
     sysShowPanelControls();
     sysInvalidatePanelStatus();
@@ -141,11 +134,11 @@ void enterShop()
     if (s.scene != kSceneStreet)
         return;
     if (registeredPlayerCount() <= slotsWithPlayerCount()) {
-        askBox(kMsgNoFreePlayer, kBoxWarning);
+        askBox(STR_NO_FREE_PLAYER, kBoxWarning);
         return;
     }
     if (shops[s.shop].openState == kShopClosed) {
-        askBox(s.shop == kDayShop ? kMsgDayShopHours : kMsgNightShopHours, kBoxWarning);
+        askBox(s.shop == kDayShop ? STR_DAY_SHOP_HOURS : STR_NIGHT_SHOP_HOURS, kBoxWarning);
         return;
     }
     Place before = placeNow();
@@ -180,12 +173,12 @@ void takeMachine()
     if (s.scene != kSceneHall || s.cursor < 0 || s.cursor >= kMachinesPerShop)
         return;
     if (shops[s.shop].openState == kShopClosed) {
-        askBox(kMsgClosingTime, kBoxWarning);
+        askBox(STR_CLOSING_TIME, kBoxWarning);
         return;
     }
     MachineState& m = shops[s.shop].machines[s.cursor];
     if (m.occupant != 0) {
-        askBox(kMsgMachineTaken, kBoxWarning);
+        askBox(STR_MACHINE_TAKEN, kBoxWarning);
         return;
     }
     uiBusy = 1;
@@ -229,7 +222,7 @@ void goToHallKeeping()
     s.machine->launchPower = 0; // the handle lets go while the player is away
     letGoOfHandle(*s.machine); // a key-up lost to the menu must not raise it meanwhile
     changeScene(kScenePlaying, kSceneHallKeeping);
-    sysStopSound();
+    stopAllSound();
     uiBusy = 0;
 }
 
@@ -242,10 +235,10 @@ bool stopPlaying(int reason)
         return false;
     Place before = placeNow();
     if (reason == kReasonAsked) {
-        if (!askBoxName(kMsgStopQuestion, kBoxQuestion, s.name))
+        if (!askBoxName(STR_STOP_QUESTION, kBoxQuestion, s.name))
             return false;
     } else {
-        askBox(reason == kReasonNoRight ? kMsgNoRightToContinue : kMsgClosingTime, kBoxInformation);
+        askBox(reason == kReasonNoRight ? STR_NO_RIGHT_TO_CONTINUE : STR_CLOSING_TIME, kBoxInformation);
     }
     if (!stillAt(before))
         return false; // stood up meanwhile: nothing more to do
@@ -259,7 +252,7 @@ bool stopPlaying(int reason)
     s.seat = kSpareMachine;
     s.machine = &shops[s.shop].spareMachine;
     changeScene(kScenePlaying, kSceneHall);
-    sysStopSound();
+    stopAllSound();
     uiBusy = 0;
 
     CashOut paid;
@@ -290,7 +283,7 @@ void leaveShop()
     if (s.scene != kSceneHall)
         return;
     closeVisit(activeSlot);
-    askBoxName(kMsgFarewell, kBoxInformation, s.name);
+    askBoxName(STR_FAREWELL, kBoxInformation, s.name);
     uiBusy = 1;
     s.scene = kSceneStreet;
     s.cursor = kSpareMachine;
@@ -304,11 +297,11 @@ void notice(int32_t lParam)
 {
     int textId = lParam & 0xFFFF;
     int machine = (lParam >> 16) & 0xFFFF;
-    if (textId == kMsgFeverStart && !announceOn)
+    if (textId == STR_FEVER_START && !announceOn)
         return;
-    if (textId == kMsgNoBalls && activePlayerSlot().machine->customerState != 2)
+    if (textId == STR_NO_BALLS && activePlayerSlot().machine->customerState != 2)
         return; // bought balls meanwhile, or another player's notice
-    if (textId != kMsgFeverStart && textId != kMsgNoBalls)
+    if (textId != STR_FEVER_START && textId != STR_NO_BALLS)
         return;
     uiBusy = 1;
     sysShowNotice(textId, machineNumber(machine & 15));
@@ -351,6 +344,26 @@ void endModal()
     }
 }
 
+void deliverHallEvents()
+{
+    HallEvent e;
+    while (takeHallEvent(&e)) {
+        switch (e.kind) {
+        case kHallEventFeverStarted:
+            sysPostCommand(kCmdNotice, e.machine * 65536 + STR_FEVER_START);
+            break;
+        case kHallEventOutOfBalls:
+            sysPostCommand(kCmdNotice, e.machine * 65536 + STR_NO_BALLS);
+            break;
+        case kHallEventStandUp:
+            sysPostCommand(kCmdForcedStop, e.reason);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 void deliverPendingEvents()
 {
     const PlayerSlot& s = activePlayerSlot();
@@ -358,7 +371,7 @@ void deliverPendingEvents()
         return;
     int state = s.machine->customerState;
     if (state == 2)
-        sysPostCommand(kCmdNotice, kMsgNoBalls);
+        sysPostCommand(kCmdNotice, STR_NO_BALLS);
     else if (state != 0)
         sysPostCommand(kCmdForcedStop, state);
 }
@@ -391,7 +404,7 @@ void dispatchCommand(int id, int32_t lParam)
     // kept), and a command that was queued before it opened would act on a
     // slot the box is still deciding about.
     if (modalDepth > 0) {
-        if (id == kCmdNotice && (lParam & 0xFFFF) == kMsgFeverStart)
+        if (id == kCmdNotice && (lParam & 0xFFFF) == STR_FEVER_START)
             heldFeverNotice = lParam;
         return;
     }
@@ -466,7 +479,7 @@ void dispatchCommand(int id, int32_t lParam)
         uiBusy = 1;
         soundOn = soundAvailable ? !soundOn : 0;
         sysBuildMenuBar();
-        sysStopSound();
+        stopAllSound();
         uiBusy = 0;
         break;
     case kCmdAnnounce:

@@ -3,16 +3,17 @@
 #pragma once
 #include <cstdint>
 
-// Pixels the hall view still slides: +192 after the previous-machine
-// command, -192 after the next; the hall screen brings it back to 0.
-extern int hallScroll;
-
 void dispatchCommand(int id, int32_t lParam);
 
 // Walks every player out before the program ends: stops each seated player
 // (asking), and leaves the shop. False when the user cancelled a question:
 // the program keeps running.
 bool closeQuery();
+
+// After every hall pass: what the hall queued for the player (fever
+// announcements, the no-balls notice, a stand-up) is posted to the window as
+// kCmdNotice (machine * 65536 + string id) and kCmdForcedStop (reason).
+void deliverHallEvents();
 
 // Posts again what a slot's machine is waiting to tell its player (the
 // no-balls notice, a forced stop), if that slot is the active one.

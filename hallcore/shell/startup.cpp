@@ -4,6 +4,7 @@
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/data_files.h"
+#include "hallcore/players/string_ids.h"
 #include "hallcore/shell/options.h"
 #include "hallcore/shell/tick.h"
 #include "hallcore/sys/sys_shell.h"
@@ -27,9 +28,9 @@ void reportDataFiles()
     const char* names[2] = {kPlayerFileName, kShopFileName};
     for (int i = 0; i < 2; i++) {
         if (states[i] == kFileSetAside)
-            sysTellDataFile(kMsgDataFileSetAside, names[i]);
+            sysTellDataFile(STR_DATA_FILE_SET_ASIDE, names[i]);
         else if (states[i] == kFileLeftAlone)
-            sysTellDataFile(kMsgDataFileLeftAlone, names[i]);
+            sysTellDataFile(STR_DATA_FILE_LEFT_ALONE, names[i]);
     }
 }
 
@@ -43,6 +44,4 @@ bool stopHall(bool mayAsk)
     return true;
 }
 
-int soundAvailable = 0;
-int soundOn = 0;
 int announceOn = 1;

@@ -1,9 +1,10 @@
 #include "hallcore/shell/tick.h"
 
 #include "hallcore/gfx/screens.h"
+#include "hallcore/shell/commands.h"
 #include "hallcore/hall/hall.h"
-#include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/machine/anim_clock.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_events.h"
 
 std::atomic<int> tickPending{0};
@@ -51,5 +52,6 @@ void onTick()
         break;
     }
     hallStep();
+    deliverHallEvents();
     panelTick();
 }

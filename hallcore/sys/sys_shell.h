@@ -7,6 +7,8 @@
 #pragma once
 #include <cstdint>
 
+#include "hallcore/players/string_ids.h"
+
 struct CashOut;
 
 // Scene windows: 0 street, 1 hall (scenes 1 and 3), 2 play.
@@ -15,7 +17,6 @@ void sysBuildMenuBar();       // for the active slot's scene
 void sysShowPanelControls();  // for the active slot's scene
 void sysInvalidatePanelStatus();
 void sysInvalidateShopSign();
-void sysStopSound();
 
 enum { kBoxWarning, kBoxInformation, kBoxQuestion };
 
@@ -28,7 +29,6 @@ void sysMessageCashOut(const char* sjisName, const CashOut& paid); // message 18
 // Data files: a box with string `textId` filled with a file name and the
 // data folder; and, when saving failed at shutdown, a Retry/Cancel question
 // (string 7 with the folder) that returns true for Retry.
-enum { kMsgSaveFailed = 7, kMsgDataFileSetAside = 8, kMsgDataFileLeftAlone = 44 };
 void sysTellDataFile(int textId, const char* fileName);
 bool sysAskRetrySave();
 

@@ -59,24 +59,24 @@ struct MachineState {
 
 MACHINE_CHECK_FIRST_HEAD_WORDS(MachineState);
 MACHINE_CHECK_HEAD_FROM(MachineState, 20);
-MACHINE_FIELD_AT(MachineState, reelPos, 72);
-MACHINE_FIELD_AT(MachineState, reelTravel, 108);
-MACHINE_FIELD_AT(MachineState, reelBoost, 144);
-MACHINE_FIELD_AT(MachineState, stopSymbol, 180);
-MACHINE_FIELD_AT(MachineState, spinner, 216);
-MACHINE_FIELD_AT(MachineState, heldStarts, 240);
-MACHINE_FIELD_AT(MachineState, pendingPrizePayouts, 244);
-MACHINE_FIELD_AT(MachineState, pendingStartPayouts, 248);
-MACHINE_FIELD_AT(MachineState, mode, 252);
-MACHINE_FIELD_AT(MachineState, reelPhase, 256);
-MACHINE_FIELD_AT(MachineState, stopStage, 260);
-MACHINE_FIELD_AT(MachineState, modeTick, 264);
-MACHINE_FIELD_AT(MachineState, unused, 268);
-MACHINE_FIELD_AT(MachineState, lineMask, 276);
-MACHINE_FIELD_AT(MachineState, round, 280);
-MACHINE_FIELD_AT(MachineState, attackerCount, 284);
-MACHINE_FIELD_AT(MachineState, vHit, 288);
-MACHINE_FIELD_AT(MachineState, ballSlot, 292);
+RECORD_FIELD_AT(MachineState, reelPos, 72);
+RECORD_FIELD_AT(MachineState, reelTravel, 108);
+RECORD_FIELD_AT(MachineState, reelBoost, 144);
+RECORD_FIELD_AT(MachineState, stopSymbol, 180);
+RECORD_FIELD_AT(MachineState, spinner, 216);
+RECORD_FIELD_AT(MachineState, heldStarts, 240);
+RECORD_FIELD_AT(MachineState, pendingPrizePayouts, 244);
+RECORD_FIELD_AT(MachineState, pendingStartPayouts, 248);
+RECORD_FIELD_AT(MachineState, mode, 252);
+RECORD_FIELD_AT(MachineState, reelPhase, 256);
+RECORD_FIELD_AT(MachineState, stopStage, 260);
+RECORD_FIELD_AT(MachineState, modeTick, 264);
+RECORD_FIELD_AT(MachineState, unused, 268);
+RECORD_FIELD_AT(MachineState, lineMask, 276);
+RECORD_FIELD_AT(MachineState, round, 280);
+RECORD_FIELD_AT(MachineState, attackerCount, 284);
+RECORD_FIELD_AT(MachineState, vHit, 288);
+RECORD_FIELD_AT(MachineState, ballSlot, 292);
 MACHINE_CHECK_TAIL(MachineState, 424);
 
 // The word that holds the phase of a spin (named after No.3's reels).

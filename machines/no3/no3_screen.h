@@ -3,7 +3,7 @@
 // program's surfaces. The window layer only presents the finished view.
 #pragma once
 #include "hallcore/gfx/bitmap.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "no3.h"
 
 namespace no3screen {

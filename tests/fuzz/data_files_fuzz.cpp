@@ -9,7 +9,7 @@
 #include "hallcore/hall/hall.h"
 #include "hallcore/players/data_files.h"
 #include "hallcore/players/registry.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/startup.h"
 #include "null/sys_null.h"
 

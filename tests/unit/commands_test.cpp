@@ -5,8 +5,11 @@
 #include "hallcore/players/registry.h"
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/commands.h"
-#include "hallcore/shell/handle.h"
+#include "hallcore/gfx/handle_screen.h"
+#include "hallcore/hall/launch_handle.h"
+#include "hallcore/gfx/sound.h"
 #include "hallcore/shell/options.h"
+#include "hallcore/shell/panel_controls.h"
 
 namespace {
 
@@ -362,4 +365,27 @@ TEST_F(CommandTest, NothingActsOnceTheShutdownBegan)
     EXPECT_EQ(activePlayerSlot().scene, kSceneStreet);
     EXPECT_EQ(nullShellLog(), "");
     shutdownBegun = 0;
+}
+
+// The panel's controls follow the scene, and the play scene's strip picks
+// between the buttons and the handle.
+TEST_F(CommandTest, PanelControlsFollowTheSceneAndTheStrip)
+{
+    auto shown = [] {
+        std::string ids;
+        for (int id = kFirstPanelControl; id <= kLastPanelControl; id++)
+            if (panelControlShown(id, activePlayerSlot()))
+                ids += std::to_string(id) + " ";
+        return ids;
+    };
+    EXPECT_EQ(shown(), "5 7 8 9 ");
+    enterAs(0);
+    EXPECT_EQ(shown(), "8 10 11 12 14 ");
+    sitAt(2);
+    EXPECT_EQ(shown(), "6 8 15 16 17 ");
+    EXPECT_TRUE(choosePlayView(1));
+    EXPECT_FALSE(choosePlayView(1));
+    EXPECT_EQ(shown(), "6 18 ");
+    dispatchCommand(kCmdToHall, 0);
+    EXPECT_EQ(shown(), "8 10 11 13 ");
 }

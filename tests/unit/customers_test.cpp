@@ -49,8 +49,10 @@ protected:
                 occupancyCheck(shop, i);
     }
 
+    // What the hall queued, as the shell posts it after the pass.
     static void expectPosted(int command, int32_t param)
     {
+        deliverHallEvents();
         ASSERT_EQ(nullPostedCount(), 1);
         EXPECT_EQ(nullPosted(0).command, command);
         EXPECT_EQ(nullPosted(0).lParam, param);
@@ -206,11 +208,12 @@ TEST_F(Customers, OutOfBallsIsToldOnlyToTheActivePlayerOnceNothingIsLeft)
     customerTurn(kDayShop, 6);
     EXPECT_EQ(m.customerState, kCustomerOutOfBalls);
     EXPECT_EQ(m.occupant, 2);
-    expectPosted(kCmdNotice, 6 * 65536 + kNoticeOutOfBalls);
+    expectPosted(kCmdNotice, 6 * 65536 + STR_NO_BALLS);
 
     MachineState& other = seat(7, 3, 0); // P2 hears of it on switching there
     customerTurn(kDayShop, 7);
     EXPECT_EQ(other.customerState, kCustomerOutOfBalls);
+    deliverHallEvents();
     EXPECT_EQ(nullPostedCount(), 1);
 }
 
@@ -226,7 +229,7 @@ TEST_F(Customers, TheFeverIsBookedAtItsFanfareFirstRoundAndEnding)
     EXPECT_EQ(m.continueBarred, 0);
     EXPECT_EQ(m.feverKind, kind);
     EXPECT_NE(m.dirty & 2, 0);
-    expectPosted(kCmdNotice, 10 * 65536 + kNoticeFeverStart); // for customers too
+    expectPosted(kCmdNotice, 10 * 65536 + STR_FEVER_START); // for customers too
     m.modeTick = 2;
     customerTurn(kDayShop, 10);
     EXPECT_EQ(m.prizesToday, 1);
@@ -276,6 +279,7 @@ TEST_F(Customers, WithoutTheRightACustomerExchangesAndAPlayerIsAsked)
     EXPECT_EQ(m.launchPower, kCustomerPower);
     EXPECT_EQ(m.continueBarred + m.customerState + m.feverKind, 0);
     EXPECT_EQ(shops[kDayShop].customerCount, 1);
+    deliverHallEvents();
     EXPECT_EQ(nullPostedCount(), 0);
 
     MachineState& a = seat(0, 2, 900);
@@ -315,6 +319,7 @@ TEST_F(Customers, AtClosingAnIdleCustomerLeavesAndAPlayerIsTold)
     MachineState& b = seat(14, 4, 700); // P3 is told on switching there
     customerTurn(kDayShop, 14);
     EXPECT_EQ(b.customerState, kCustomerClosing);
+    deliverHallEvents();
     EXPECT_EQ(nullPostedCount(), 1);
 
     // a player out of balls is told as well: left seated, buying balls at a
@@ -333,6 +338,7 @@ TEST_F(Customers, AtClosingAnIdleCustomerLeavesAndAPlayerIsTold)
     for (int i = 0; i < 5; i++)
         customerTurn(kDayShop, 13);
     EXPECT_EQ(c.customerState, kCustomerClosing);
+    deliverHallEvents();
     EXPECT_EQ(nullPostedCount(), 0);
 }
 

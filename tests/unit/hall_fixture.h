@@ -7,12 +7,15 @@
 
 #include "hallcore/gfx/screens.h"
 #include "hallcore/hall/hall.h"
+#include "hallcore/hall/hall_events.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/data_files.h"
-#include "hallcore/shell/anim_clock.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/players/string_ids.h"
+#include "hallcore/machine/anim_clock.h"
+#include "hallcore/hall/player_slots.h"
+#include "hallcore/shell/commands.h"
 #include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
 #include "null/sys_null.h"
@@ -28,6 +31,7 @@ protected:
         tickRelease();
         hallDirty = 0;
         nullClearPosted();
+        clearHallEvents();
         nullFilesClear();
         nullSetLocalTime(makeLocalTime(2026, 12, 8, 12, 0, 0));
         forgetClockMinute();

@@ -30,9 +30,9 @@ std::string grouped(int64_t v)
 
 TEST_F(HallTest, RegisteringRefusesEmptyAndDuplicateNames)
 {
-    EXPECT_EQ(registerPlayer(""), -kMsgNameEmpty);
+    EXPECT_EQ(registerPlayer(""), -STR_NAME_EMPTY);
     EXPECT_EQ(registerPlayer("Taro"), 1);
-    EXPECT_EQ(registerPlayer("Taro"), -kMsgNameExists);
+    EXPECT_EQ(registerPlayer("Taro"), -STR_NAME_EXISTS);
     EXPECT_EQ(registerPlayer("taro"), 2); // names are case-sensitive
     const PlayerRecord& p = players[0];
     EXPECT_EQ(p.inUse, 1);
@@ -128,7 +128,7 @@ TEST_F(HallTest, BuyingBallsAndStandingUp)
     EXPECT_EQ(players[0].money, 0);
     EXPECT_EQ(players[0].history[0].amount, -1000);
     EXPECT_EQ(rememberedPurchase, 2);
-    EXPECT_EQ(buyBalls(0, 0), kMsgNotEnoughMoney);
+    EXPECT_EQ(buyBalls(0, 0), STR_NOT_ENOUGH_MONEY);
     EXPECT_EQ(m.balls, 250);
     EXPECT_EQ(players[0].money, 0);
 

@@ -23,8 +23,8 @@ std::string sourceFile(const std::string& name)
 
 TEST(ResourceStrings, EveryStringIdIsGivenOnce)
 {
-    std::map<std::string, int> named; // STR_ names of resource_ids.h
-    std::string ids = sourceFile("resource_ids.h");
+    std::map<std::string, int> named; // STR_ names of the string table's ids
+    std::string ids = sourceFile("../hallcore/players/string_ids.h");
     std::regex define(R"(#define\s+(STR_\w+)\s+(\d+))");
     for (std::sregex_iterator it(ids.begin(), ids.end(), define), end; it != end; ++it)
         named[(*it)[1]] = std::stoi((*it)[2]);
@@ -42,7 +42,7 @@ TEST(ResourceStrings, EveryStringIdIsGivenOnce)
             for (std::sregex_iterator e(body.begin(), body.end(), entry); e != end; ++e) {
                 std::string key = (*e)[1];
                 int id = std::isdigit((unsigned char)key[0]) ? std::stoi(key) : named.count(key) ? named[key] : -1;
-                ASSERT_NE(id, -1) << key << " in " << script << " has no number in resource_ids.h";
+                ASSERT_NE(id, -1) << key << " in " << script << " has no number in string_ids.h";
                 EXPECT_EQ(givenIn.count(id), 0u)
                     << "string " << id << " is given in " << givenIn[id] << " and again in " << script;
                 givenIn[id] = script;

@@ -19,7 +19,8 @@
 #include "hallcore/gfx/palette.h"
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/commands.h"
-#include "hallcore/shell/handle.h"
+#include "hallcore/gfx/handle_screen.h"
+#include "hallcore/hall/launch_handle.h"
 #include "hallcore/sys/sys_present.h"
 
 namespace {

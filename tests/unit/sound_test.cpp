@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hallcore/gfx/sound.h"
+#include "null/sys_null.h"
 #include "hallcore/shell/options.h"
 #include "machine_model.h"
 
@@ -25,14 +26,14 @@ protected:
     void SetUp() override
     {
         calls.clear();
-        setSoundCall(record);
+        nullSoundHook = record;
         soundAvailable = 1;
         soundOn = 1;
         m = MachineState{};
     }
     void TearDown() override
     {
-        setSoundCall(nullptr);
+        nullSoundHook = nullptr;
         soundAvailable = soundOn = 0;
     }
     MachineState m;

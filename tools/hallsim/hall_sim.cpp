@@ -7,10 +7,11 @@
 #include <cstring>
 #include <memory>
 
+#include "hallcore/hall/hall.h"
 #include "hallcore/gfx/screens.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/data_files.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/startup.h"
 #include "hallcore/shell/tick.h"
 #include "null/sys_null.h"

@@ -65,6 +65,7 @@ public:
                         before[s][i] = {shops[s].machines[i].mode, shops[s].machines[i].occupant};
                 int counted[kShopCount] = {shops[0].customerCount, shops[1].customerCount};
                 hallStep();
+                deliverHallEvents();
                 pass++;
                 for (int s = 0; s < kShopCount; s++)
                     checkShop(s, counted[s]);
@@ -148,9 +149,9 @@ private:
         PlayerSlot& p = playerSlots[0];
         for (int k = 0; k < nullPostedCount() && k < 64; k++) {
             PostedCommand c = nullPosted(k);
-            if (c.command == kCmdNotice && (c.lParam & 0xFFFF) == kNoticeFeverStart)
+            if (c.command == kCmdNotice && (c.lParam & 0xFFFF) == STR_FEVER_START)
                 continue;
-            if (p.seat == kSpareMachine || (c.command == kCmdNotice && c.lParam != p.seat * 65536 + kNoticeOutOfBalls)
+            if (p.seat == kSpareMachine || (c.command == kCmdNotice && c.lParam != p.seat * 65536 + STR_NO_BALLS)
                 || (c.command == kCmdForcedStop && c.lParam != p.machine->customerState)) {
                 fault("a post " + std::to_string(c.command) + " that P1's machine did not call for");
             } else if (c.command == kCmdNotice) {

@@ -47,6 +47,7 @@ void hallPasses(int n)
         advanceAnimClock();
         advanceAnimClock();
         hallStep();
+        deliverHallEvents();
     }
 }
 
@@ -60,7 +61,7 @@ TEST_F(No3Hall, AMiddleColumnFeverEndsTheRunUnlessTheMachineHoldsKind3)
         hallPasses(1);
         EXPECT_EQ(m.feverKind, kind == 3 ? 3 : 1);
         ASSERT_EQ(nullPostedCount(), 1);
-        EXPECT_EQ(nullPosted(0).lParam, 7 * 65536 + kNoticeFeverStart);
+        EXPECT_EQ(nullPosted(0).lParam, 7 * 65536 + STR_FEVER_START);
         hallPasses(1450); // no ball reaches the V zone: round 1 is the last
         ASSERT_EQ(m.mode, 1);
         if (kind == 3) {

@@ -19,7 +19,7 @@
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
 #include "hallcore/gfx/sound.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/options.h"
 #include "machines/no3/no3_screen.h"
 #include "null/sys_null.h"
@@ -260,13 +260,13 @@ protected:
         savedSoundOn = soundOn;
         savedAvailable = soundAvailable;
         SoundCallLog::calls.clear();
-        setSoundCall(SoundCallLog::record);
+        nullSoundHook = SoundCallLog::record;
     }
     void TearDown() override
     {
         releaseArtwork();
         setResourceLookup(nullptr);
-        setSoundCall(nullptr);
+        nullSoundHook = nullptr;
         soundOn = savedSoundOn;
         soundAvailable = savedAvailable;
     }

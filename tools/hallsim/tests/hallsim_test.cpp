@@ -17,7 +17,7 @@
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/data_files.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "null/sys_null.h"
 #include "tools/hallsim/hall_sim.h"
 #include "tools/hallsim/observer.h"

@@ -7,7 +7,7 @@
 
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/machine/random.h"
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 #include "machines/no3/no3.h"
 #include "tools/hallsim/observer.h"
 #include "tools/hallsim/odds.h"

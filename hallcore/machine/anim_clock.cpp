@@ -1,4 +1,4 @@
-#include "hallcore/shell/anim_clock.h"
+#include "hallcore/machine/anim_clock.h"
 
 AnimClock animClock;
 int32_t tickStep = 0;

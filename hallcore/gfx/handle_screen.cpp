@@ -1,34 +1,11 @@
-#include "hallcore/shell/handle.h"
+#include "hallcore/gfx/handle_screen.h"
 
 #include <cmath>
 
 #include "hallcore/gfx/artwork.h"
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/launch_handle.h"
+#include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_present.h"
-
-bool letGoOfHandle(MachineState& m)
-{
-    if (m.handleState != kHandleRaising && m.handleState != kHandleLowering)
-        return false;
-    m.handleState = kHandleReleased;
-    return true;
-}
-
-bool handleStep()
-{
-    MachineState& m = *activePlayerSlot().machine;
-    bool moved = false;
-    if (m.handleState == kHandleRaising && m.launchPower < kHandleMaxPower) {
-        m.launchPower += 1;
-        moved = true;
-    } else if (m.handleState == kHandleLowering && m.launchPower > 0) {
-        m.launchPower -= 1;
-        moved = true;
-    }
-    if (moved && activePlayerSlot().scene == kScenePlaying && activePlayerSlot().playView == 1)
-        drawHandle();
-    return moved;
-}
 
 void handleKnobCorner(int launchPower, int knob, int* x, int* y)
 {

@@ -1,4 +1,4 @@
-#include "hallcore/shell/player_slots.h"
+#include "hallcore/hall/player_slots.h"
 
 PlayerSlot playerSlots[kPlayerSlots];
 int activeSlot = 0;
