@@ -1,5 +1,6 @@
 // The main window: its creation in the documented order, its message table,
 // the key mapping of the play scene, and the orderly shutdown.
+#include "machine_identity.h"
 #include "hallcore/shell/command_ids.h"
 #include "hallcore/shell/commands.h"
 #include "hallcore/gfx/sound.h"
@@ -18,7 +19,7 @@
 
 HWND mainWindow;
 
-static const wchar_t kMainClass[] = L"" MACHINE_MAIN_WINDOW_CLASS;
+static const wchar_t kMainClass[] = L"" MACHINE_MAIN_CLASS;
 static const DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 // Creation steps, in order; the first that fails makes creation fail.

@@ -1,10 +1,7 @@
 #include "hallcore/gfx/artwork.h"
 
 #include "hallcore/gfx/palette.h"
-#include "machine_model.h"
-#if MACHINE_MODEL_NUMBER == 3
-#include "programs/art/no3_layout.h"
-#endif
+#include "hallcore/machine/machine_module.h"
 
 Picture panelSurface, sceneSurface, wideSurface;
 Picture panelTabs, panelMiddle, sceneStrip, mapIcons;
@@ -16,14 +13,10 @@ static const ArtEntry kEnginePictures[] = {
     {514, 52, 272, false},  {515, 74, 80, false},   {511, 170, 864, false}, {519, 140, 256, false},
     {521, 152, 272, false}, {522, 48, 60, false},   {524, 90, 120, false},
 };
-#if MACHINE_MODEL_NUMBER == 1 || MACHINE_MODEL_NUMBER == 4
-static const int kWindmillWidth = 36;
-#else
-static const int kWindmillWidth = 72;
-#endif
+// 523, the windmills, is as wide as the model's sheet of them.
 static const ArtEntry kEngineSprites[] = {
     {516, 84, 195, true}, {517, 88, 328, true}, {518, 40, 28, true},
-    {510, 112, 280, true}, {520, 12, 12, true}, {523, kWindmillWidth, 216, true},
+    {510, 112, 280, true}, {520, 12, 12, true}, {523, kWindmillPictureWidth, 216, true},
 };
 
 // The loaded first (step 4), outside the table.
@@ -33,35 +26,22 @@ enum { kMaxEntries = 64 };
 static ArtEntry loadTable[kMaxEntries];
 static int loadCount;
 
-// Machine pictures: plain ones ascending, then sprites, each with its size.
-static int machineEntries(ArtEntry* out)
-{
-    int n = 0;
-#if MACHINE_MODEL_NUMBER == 3
-    for (int pass = 0; pass < 2; pass++)
-        for (const no3art::SheetSize& s : no3art::kSheets)
-            if (s.sprite == (pass == 1))
-                out[n++] = {s.id, s.width, s.height, s.sprite};
-#endif
-    return n;
-}
-
+// The engine's pictures, the machine's plain pictures ascending, the
+// engine's sprites, then the machine's sprites.
 static void buildTable()
 {
     if (loadCount)
         return;
-    ArtEntry machine[16];
-    int machineCount = machineEntries(machine);
     for (const ArtEntry& e : kEnginePictures)
         loadTable[loadCount++] = e;
-    for (int i = 0; i < machineCount; i++)
-        if (!machine[i].sprite)
-            loadTable[loadCount++] = machine[i];
+    for (int i = 0; i < modelPictureCount() && loadCount < kMaxEntries; i++)
+        if (!modelPicture(i).sprite)
+            loadTable[loadCount++] = modelPicture(i);
     for (const ArtEntry& e : kEngineSprites)
         loadTable[loadCount++] = e;
-    for (int i = 0; i < machineCount; i++)
-        if (machine[i].sprite)
-            loadTable[loadCount++] = machine[i];
+    for (int i = 0; i < modelPictureCount() && loadCount < kMaxEntries; i++)
+        if (modelPicture(i).sprite)
+            loadTable[loadCount++] = modelPicture(i);
 }
 
 int artworkLoadCount()

@@ -4,6 +4,7 @@
 // shutdown after the tick clock stopped; nothing is loaded in between.
 #pragma once
 #include "hallcore/gfx/bitmap.h"
+#include "hallcore/machine/machine_module.h"
 
 // Surfaces every screen is composed on before it is copied to its window.
 extern Picture panelSurface; // 128 x 432, the info panel
@@ -16,13 +17,9 @@ extern Picture panelMiddle; // 128 x 188: face 0 (street) rows 0..93, face 1 row
 extern Picture sceneStrip;  // 128 x 48: the play scene's strip, one face of 24 rows per view
 extern Picture mapIcons;    // 24 x 72: occupant icons 0..5, left-hand column then right-hand
 
-// One entry of the artwork table: a DIBITMAP resource, how it is loaded and
-// its documented size.
-struct ArtEntry {
-    int id;
-    int width, height;
-    bool sprite;
-};
+// One entry of the artwork table: a DIBITMAP resource, its documented size
+// and how it is loaded (the module's own pictures are entries of the same kind).
+typedef ModelPicture ArtEntry;
 
 // The pictures and sprites of step 7 of the creation, in their load order
 // (the engine's, then this program's machine pictures, then the sprites).

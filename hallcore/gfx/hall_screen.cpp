@@ -11,6 +11,7 @@
 #include "hallcore/gfx/screens.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/anim_clock.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/hall/hall.h"
 #include "hallcore/hall/player_slots.h"
 #include "hallcore/sys/sys_present.h"
@@ -36,14 +37,14 @@ enum {
 // wild value.
 const PlayerSlot* playerOf(const MachineState& m)
 {
-    return m.occupant >= 2 && m.occupant <= 5 ? &playerSlots[m.occupant - 2] : nullptr;
+    return m.occupant >= kFirstPlayerSeat && m.occupant <= 5 ? &playerSlots[m.occupant - 2] : nullptr;
 }
 
 // Somebody sits at the machine: a customer, or a player who is playing it.
 bool seated(const MachineState& m)
 {
     const PlayerSlot* p = playerOf(m);
-    return m.occupant == 1 || (p && p->scene == kScenePlaying);
+    return m.occupant == kCustomer || (p && p->scene == kScenePlaying);
 }
 
 ShopState& viewedShop(const PlayerSlot& s)

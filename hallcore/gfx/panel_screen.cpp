@@ -11,6 +11,7 @@
 #include "hallcore/hall/clock.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/anim_clock.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/gfx/handle_screen.h"
 #include "hallcore/hall/launch_handle.h"
 #include "hallcore/hall/player_slots.h"
@@ -96,7 +97,7 @@ int panelIconFrame(const MachineState& m)
 {
     int frame = m.occupant >= 0 && m.occupant <= 5 ? m.occupant : 0;
     if (frame >= 2 && animClock.blink256 &&
-        (m.customerState != 0 || playerSlots[frame - 2].scene != kScenePlaying))
+        (m.customerState != kCustomerPlaying || playerSlots[frame - 2].scene != kScenePlaying))
         return 0;
     return frame;
 }
@@ -143,7 +144,7 @@ void drawPanelTabs()
         const PlayerSlot& p = playerSlots[i];
         bool active = i == activeSlot;
         bool hasPlayer = p.name[0] != 0;
-        bool inTrouble = p.machine && p.machine->customerState != 0 && animClock.blink256 && !active;
+        bool inTrouble = p.machine && p.machine->customerState != kCustomerPlaying && animClock.blink256 && !active;
         int sy = (!hasPlayer || inTrouble) ? 0 : 52;
         if (active)
             sy += 26;

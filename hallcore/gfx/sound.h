@@ -3,8 +3,6 @@
 #pragma once
 #include <cstdint>
 
-struct MachineState;
-
 enum SoundKind {
     kSoundOnce = 0,          // play once, cutting off what is playing
     kSoundLoop = 1,          // loop, unless a sound is already playing
@@ -33,8 +31,3 @@ void playSound(int id, int kind);
 // slot, goes from the machine to the hall (40312), stops play (40313, and
 // forced with 40101) and toggles the Sound option (40500).
 void stopAllSound();
-
-// The No.3 play screen's sound step, on each of its drawing ticks: turns the
-// machine's soundRequest into sounds (only while soundOn) and clears it.
-// `launchBeat` is true on the ticks where count512 is 0.
-void serveSoundRequest(MachineState& m, bool launchBeat);

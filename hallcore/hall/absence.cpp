@@ -70,7 +70,7 @@ static void vacantPeriod(MachineState& m, int shop, int machine)
     if (!oneIn(3))
         return;
     resetMachine(shop, machine, kResetClear);
-    m.occupant = 1;
+    m.occupant = kCustomer;
     addClamped(m.startsSincePrize, randomNext() % 80 + 40);
     m.balls = randomNext() % 125 + 25;
 }
@@ -90,17 +90,17 @@ void simulateAbsence(int32_t elapsed, int shop, int machine)
 
     const int64_t periods = e / kSecondsPerPeriod + 1;
     for (int64_t k = 0; k < periods; k++) {
-        if (m.occupant != 0)
+        if (m.occupant != kVacant)
             customerPeriod(m, shop, machine);
         else
             vacantPeriod(m, shop, machine);
     }
 
-    if (m.occupant != 0) {
+    if (m.occupant != kVacant) {
         // Whoever sits here now is a customer who goes on playing. A player
         // from the last run cannot still be here: the slots start empty, and
         // a player's number left in the record would hold the machine forever.
-        m.occupant = 1;
+        m.occupant = kCustomer;
         m.launchPower = kCustomerPower;
     } else if (m.startsSincePrize != 0) {
         resetMachine(shop, machine, kResetClear);

@@ -73,12 +73,12 @@ static void feverMilestone(MachineState& m, int machine)
     case 0: // fanfare: the win decides the kind; the right to go on comes back
         m.feverKind = modelFeverKind(m);
         m.prizesToday += 1;
-        m.dirty |= 2;
+        m.dirty |= kDirtyFeverKind;
         m.continueBarred = 0;
         postHallEvent(kHallEventFeverStarted, machine, 0);
         break;
     case 1: // the payouts begin: a broke customer buys in again to play them
-        if (m.occupant == 1 && m.customerState == kCustomerOutOfBalls) {
+        if (m.occupant == kCustomer && m.customerState == kCustomerOutOfBalls) {
             m.customerState = kCustomerPlaying;
             m.balls = kCustomerBuys;
         }
@@ -88,7 +88,7 @@ static void feverMilestone(MachineState& m, int machine)
             m.continueBarred = 1;
             m.feverKind = 0;
         }
-        m.dirty |= 2;
+        m.dirty |= kDirtyFeverKind;
         break;
     default:
         break;
@@ -121,10 +121,10 @@ void customerTurn(int shop, int machine)
     // Standing up, once the machine has nothing left to spin. A player out of
     // balls is stood up too: left seated, they could only buy balls at a
     // closed shop (or without the right to go on) and lose on the exchange.
-    bool standing = m.customerState == kCustomerPlaying || (m.occupant >= 2 && m.customerState == kCustomerOutOfBalls);
+    bool standing = m.customerState == kCustomerPlaying || (m.occupant >= kFirstPlayerSeat && m.customerState == kCustomerOutOfBalls);
     if (m.continueBarred == 1 && standing && idle(m)) {
         m.customerState = s.openState != kShopClosed ? kCustomerBarred : kCustomerClosing;
-        if (m.occupant >= 2) {
+        if (m.occupant >= kFirstPlayerSeat) {
             // a player is stood up by the shell; a player in another slot
             // hears of it on switching there, and launches nothing meanwhile
             if (watched)
@@ -133,7 +133,7 @@ void customerTurn(int shop, int machine)
             // a customer exchanges what fills whole units and starts over
             int32_t keep = m.balls % kExchangeUnit;
             resetMachine(shop, machine, kResetVacate);
-            m.occupant = 1;
+            m.occupant = kCustomer;
             m.launchPower = kCustomerPower;
             m.balls = keep + kCustomerBuys;
         } else {
@@ -142,7 +142,7 @@ void customerTurn(int shop, int machine)
     }
 
     // A broke customer leaves a crowded shop one time in two, else buys again.
-    if (m.customerState == kCustomerOutOfBalls && m.occupant == 1 && idle(m)) {
+    if (m.customerState == kCustomerOutOfBalls && m.occupant == kCustomer && idle(m)) {
         if (oneIn(2) && s.customerCount > crowdLimit(shop)) {
             customerLeaves(shop, machine);
             return;
@@ -158,16 +158,16 @@ void occupancyCheck(int shop, int machine)
         return;
     ShopState& s = shops[shop];
     MachineState& m = s.machines[machine];
-    if (m.occupant == 1) {
+    if (m.occupant == kCustomer) {
         if (m.balls > kRichBalls && oneIn(1800) && !modelInChanceState(m))
             customerLeaves(shop, machine);
-    } else if (m.occupant == 0) {
+    } else if (m.occupant == kVacant) {
         if (s.customerCount >= maxCustomers(shop))
             return;
         // a machine left in its fever (or chance state) is taken at once
         bool arrives = oneIn(30);
         if (arrives || m.mode == 3 || modelInChanceState(m)) {
-            m.occupant = 1;
+            m.occupant = kCustomer;
             m.launchPower = kCustomerPower;
             m.balls = kCustomerBuys;
             recountCustomers(shop);

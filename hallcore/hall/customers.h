@@ -3,13 +3,8 @@
 #pragma once
 #include <cstdint>
 
-// customerState of an occupied machine.
-enum {
-    kCustomerPlaying = 0,
-    kCustomerOutOfBalls = 2,
-    kCustomerBarred = 3,  // standing up: the right to continue is lost
-    kCustomerClosing = 4, // standing up: the shop has closed
-};
+#include "hallcore/machine/machine_words.h"
+
 
 // What a customer buys, keeps and plays with.
 enum {

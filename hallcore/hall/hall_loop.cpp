@@ -16,7 +16,7 @@ void hallStep()
             MachineState& m = shop.machines[i];
             if (machineStep(m))
                 hallDirty = 1;
-            if (m.occupant != 0)
+            if (m.occupant != kVacant)
                 customerTurn(s, i);
             occupancyCheck(s, i);
         }

@@ -1,6 +1,7 @@
 #include "hallcore/hall/shops.h"
 
 #include "hallcore/machine/machine_step.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/sys/sys_time.h"
 
 ShopState shops[kShopCount];
@@ -39,7 +40,7 @@ int recountCustomers(int shop)
     ShopState& s = shops[shop];
     int n = 0;
     for (const MachineState& m : s.machines)
-        if (m.occupant != 0)
+        if (m.occupant != kVacant)
             n++;
     s.customerCount = n;
     return n;

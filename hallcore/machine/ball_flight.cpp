@@ -1,7 +1,7 @@
 #include "hallcore/machine/ball_flight.h"
 
-#include "hallcore/machine/random.h"
 #include "hallcore/machine/anim_clock.h"
+#include "hallcore/machine/random.h"
 
 // Positions shown while a ball rises along the launch rail; (0, 0) hides it
 // behind the rail cover. The same rail in every model.
@@ -41,12 +41,12 @@ int pathOutcome(int path, int step)
 
 // A slot whose words point outside the table (a damaged file) loses its ball
 // rather than reading past the table.
-static bool slotIsSound(const BallSlot& b)
+static bool slotIsValid(const BallSlot& b)
 {
     return b.path >= 0 && b.path < kPathCount && b.step >= 0 && b.step < kPathEntries;
 }
 
-static void freeSlot(BallSlot& b)
+void freeSlot(BallSlot& b)
 {
     b.state = 0;
     setBallPosition(b, 0, 0);
@@ -56,7 +56,7 @@ static void freeSlot(BallSlot& b)
 // when the slot cannot be followed.
 static bool followPath(BallSlot& b)
 {
-    if (!slotIsSound(b) || isPathEnd(b.path, b.step)) {
+    if (!slotIsValid(b) || isPathEnd(b.path, b.step)) {
         freeSlot(b);
         return false;
     }
@@ -95,7 +95,7 @@ void advanceBalls(MachineState& m)
                 b.step = 0;
                 b.state = 3;
                 modelChooseSecondStage(m, b, code);
-                if (!slotIsSound(b))
+                if (!slotIsValid(b))
                     freeSlot(b);
             }
             break;
@@ -103,19 +103,23 @@ void advanceBalls(MachineState& m)
             if (!followPath(b))
                 break;
             modelLowerBoardHit(m, ballX(b), ballY(b));
-            if (m.attackerOpen)
-                modelDoorCapture(m, b);
+            // the door, wings and gates may take it onto another path, or end it
+            if (modelSecondStageBall(m, b) == kBallRemoved || !slotIsValid(b)) {
+                freeSlot(b);
+                break;
+            }
             if (isPathEnd(b.path, b.step))
                 b.state = 4;
             break;
         case 4: // landed
-            if (slotIsSound(b) && isPathEnd(b.path, b.step))
+            if (slotIsValid(b) && isPathEnd(b.path, b.step))
                 modelLandBall(m, b, pathOutcome(b.path, b.step));
             freeSlot(b);
             break;
-        default:
-            if (b.state != 0)
-                freeSlot(b);
+        case 0:
+            break;
+        default: // a state of the model's own (a stage)
+            modelOwnBallStep(m, b);
             break;
         }
     }

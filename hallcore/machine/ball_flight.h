@@ -18,6 +18,9 @@ void launchBall(MachineState& m);
 // Every step: the eight ball slots move one point each, in slot order.
 void advanceBalls(MachineState& m);
 
+// Frees a ball's slot: nothing in it, hidden.
+void freeSlot(BallSlot& b);
+
 // Every step after the balls: turning windmills slow down.
 void slowWindmills(MachineState& m);
 

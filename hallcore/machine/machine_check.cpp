@@ -17,7 +17,7 @@ void notNegative(int32_t& v)
 
 // A ball slot must point at a point it can follow: the rail, a path of its
 // stage before the path's end, or the end mark of a landed ball.
-bool ballSlotIsSound(const BallSlot& b)
+bool ballSlotIsValid(const BallSlot& b)
 {
     switch (b.state) {
     case 0:
@@ -38,8 +38,8 @@ bool ballSlotIsSound(const BallSlot& b)
     }
     case 4:
         return within(b.path, 0, kPathCount - 1) && within(b.step, 0, kPathEntries - 1) && isPathEnd(b.path, b.step);
-    default:
-        return false;
+    default: // a state of the model's own
+        return modelBallSlotIsValid(b);
     }
 }
 
@@ -59,14 +59,14 @@ bool repairMachineRecord(MachineState& m)
     if (m.soundRequest != 0 && m.soundRequest != -10000 && !within(m.soundRequest, 701, 799))
         m.soundRequest = 0;
 
-    bool sound = within(m.occupant, 0, 5) && within(m.payoutToggle, 0, 1) && within(m.attackerOpen, 0, 1)
+    bool valid = within(m.occupant, 0, 5) && within(m.payoutToggle, 0, 1) && within(m.attackerOpen, 0, 1)
                  && within(m.continueBarred, 0, 1) && within(m.setting, 0, 2) && within(m.customerState, 0, 4)
                  && within(m.feverKind, 0, 3) && within(m.handleState, 0, 3) && within(m.launchPower, 0, 113)
                  && within(m.heldStarts, 0, 4) && within(m.pendingPrizePayouts, 0, 100000)
                  && within(m.pendingStartPayouts, 0, 100000) && within(m.mode, 0, 3)
                  && within(m.modeTick, 0, 1000000) && within(m.round, 0, 17)
-                 && within(m.attackerCount, 0, 100000) && within(m.vHit, 0, 64);
+                 && within(m.attackerCount, 0, 100000);
     for (const BallSlot& b : m.ballSlot)
-        sound = sound && ballSlotIsSound(b);
-    return sound && modelRecordIsSound(m);
+        valid = valid && ballSlotIsValid(b);
+    return valid && modelRecordIsValid(m); // the model's words, vHit's range among them
 }

@@ -7,6 +7,3 @@
 // and clears a sound request no rule makes. Then true when every word used as
 // an index, count, loop bound or frame number is in its range.
 bool repairMachineRecord(MachineState& m);
-
-// The model's own display and spin words (machines/noN).
-bool modelRecordIsSound(const MachineState& m);

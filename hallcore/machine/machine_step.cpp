@@ -2,40 +2,41 @@
 
 #include <cstring>
 
-#include "hallcore/machine/ball_flight.h"
-#include "hallcore/machine/random.h"
 #include "hallcore/machine/anim_clock.h"
+#include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/machine_words.h"
+#include "hallcore/machine/random.h"
 
 void startSpin(MachineState& m)
 {
     m.heldStarts -= 1;
-    m.dirty |= 8;
+    m.dirty |= kDirtyHeldStarts;
     modelStartSpin(m);
     m.startsSincePrize += 1; // after the lottery: the first spin after a fever sees 0
     m.mode = 2;
     m.modeTick = 0;
     spinPhaseWord(m) = 0;
     if (m.soundRequest >= 0)
-        m.soundRequest = 701; // never replaces a pending stop-all
+        m.soundRequest = kWaveSpinStart; // never replaces a pending stop-all
 }
 
 void payOut(MachineState& m)
 {
     if (m.payoutToggle == 1) {
         m.payoutToggle = 0;
-        m.dirty |= 4;
+        m.dirty |= kDirtyPayoutLamp;
         return;
     }
     if (m.pendingStartPayouts > 0) {
         m.balls += kStartPayoutBalls;
         m.pendingStartPayouts -= 1;
-        m.dirty |= 4;
+        m.dirty |= kDirtyPayoutLamp;
         m.payoutToggle = 1;
     }
     if (m.pendingPrizePayouts > 0) {
         m.balls += kPrizePayoutBalls;
         m.pendingPrizePayouts -= 1;
-        m.dirty |= 4;
+        m.dirty |= kDirtyPayoutLamp;
         m.payoutToggle = 1;
     }
 }
@@ -55,6 +56,7 @@ bool machineStep(MachineState& m)
 {
     bool boxesChanged = false;
     m.modeTick += 1;
+    modelAfterModeTick(m);
     switch (m.mode) {
     case 0: // idle: the attract display
         if (m.modeTick >= kIdleSteps) {
@@ -66,7 +68,7 @@ bool machineStep(MachineState& m)
         break;
     case 1: // idle after play
         if (m.modeTick == 1)
-            m.dirty |= 16;
+            m.dirty |= kDirtyLampGroup;
         if (m.modeTick >= kIdleAfterPlaySteps) {
             m.mode = 0;
             m.modeTick = 0;
@@ -83,6 +85,7 @@ bool machineStep(MachineState& m)
     default: // a mode no rule sets (a foreign record): the machine stands still
         break;
     }
+    modelBeforeLaunchBeat(m);
 
     if (isLaunchBeat()) {
         launchBall(m);
@@ -98,7 +101,7 @@ void resetMachineRecord(MachineState& m, int kind)
 {
     m.occupant = 0;
     m.continueBarred = 0;
-    m.customerState = 0;
+    m.customerState = kCustomerPlaying;
     m.feverKind = 0;
     m.dirty = 0;
     m.soundRequest = 0;
@@ -109,11 +112,9 @@ void resetMachineRecord(MachineState& m, int kind)
     if (kind == kResetVacate)
         return; // the machine keeps its lottery, reels, starts and balls in flight
 
-    modelResetDisplay(m, kind);
+    modelResetDisplay(m, kind); // the windmills and the model's own words too
     m.payoutToggle = 0;
     m.attackerOpen = 0;
-    for (int32_t& s : m.spinner)
-        s = 0;
     m.heldStarts = 0;
     m.pendingPrizePayouts = 0;
     m.pendingStartPayouts = 0;
@@ -132,6 +133,6 @@ void resetMachineRecord(MachineState& m, int kind)
         m.prizesTwoDaysAgo = 0;
         m.prizesYesterday = 0;
         m.prizesToday = 0;
-        m.luckReserve = randomNext() % 16;
+        m.luckReserve = modelNewLuckReserve();
     }
 }

@@ -1,14 +1,16 @@
+#include "machine_identity.h"
 #include "hallcore/players/data_files.h"
 
 #include <cstdio>
 #include <cstring>
 
 #include "hallcore/machine/machine_check.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/players/sjis_text.h"
 #include "hallcore/sys/sys_files.h"
 
-const char kShopFileName[] = MACHINE_PROGRAM_NAME ".dat";
+const char kShopFileName[] = MACHINE_SHOP_FILE;
 const char kPlayerFileName[] = "venko.dat";
 
 int32_t blockChecksum(const void* data, size_t size)
@@ -42,7 +44,7 @@ static bool blockIsIntact(const uint8_t* block, size_t dataSize)
 
 // --- what a checksum cannot prove ---
 
-static bool stampIsSound(const BrokenDownTime& t)
+static bool stampIsValid(const BrokenDownTime& t)
 {
     return t.second >= 0 && t.second <= 60 && t.minute >= 0 && t.minute <= 59 && t.hour >= 0 && t.hour <= 23
            && t.dayOfMonth >= 0 && t.dayOfMonth <= 31 && t.month >= 0 && t.month <= 11 && t.year >= 0
@@ -59,7 +61,7 @@ static void sanitiseShops(ShopState* s)
 {
     for (int i = 0; i < kShopCount; i++) {
         ShopState& shop = s[i];
-        if (!stampIsSound(shop.lastOpenStamp))
+        if (!stampIsValid(shop.lastOpenStamp))
             std::memset(&shop.lastOpenStamp, 0, sizeof shop.lastOpenStamp); // a long absence
         for (ResultEntry& e : shop.highScores)
             sanitiseResult(e);
@@ -67,7 +69,7 @@ static void sanitiseShops(ShopState* s)
             MachineState& m = k < kMachinesPerShop ? shop.machines[k] : shop.spareMachine;
             if (!repairMachineRecord(m))
                 resetMachineRecord(m, kResetNew);
-            else if (m.occupant >= 2)
+            else if (m.occupant >= kFirstPlayerSeat)
                 resetMachineRecord(m, kResetVacate); // no player is seated at start-up
         }
     }

@@ -22,7 +22,7 @@ enum {
     kPlayerFileSize = kPlayerBlocks * kPlayerBlockSize,
 };
 
-extern const char kShopFileName[];   // "Qm4103.dat": each program its own
+extern const char kShopFileName[];   // MACHINE_SHOP_FILE: each program its own
 extern const char kPlayerFileName[]; // "venko.dat": the same in all five
 
 int32_t blockChecksum(const void* data, size_t size);

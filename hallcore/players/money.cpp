@@ -1,5 +1,7 @@
 #include "hallcore/players/money.h"
 
+#include "hallcore/machine/machine_words.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -33,8 +35,8 @@ int buyBalls(int slot, int choice)
     m.balls = addSaturated(m.balls, price / 4);
     p->money -= price;
     p->history[0].amount = addSaturated(p->history[0].amount, -price);
-    if (m.customerState == 2)
-        m.customerState = 0; // has balls again
+    if (m.customerState == kCustomerOutOfBalls)
+        m.customerState = kCustomerPlaying; // has balls again
     rememberedPurchase = choice;
     return 0;
 }
@@ -48,7 +50,7 @@ void sitDown(int slot)
     if (p)
         p->leftoverBalls = 0;
     if (m.balls <= 0)
-        m.customerState = 2; // must buy balls first
+        m.customerState = kCustomerOutOfBalls; // must buy balls first
 }
 
 bool cashOut(int slot, CashOut* out)

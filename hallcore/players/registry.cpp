@@ -1,3 +1,4 @@
+#include "machine_identity.h"
 #include "hallcore/players/registry.h"
 
 #include <cstdio>
@@ -111,5 +112,5 @@ void startVisit(int index, PlayerSlot& slot)
     ResultEntry& row = p.history[0];
     std::memset(&row, 0, sizeof row);
     formatMonthDay(clockNow, row.dateText);
-    copyShiftJis(row.label, MACHINE_TITLE, 23);
+    copyShiftJis(row.label, MACHINE_HISTORY_LABEL, 23);
 }

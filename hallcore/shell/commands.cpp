@@ -6,6 +6,7 @@
 #include "hallcore/hall/hall_events.h"
 #include "hallcore/hall/shops.h"
 #include "hallcore/machine/machine_step.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/players/money.h"
 #include "hallcore/players/string_ids.h"
 #include "hallcore/players/registry.h"
@@ -27,9 +28,9 @@ static int32_t heldFeverNotice = 0;
 namespace {
 
 enum {
-    kReasonAsked = 0,       // the player's own stop: a question first
-    kReasonNoRight = 3,     // the right to continue was lost
-    kReasonClosing = 4,     // the shop closed
+    kReasonAsked = kCustomerPlaying, // the player's own stop: a question first
+    kReasonNoRight = kCustomerBarred, // the right to continue was lost
+    kReasonClosing = kCustomerClosing, // the shop closed
 };
 
 // The scene window that shows a scene.
@@ -177,7 +178,7 @@ void takeMachine()
         return;
     }
     MachineState& m = shops[s.shop].machines[s.cursor];
-    if (m.occupant != 0) {
+    if (m.occupant != kVacant) {
         askBox(STR_MACHINE_TAKEN, kBoxWarning);
         return;
     }
@@ -299,7 +300,7 @@ void notice(int32_t lParam)
     int machine = (lParam >> 16) & 0xFFFF;
     if (textId == STR_FEVER_START && !announceOn)
         return;
-    if (textId == STR_NO_BALLS && activePlayerSlot().machine->customerState != 2)
+    if (textId == STR_NO_BALLS && activePlayerSlot().machine->customerState != kCustomerOutOfBalls)
         return; // bought balls meanwhile, or another player's notice
     if (textId != STR_FEVER_START && textId != STR_NO_BALLS)
         return;
@@ -370,7 +371,7 @@ void deliverPendingEvents()
     if (s.scene != kScenePlaying && s.scene != kSceneHallKeeping)
         return;
     int state = s.machine->customerState;
-    if (state == 2)
+    if (state == kCustomerOutOfBalls)
         sysPostCommand(kCmdNotice, STR_NO_BALLS);
     else if (state != 0)
         sysPostCommand(kCmdForcedStop, state);

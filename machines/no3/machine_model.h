@@ -8,11 +8,8 @@
 
 #include "hallcore/machine/ball_slot.h"
 #include "hallcore/machine/machine_layout.h"
+#include "machine_identity.h"
 
-#define MACHINE_MODEL_NUMBER 3
-#define MACHINE_PROGRAM_NAME "Qm4103"
-#define MACHINE_TITLE "BRAVOLT" // the history label of a visit
-#define MACHINE_MAIN_WINDOW_CLASS "Qm4101Main" // the family's first class name, kept by No.1 to No.4
 
 struct MachineState {
     // common head
@@ -89,5 +86,5 @@ enum {
     kIdleSteps = 512,          // mode 0 turns into mode 1 after this many steps
     kIdleAfterPlaySteps = 256, // mode 1 turns back into mode 0 after this many
     kPathCount = 194,          // paths in the ball path table
-    kFirstStagePaths = 128,    // paths 0..127 carry a launched ball to an entry zone
+    kWindmillPictureWidth = 72, // picture 523: unlit and lit columns
 };

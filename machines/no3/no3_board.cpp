@@ -106,7 +106,9 @@ static int doorJoinStep(int path, int x, bool leftward)
     return last;
 }
 
-void modelDoorCapture(MachineState&, BallSlot& ball)
+// A second-stage ball crossing the door's mouth while it is open runs into
+// the door.
+static void doorCapture(BallSlot& ball)
 {
     int x = ballX(ball), y = ballY(ball);
     if (x < 48 || x > 70 || (y != 96 && y != 98))
@@ -121,6 +123,13 @@ void modelDoorCapture(MachineState&, BallSlot& ball)
         if (x > modelPathEntry(kDoorPathRightward, 0)[0])
             ball.step = doorJoinStep(kDoorPathRightward, x, false);
     }
+}
+
+int modelSecondStageBall(MachineState& m, BallSlot& ball)
+{
+    if (m.attackerOpen)
+        doorCapture(ball);
+    return kBallGoesOn;
 }
 
 void modelLandBall(MachineState& m, const BallSlot& ball, int code)

@@ -1,12 +1,19 @@
-// Machine No.3's hooks into the common machine step.
+// Machine No.3's hooks into the common machine step, its resets and the
+// check of its words in a record read from a file.
 #include <cstring>
 
-#include "hallcore/machine/machine_check.h"
+#include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/random.h"
 #include "no3.h"
 
 void modelStartSpin(MachineState& m)
 {
     drawLottery(m);
+}
+
+void modelAfterModeTick(MachineState&)
+{
+    // No.3 has no timers of its own outside the modes
 }
 
 void modelSpinStep(MachineState& m)
@@ -19,6 +26,11 @@ void modelFeverStep(MachineState& m)
     feverStep(m);
 }
 
+void modelBeforeLaunchBeat(MachineState&)
+{
+    // and no side lottery
+}
+
 void modelResetDisplay(MachineState& m, int kind)
 {
     showRandomMiss(m); // a fresh losing pattern, standing still
@@ -27,11 +39,18 @@ void modelResetDisplay(MachineState& m, int kind)
     m.unused[0] = 0;
     m.unused[1] = 0;
     m.lineMask = 0;
+    for (int32_t& s : m.spinner)
+        s = 0;
     if (kind == 0 || kind == 1)
         std::memset(m.reelPos, 0, sizeof m.reelPos); // every reel at its prize symbol
 }
 
-bool modelRecordIsSound(const MachineState& m)
+int modelNewLuckReserve()
+{
+    return randomNext() % 16;
+}
+
+bool modelRecordIsValid(MachineState& m)
 {
     for (int k = 0; k < kReels; k++) {
         int circumference = reelCells(k) * kCellUnits;
@@ -43,5 +62,15 @@ bool modelRecordIsSound(const MachineState& m)
         if (s < -64 || s > 64)
             return false;
     return m.reelPhase >= 0 && m.reelPhase <= 3 && m.stopStage >= 0 && m.stopStage <= 6 && m.lineMask >= 0
-           && m.lineMask <= 0x1FFF;
+           && m.lineMask <= 0x1FFF && m.vHit >= 0 && m.vHit <= 64; // the V animation counts vHit to 64
+}
+
+bool modelBallSlotIsValid(const BallSlot&)
+{
+    return false; // No.3's balls know only the engine's states
+}
+
+void modelOwnBallStep(MachineState&, BallSlot& ball)
+{
+    freeSlot(ball);
 }

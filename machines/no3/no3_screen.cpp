@@ -5,7 +5,7 @@
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/sound.h"
 #include "hallcore/sys/sys_present.h"
-#include "programs/art/no3_layout.h"
+#include "no3_art_layout.h"
 
 using namespace no3art;
 
@@ -155,7 +155,7 @@ void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 
 void drawPlayFrame(MachineState& m)
 {
-    serveSoundRequest(m, animClock.count512 == 0);
+    modelServeSound(m, animClock.count512 == 0);
     if (m.mode == 3 && animClock.count256 == 0)
         m.dirty |= kLayerFrameLamps;
     if (animClock.count64 == 0) {
@@ -194,4 +194,17 @@ void modelPlayTick(MachineState& m)
 void modelPlayPaint(MachineState& m)
 {
     no3screen::paintPlayView(m);
+}
+
+int modelPictureCount()
+{
+    return (int)(sizeof kSheets / sizeof kSheets[0]);
+}
+
+const ModelPicture& modelPicture(int i)
+{
+    static ModelPicture table[sizeof kSheets / sizeof kSheets[0]];
+    const SheetSize& s = kSheets[i];
+    table[i] = {s.id, s.width, s.height, s.sprite};
+    return table[i];
 }

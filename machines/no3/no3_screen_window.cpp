@@ -7,7 +7,7 @@
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
 #include "no3_screen.h"
-#include "programs/art/no3_layout.h"
+#include "no3_art_layout.h"
 
 using namespace no3art;
 

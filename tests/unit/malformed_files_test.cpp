@@ -20,7 +20,7 @@ void hallPass()
 }
 
 // The rules every machine must keep whatever it was loaded with.
-void expectHallSound(const char* what)
+void expectHallValid(const char* what)
 {
     for (int s = 0; s < kShopCount; s++) {
         int seated = 0;
@@ -77,7 +77,7 @@ TEST_F(HallTest, EveryWordOfAMachineRecordWithAnyValue)
             std::string what = "word " + std::to_string(w) + " = " + std::to_string(v);
             for (int pass = 0; pass < 100; pass++)
                 hallPass();
-            expectHallSound(what.c_str());
+            expectHallValid(what.c_str());
             if (HasFatalFailure())
                 return;
         }
@@ -97,7 +97,7 @@ TEST_F(HallTest, EveryWordOfAShopHeadWithAnyValue)
             loadShopsFrom(wild);
             for (int pass = 0; pass < 20; pass++)
                 hallPass();
-            expectHallSound(("head word " + std::to_string(w)).c_str());
+            expectHallValid(("head word " + std::to_string(w)).c_str());
             for (const ResultEntry& e : shops[kDayShop].highScores)
                 ASSERT_EQ(e.label[sizeof e.label - 1], 0);
         }
@@ -172,11 +172,11 @@ TEST_F(HallTest, AnHourOfHallAfterLoadingWildMachines)
         for (int pass = 0; pass < 72000; pass++) {
             hallPass();
             if (pass % 6000 == 0) {
-                expectHallSound("hour");
+                expectHallValid("hour");
                 if (HasFatalFailure())
                     return;
             }
         }
-        expectHallSound("hour end");
+        expectHallValid("hour end");
     }
 }

@@ -7,7 +7,7 @@
 #include "hallcore/gfx/sound.h"
 #include "null/sys_null.h"
 #include "hallcore/shell/options.h"
-#include "machine_model.h"
+#include "hallcore/machine/machine_module.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST_F(Sound, NoDeviceMeansNoCallsNotEvenStops)
     playSound(701, kSoundOnce);
     stopAllSound();
     m.soundRequest = 705;
-    serveSoundRequest(m, true);
+    modelServeSound(m, true);
     EXPECT_TRUE(calls.empty());
 }
 
@@ -68,7 +68,7 @@ TEST_F(Sound, ServiceIgnoresTheSoundOptionButTheRequestStepDoesNot)
     soundOn = 0;
     stopAllSound(); // shell stops go out with the option off
     m.soundRequest = 705;
-    serveSoundRequest(m, true);
+    modelServeSound(m, true);
     EXPECT_EQ(m.soundRequest, 0) << "cleared even with sound off";
     std::vector<Call> want = {kStop};
     EXPECT_EQ(calls, want);
@@ -98,7 +98,7 @@ TEST_F(Sound, RequestsPlayOnceAndStopsComeFirstForReelStopAndRoundStart)
         calls.clear();
         m.mode = 2;
         m.soundRequest = c.request;
-        serveSoundRequest(m, false);
+        modelServeSound(m, false);
         EXPECT_EQ(calls, c.want) << c.request;
         EXPECT_EQ(m.soundRequest, 0);
     }
@@ -110,18 +110,18 @@ TEST_F(Sound, OpenDoorLoopsRoundMusicOnLaunchBeatsAndDropsOtherRequests)
     m.round = 5;
     m.modeTick = 80;
     m.soundRequest = 702;
-    serveSoundRequest(m, true);
+    modelServeSound(m, true);
     std::vector<Call> want = {{707, 0x4001F}};
     EXPECT_EQ(calls, want);
     EXPECT_EQ(m.soundRequest, 0);
 
     calls.clear();
-    serveSoundRequest(m, false); // no request, not a launch beat: silence
+    modelServeSound(m, false); // no request, not a launch beat: silence
     EXPECT_TRUE(calls.empty());
 
     // A stop still wins while the door is open.
     m.soundRequest = -10000;
-    serveSoundRequest(m, true);
+    modelServeSound(m, true);
     want = {kStop};
     EXPECT_EQ(calls, want);
 
@@ -130,12 +130,12 @@ TEST_F(Sound, OpenDoorLoopsRoundMusicOnLaunchBeatsAndDropsOtherRequests)
         calls.clear();
         m.round = round;
         m.modeTick = 120;
-        serveSoundRequest(m, true);
+        modelServeSound(m, true);
         EXPECT_TRUE(calls.empty()) << round;
     }
     calls.clear();
     m.round = 16;
     m.modeTick = 79;
-    serveSoundRequest(m, true);
+    modelServeSound(m, true);
     EXPECT_TRUE(calls.empty());
 }

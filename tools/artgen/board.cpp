@@ -12,7 +12,7 @@
 #include "artgen.h"
 #include "lamps.h"
 #include "machines/no3/no3_paths.h"
-#include "programs/art/no3_layout.h"
+#include "machines/no3/no3_art_layout.h"
 
 using namespace no3art;
 

@@ -8,7 +8,7 @@
 
 #include "artgen.h"
 #include "hallcore/gfx/bitmap.h"
-#include "programs/art/no3_layout.h"
+#include "machines/no3/no3_art_layout.h"
 
 using namespace no3art;
 

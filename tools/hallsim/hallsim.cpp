@@ -40,7 +40,7 @@ void usage(std::FILE* out)
                  "  --csv PATH          the figures as CSV\n"
                  "  --svg PATH          the chart\n"
                  "  --quiet             no progress line\n",
-                 MACHINE_MODEL_NUMBER, MACHINE_PROGRAM_NAME);
+                 MACHINE_NUMBER, MACHINE_PROGRAM);
 }
 
 bool parseStart(const char* text, BrokenDownTime& out)

@@ -106,8 +106,8 @@ void writeTable(std::FILE* out, const SimResult& r)
 {
     const LotteryRules& rules = lotteryRules();
     const Tally total = r.total();
-    std::fprintf(out, "Hall simulation of machine No.%d (%s, %s)\n", MACHINE_MODEL_NUMBER, MACHINE_TITLE,
-                 MACHINE_PROGRAM_NAME);
+    std::fprintf(out, "Hall simulation of machine No.%d (%s, %s)\n", MACHINE_NUMBER, MACHINE_TITLE,
+                 MACHINE_PROGRAM);
     std::fprintf(out, "source: %s\n", r.source.c_str());
     std::fprintf(out, "from %s to %s: %.1f hours, %s hall passes, %s machine-hours\n", formatTime(r.start).c_str(),
                  formatTime(r.end).c_str(), r.simulatedHours(), thousands(r.passes).c_str(),
@@ -523,7 +523,7 @@ std::string svgChart(const SimResult& r)
                  width, height, width, height));
     g.rect(0, 0, width, height, "fill:#ffffff");
     g.text(40, 30,
-           format("Machine No.%d %s: %.0f simulated hours, %s machine-hours, %s", MACHINE_MODEL_NUMBER, MACHINE_TITLE,
+           format("Machine No.%d %s: %.0f simulated hours, %s machine-hours, %s", MACHINE_NUMBER, MACHINE_TITLE,
                   r.simulatedHours(), thousands((int64_t)std::llround(r.machineHours())).c_str(), r.source.c_str()),
            "start", 16, "font-weight=\"bold\"");
     ratioPanel(g, r, 50);

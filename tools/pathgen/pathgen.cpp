@@ -241,7 +241,7 @@ bool broke(const char* rule)
 
 // Checks a drawn path; `before` is where the ball was just before its first
 // point, `target` where it must end, `pocket` the pocket it ends in (or none).
-bool pathIsSound(const Path& p, const StageRules& rules, Pt before, Pt target, const Pt* pocket)
+bool pathIsValid(const Path& p, const StageRules& rules, Pt before, Pt target, const Pt* pocket)
 {
     if (p.empty() || int(p.size()) > kMaxPoints)
         return broke("too long");
@@ -541,7 +541,7 @@ Path firstStagePath(int p, Lcg& rng)
         Pt first = out.front();
         bool offRail = first.x > kRailEnd.x && first.x - kRailEnd.x <= 9 && first.y < kRailEnd.y &&
                        kRailEnd.y - first.y <= 9;
-        if (offRail && pathIsSound(out, kStage1, kRailEnd, target, nullptr)) {
+        if (offRail && pathIsValid(out, kStage1, kRailEnd, target, nullptr)) {
             if (verbose)
                 std::fprintf(stderr, "path %d: %d attempts\n", p, attempt + 1);
             return out;
@@ -722,7 +722,7 @@ Path secondStagePath(int zone, int index, Lcg& rng, int& code)
         out.push_back(entry);
         completeRoute(entry, route, 2, rng);
         runRoute(out, entry, 0, FP, route, st, 1, rng);
-        if (pathIsSound(out, kStage2, entry, route.back(), lucky ? &pocket : nullptr)) {
+        if (pathIsValid(out, kStage2, entry, route.back(), lucky ? &pocket : nullptr)) {
             if (verbose)
                 std::fprintf(stderr, "zone %d path %d: %d attempts\n", zone, index, attempt + 1);
             return out;

@@ -23,7 +23,7 @@
 #include "hallcore/shell/options.h"
 #include "machines/no3/no3_screen.h"
 #include "null/sys_null.h"
-#include "programs/art/no3_layout.h"
+#include "machines/no3/no3_art_layout.h"
 
 using namespace no3screen;
 

@@ -1,0 +1,12 @@
+/* Machine No.3's names, given once. Plain #defines: the resource script,
+   CMake, the art generator, the simulator and the test scripts read them. */
+#pragma once
+
+#define MACHINE_NUMBER 3
+#define MACHINE_PROGRAM "Qm4103"
+#define MACHINE_PROGRAM_TITLE "TAMAROW No.3" /* string 1, the caption of every box */
+#define MACHINE_TITLE "BRAVOLT"             /* string 2 */
+#define MACHINE_HISTORY_LABEL MACHINE_TITLE /* what a visit is called in a player's history */
+#define MACHINE_MAIN_CLASS "Qm4101Main"     /* the family's first class name, kept by No.1 to No.4 */
+#define MACHINE_SHOP_FILE "Qm4103.dat"
+#define MACHINE_HELP_FILE "Qm4103.chm"

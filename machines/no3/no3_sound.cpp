@@ -1,0 +1,35 @@
+// Machine No.3's sounds: what the play screen plays for a request, on each
+// of its drawing ticks.
+#include "hallcore/gfx/sound.h"
+#include "hallcore/machine/machine_words.h"
+#include "no3.h"
+
+enum {
+    kWaveRoundStart = 706,
+    kWaveRoundMusic = 707,
+    kWaveLast = 708,
+    kDoorOpensAt = 80,
+};
+
+void modelServeSound(MachineState& m, bool launchBeat)
+{
+    int request = m.soundRequest;
+    m.soundRequest = kSoundRequestNone;
+    if (!soundOn)
+        return;
+    if (request == kSoundRequestStopAll) {
+        stopAllSound();
+        return;
+    }
+    if (m.mode == 3 && m.modeTick >= kDoorOpensAt && launchBeat && m.round >= 1 && m.round <= 16) {
+        // The door is open: on each launch beat the round music is (re)started
+        // unless something still plays; any other request is dropped.
+        playSound(kWaveRoundMusic, kSoundLoop);
+        return;
+    }
+    if (request < kWaveFirst || request > kWaveLast || request == kWaveRoundMusic)
+        return;
+    if (request == kWaveReelStop || request == kWaveRoundStart)
+        stopAllSound();
+    playSound(request, kSoundOnce);
+}
