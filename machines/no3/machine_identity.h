@@ -10,3 +10,4 @@
 #define MACHINE_MAIN_CLASS "Qm4101Main"     /* the family's first class name, kept by No.1 to No.4 */
 #define MACHINE_SHOP_FILE "Qm4103.dat"
 #define MACHINE_HELP_FILE "Qm4103.chm"
+#define MACHINE_RECORD_BYTES 424 /* sizeof (MachineState): the shop file is 2 x (228 + 17 x this) bytes */

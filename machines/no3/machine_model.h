@@ -74,7 +74,8 @@ RECORD_FIELD_AT(MachineState, round, 280);
 RECORD_FIELD_AT(MachineState, attackerCount, 284);
 RECORD_FIELD_AT(MachineState, vHit, 288);
 RECORD_FIELD_AT(MachineState, ballSlot, 292);
-MACHINE_CHECK_TAIL(MachineState, 424);
+MACHINE_CHECK_TAIL(MachineState, MACHINE_RECORD_BYTES);
+static_assert(MACHINE_RECORD_BYTES == 424, "No.3's record is 424 bytes");
 
 // The word that holds the phase of a spin (named after No.3's reels).
 inline int32_t& spinPhaseWord(MachineState& m) { return m.reelPhase; }
