@@ -8,6 +8,7 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
+. tools/models.sh
 
 generator=()
 command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
@@ -31,7 +32,7 @@ for tree in "${trees[@]}"; do
       [ -f build/sanitize/CMakeCache.txt ] || cmake -S . -B build/sanitize "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
         -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-      cmake --build build/sanitize -j "$jobs" --target unit_no3
+      cmake --build build/sanitize -j "$jobs" --target $(for m in $models; do echo "unit_$m"; done)
       ;;
     *) echo "build: unknown tree '$tree' (native, win32 or sanitize)" >&2; exit 2 ;;
   esac

@@ -7,6 +7,7 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
+. tools/models.sh
 
 if [ -r /etc/debian_version ]; then
   tools/setup-debian.sh
@@ -31,19 +32,21 @@ fi
 [ "$unit_status" -eq 0 ] || [ "$failed" -gt 0 ] || failed=$((failed + 1))
 
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-set +e
-(cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_no3 --gtest_brief=1) 2>&1 |
-  tee build/sanitize.log
-sanitize_status=${PIPESTATUS[0]}
-set -e
-line=$(grep -E '^\[  PASSED  \] [0-9]+ tests?' build/sanitize.log | tail -n 1 || true)
-if [ "$sanitize_status" -eq 0 ] && [ -n "$line" ]; then
-  passed=$((passed + $(sed -E 's/.*\] ([0-9]+) test.*/\1/' <<<"$line")))
-else
-  bad=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' build/sanitize.log | tail -n 1)
-  failed=$((failed + ${bad:-1}))
-  echo "sanitizers: unit_no3 failed (status $sanitize_status), see build/sanitize.log"
-fi
+for model in $models; do
+  set +e
+  (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_$model --gtest_brief=1) 2>&1 |
+    tee build/sanitize-$model.log
+  sanitize_status=${PIPESTATUS[0]}
+  set -e
+  line=$(grep -E '^\[  PASSED  \] [0-9]+ tests?' build/sanitize-$model.log | tail -n 1 || true)
+  if [ "$sanitize_status" -eq 0 ] && [ -n "$line" ]; then
+    passed=$((passed + $(sed -E 's/.*\] ([0-9]+) test.*/\1/' <<<"$line")))
+  else
+    bad=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' build/sanitize-$model.log | tail -n 1)
+    failed=$((failed + ${bad:-1}))
+    echo "sanitizers: unit_$model failed (status $sanitize_status), see build/sanitize-$model.log"
+  fi
+done
 
 echo "== end-to-end tests (Wine)"
 set +e

@@ -11,16 +11,17 @@
 
 inline bool updatingGolden() { return std::getenv("TAMAROW_UPDATE_GOLDEN") != nullptr; }
 
-inline std::string goldenPath(const std::string& relative)
+// A golden file of the model under test: machines/<model>/tests/golden/<name>.
+inline std::string goldenPath(const std::string& name)
 {
-    return std::string(TAMAROW_SOURCE_DIR) + "/tests/unit/" + relative;
+    return std::string(TAMAROW_SOURCE_DIR) + "/machines/" TAMAROW_MODEL "/tests/golden/" + name;
 }
 
 // The text must equal the recorded one; with TAMAROW_UPDATE_GOLDEN set it
 // is recorded instead and the test is skipped.
-inline void expectGoldenText(const std::string& relative, const std::string& text)
+inline void expectGoldenText(const std::string& name, const std::string& text)
 {
-    const std::string path = goldenPath(relative);
+    const std::string path = goldenPath(name);
     if (updatingGolden()) {
         std::ofstream(path, std::ios::binary) << text;
         GTEST_SKIP() << "golden file rewritten: " << path;

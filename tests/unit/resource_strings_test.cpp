@@ -32,7 +32,7 @@ TEST(ResourceStrings, EveryStringIdIsGivenOnce)
 
     std::map<int, std::string> givenIn;
     int tables = 0;
-    for (const char* script : {"family.rc", "Qm4103.rc"}) {
+    for (const char* script : {"family.rc", "program.rc"}) {
         std::string text = sourceFile(script);
         std::regex table(R"(STRINGTABLE\s*BEGIN([\s\S]*?)\nEND)");
         for (std::sregex_iterator t(text.begin(), text.end(), table), end; t != end; ++t) {

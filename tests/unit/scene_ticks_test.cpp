@@ -100,7 +100,7 @@ void writeFrame(const std::string& path, const std::vector<uint8_t>& frame)
 // Compares the composed frame with the recorded one, pixel by pixel.
 void expectGoldenFrame(const std::string& name)
 {
-    const std::string path = goldenPath("golden/" + name + "_frame.bmp");
+    const std::string path = goldenPath(name + "_frame.bmp");
     std::vector<uint8_t> frame = composedFrame();
     if (updatingGolden()) {
         writeFrame(path, frame);

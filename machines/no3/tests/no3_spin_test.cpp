@@ -1,8 +1,8 @@
 // Machine No.3's lottery and reels, played out step by step.
 #include <cmath>
 
-#include "../hall_fixture.h"
-#include "machines/no3/no3.h"
+#include "hall_fixture.h"
+#include "no3.h"
 
 namespace {
 

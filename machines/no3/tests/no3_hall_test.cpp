@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "../hall_fixture.h"
+#include "hall_fixture.h"
 #include "hallcore/hall/customers.h"
 #include "hallcore/shell/command_ids.h"
-#include "machines/no3/no3.h"
+#include "no3.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "machines/no3/no3_paths.h"
+#include "no3_paths.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Machine No.3's fever rounds, the door and the pockets.
-#include "../hall_fixture.h"
+#include "hall_fixture.h"
 #include "hallcore/machine/ball_flight.h"
-#include "machines/no3/no3.h"
+#include "no3.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 #include "hallcore/gfx/sound.h"
 #include "hallcore/machine/anim_clock.h"
 #include "hallcore/shell/options.h"
-#include "machines/no3/no3_screen.h"
+#include "no3_screen.h"
 #include "null/sys_null.h"
-#include "machines/no3/no3_art_layout.h"
+#include "no3_art_layout.h"
 
 using namespace no3screen;
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "../golden.h"
-#include "../hall_fixture.h"
-#include "machines/no3/no3.h"
+#include "golden.h"
+#include "hall_fixture.h"
+#include "no3.h"
 
 namespace {
 
@@ -82,5 +82,5 @@ TEST(No3Golden, SeededCustomerRunMatchesTheRecordedSummary)
     std::string summary = playGolden();
     // the run is a real one: the machine played
     EXPECT_NE(summary.find("prizes "), std::string::npos);
-    expectGoldenText("no3/golden/no3_power48.txt", summary);
+    expectGoldenText("no3_power48.txt", summary);
 }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "../golden.h"
-#include "../hall_fixture.h"
+#include "golden.h"
+#include "hall_fixture.h"
 #include "hallcore/hall/customers.h"
 #include "hallcore/shell/command_ids.h"
 
@@ -237,5 +237,5 @@ TEST_F(HallTest, SoakBothShopsThroughADayKeepTheirInvariants)
 
 TEST_F(HallTest, GoldenDayOfBothShopsMatchesTheRecordedOne)
 {
-    expectGoldenText("no3/golden/no3_day.txt", seededDay().summary);
+    expectGoldenText("no3_day.txt", seededDay().summary);
 }
