@@ -22,8 +22,9 @@ static void BM_PlaySceneTick(benchmark::State& state)
     forgetClockMinute();
     startHall(2026);
     startAnimClock();
-    if (!nullUseArtFolder(TAMAROW_SOURCE_DIR "/programs/art") || !createArtwork()) {
-        state.SkipWithError("no pictures in programs/art");
+    if (!nullUseArtFolders(TAMAROW_SOURCE_DIR "/programs/art", TAMAROW_SOURCE_DIR "/machines/" TAMAROW_MODEL "/art")
+        || !createArtwork()) {
+        state.SkipWithError("no pictures in programs/art and machines/<model>/art");
         return;
     }
     registerPlayer("Bench");

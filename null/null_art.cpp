@@ -1,6 +1,7 @@
-// The null platform's resources: the program's pictures read from a folder
-// of its BMP files (programs/art), so tests, benchmarks and tools compose the
-// real screens without the program's resource section.
+// The null platform's resources: the program's pictures read from the
+// folders of its BMP files (the engine's programs/art and the module's
+// machines/<model>/art), so tests, benchmarks and tools compose the real
+// screens without the program's resource section.
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -39,11 +40,14 @@ std::vector<uint8_t> nullReadHostFile(const std::string& path)
     return bytes;
 }
 
-bool nullUseArtFolder(const char* folder)
+bool nullUseArtFolders(const char* engineFolder, const char* modelFolder)
 {
     if (pictures.empty()) {
         for (int id = 500; id <= 699; id++) { // the engine's pictures and the machine's
-            std::vector<uint8_t> bytes = nullReadHostFile(std::string(folder) + "/" + std::to_string(id) + ".bmp");
+            std::string name = "/" + std::to_string(id) + ".bmp";
+            std::vector<uint8_t> bytes = nullReadHostFile(modelFolder + name); // the model's own first
+            if (bytes.empty())
+                bytes = nullReadHostFile(engineFolder + name);
             if (!bytes.empty())
                 pictures[id] = bytes;
         }

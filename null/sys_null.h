@@ -42,10 +42,11 @@ std::vector<std::string> nullFileNames();
 // empty when it is missing or empty.
 std::vector<uint8_t> nullReadHostFile(const std::string& path);
 
-// The program's pictures from a folder of its BMP files (null_art.cpp), e.g.
-// TAMAROW_SOURCE_DIR "/programs/art"; read once, then installed as the
-// resource lookup. False when the folder holds none.
-bool nullUseArtFolder(const char* folder);
+// The program's pictures from the folders of its BMP files (null_art.cpp):
+// the engine's programs/art and the module's machines/<model>/art, where a
+// picture of the module's replaces the engine's; read once, then installed
+// as the resource lookup. False when the folders hold none.
+bool nullUseArtFolders(const char* engineFolder, const char* modelFolder);
 
 // The active slot walked into `scene` by the user's commands (null_scenes.cpp):
 // registered player `record` chosen into the day shop, the first free machine

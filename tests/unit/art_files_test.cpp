@@ -15,10 +15,11 @@
 #include "hallcore/gfx/bitmap.h"
 #include "hallcore/gfx/palette.h"
 #include "null/sys_null.h"
+#include "program_art.h"
 
 namespace {
 
-std::string artPath(const std::string& name) { return std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" + name; }
+std::string artPath(const std::string& name) { return programArtPath(name); }
 
 uint32_t le32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | (uint32_t)p[3] << 24; }
 uint16_t le16(const uint8_t* p) { return (uint16_t)(p[0] | p[1] << 8); }

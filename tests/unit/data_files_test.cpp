@@ -47,11 +47,22 @@ TEST(Checksum, SignedBytesSummedIntoAWord)
     EXPECT_EQ(b[231], 0xFF);
 }
 
+// The family's files: each program's shop file, by the size of its machine
+// record, and the one player file all five share.
 TEST(DataFileSizes, AsEveryProgramOfTheFamilyExpects)
 {
-    EXPECT_EQ(kShopFileSize, 14872);
+    const struct {
+        int recordBytes, shopFileBytes;
+    } kFamily[] = {{424, 14872}, {308, 10928}, {356, 12560}, {340, 12016}};
+    int found = 0;
+    for (auto f : kFamily)
+        if (f.recordBytes == MACHINE_RECORD_BYTES) {
+            EXPECT_EQ(kShopFileSize, f.shopFileBytes);
+            found++;
+        }
+    EXPECT_EQ(found, 1) << "a record size no program of the family has";
     EXPECT_EQ(kPlayerFileSize, 1856);
-    EXPECT_STREQ(kShopFileName, "Qm4103.dat");
+    EXPECT_STREQ(kShopFileName, MACHINE_PROGRAM ".dat");
     EXPECT_STREQ(kPlayerFileName, "venko.dat");
 }
 
@@ -75,7 +86,7 @@ TEST_F(HallTest, SavedHallAndPlayersComeBackAsTheyWere)
     std::vector<uint8_t> onDisk;
     ASSERT_TRUE(nullFileGet("venko.dat", &onDisk));
     EXPECT_EQ(onDisk.size(), 1856u);
-    ASSERT_TRUE(nullFileGet("Qm4103.dat", &onDisk));
+    ASSERT_TRUE(nullFileGet(MACHINE_SHOP_FILE, &onDisk));
     EXPECT_EQ(onDisk.size(), 14872u);
 }
 
@@ -121,14 +132,14 @@ TEST_F(HallTest, DamagedShopFileGivesAFreshHallAndKeepsThePlayers)
     shops[0].machines[4].prizesYesterday = 9;
     ASSERT_TRUE(saveData());
     std::vector<uint8_t> shop;
-    nullFileGet("Qm4103.dat", &shop);
+    nullFileGet(MACHINE_SHOP_FILE, &shop);
     shop[kShopBlockSize + 500] ^= 1; // the night shop's block
-    nullFilePut("Qm4103.dat", shop);
+    nullFilePut(MACHINE_SHOP_FILE, shop);
     loadData();
     EXPECT_EQ(shops[0].machines[4].prizesYesterday, 0); // fresh: both shops
     EXPECT_EQ(registeredPlayerCount(), 2);
     std::vector<uint8_t> kept;
-    ASSERT_TRUE(nullFileGet("Qm4103.dat.bad", &kept));
+    ASSERT_TRUE(nullFileGet(MACHINE_SHOP_FILE ".bad", &kept));
     EXPECT_EQ(kept, shop);
 }
 
@@ -138,7 +149,7 @@ TEST_F(HallTest, SavingSurvivesAFaultAtEveryStep)
     ASSERT_TRUE(saveData());
     std::vector<uint8_t> oldPlayers, oldShop;
     nullFileGet("venko.dat", &oldPlayers);
-    nullFileGet("Qm4103.dat", &oldShop);
+    nullFileGet(MACHINE_SHOP_FILE, &oldShop);
 
     players[2].money = 777;
     shops[0].machines[1].prizesToday = 3;
@@ -147,18 +158,18 @@ TEST_F(HallTest, SavingSurvivesAFaultAtEveryStep)
     nullFilesFailAt(0);
     saveData();
     nullFilePut("venko.dat", oldPlayers);
-    nullFilePut("Qm4103.dat", oldShop);
+    nullFilePut(MACHINE_SHOP_FILE, oldShop);
     int operations = nullFilesOperations();
     ASSERT_GT(operations, 10); // writes per block, flushes and replaces
 
     for (int n = 1; n <= operations; n++) {
         nullFilePut("venko.dat", oldPlayers);
-        nullFilePut("Qm4103.dat", oldShop);
+        nullFilePut(MACHINE_SHOP_FILE, oldShop);
         nullFilesFailAt(n);
         EXPECT_FALSE(saveData()) << "fault " << n;
         std::vector<uint8_t> p, s;
         ASSERT_TRUE(nullFileGet("venko.dat", &p));
-        ASSERT_TRUE(nullFileGet("Qm4103.dat", &s));
+        ASSERT_TRUE(nullFileGet(MACHINE_SHOP_FILE, &s));
         EXPECT_TRUE(p == oldPlayers || p == newPlayers) << "fault " << n;
         EXPECT_TRUE(s == oldShop || s == newShop) << "fault " << n;
         // the players are saved even when the shop file fails
@@ -273,7 +284,7 @@ TEST_F(HallTest, UnusableFilesAreSetAsideOrLeftAloneAndTheUserIsTold)
     std::vector<uint8_t> after;
     nullFileGet("venko.dat", &after);
     EXPECT_EQ(after, good);
-    EXPECT_TRUE(nullFileGet("Qm4103.dat", nullptr));
+    EXPECT_TRUE(nullFileGet(MACHINE_SHOP_FILE, nullptr));
     EXPECT_FALSE(nullFileGet("venko.dat.bad", nullptr));
     reportDataFiles();
     EXPECT_EQ(nullShellLog(), "box 44 venko.dat;");

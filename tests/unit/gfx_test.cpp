@@ -11,6 +11,7 @@
 #include "hallcore/gfx/bitmap.h"
 #include "hallcore/gfx/palette.h"
 #include "null/sys_null.h"
+#include "program_art.h"
 
 namespace {
 
@@ -333,8 +334,7 @@ protected:
         Gfx::SetUp();
         fakeResources.clear();
         for (int id = 500; id <= 624; id++) {
-            std::vector<uint8_t> bytes = nullReadHostFile(std::string(TAMAROW_SOURCE_DIR) + "/programs/art/" +
-                                                  std::to_string(id) + ".bmp");
+            std::vector<uint8_t> bytes = nullReadHostFile(programArtPath(std::to_string(id) + ".bmp"));
             if (!bytes.empty())
                 fakeResources[id] = bytes;
         }

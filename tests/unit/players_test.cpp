@@ -107,7 +107,7 @@ TEST_F(HallTest, EnteringAShopStartsAVisitInTheHistory)
     updateShopHours();
     startVisit(0, playerSlots[0]);
     EXPECT_STREQ(p.history[0].dateText, "03/07");
-    EXPECT_STREQ(p.history[0].label, "BRAVOLT");
+    EXPECT_STREQ(p.history[0].label, MACHINE_HISTORY_LABEL);
     EXPECT_EQ(p.history[0].amount, 0);
     EXPECT_EQ(p.history[1].amount, 11);
     EXPECT_EQ(p.history[3].amount, 33); // the oldest is dropped
@@ -167,7 +167,7 @@ TEST_F(HallTest, LeavingKeepsTheBooks)
     EXPECT_EQ(shops[kDayShop].highScores[0].amount, 500);
     EXPECT_STREQ(shops[kDayShop].highScores[0].label, "Aki");
     EXPECT_EQ(p.best.amount, 500);
-    EXPECT_STREQ(p.best.label, "BRAVOLT");
+    EXPECT_STREQ(p.best.label, MACHINE_HISTORY_LABEL);
 
     // a visit of 0 changes nothing
     startVisit(0, playerSlots[0]);

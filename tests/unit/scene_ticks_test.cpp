@@ -12,6 +12,7 @@
 
 #include "golden.h"
 #include "hall_fixture.h"
+#include "program_art.h"
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
 #include "hallcore/players/registry.h"
@@ -29,7 +30,7 @@ protected:
         HallTest::SetUp();
         nullShellReset();
         modalDepth = 0;
-        ASSERT_TRUE(nullUseArtFolder(TAMAROW_SOURCE_DIR "/programs/art"));
+        ASSERT_TRUE(useProgramArt());
         ASSERT_TRUE(createArtwork());
         registerPlayer("Aki");
     }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "hall_fixture.h"
+#include "program_art.h"
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
 #include "hallcore/shell/command_ids.h"
@@ -56,7 +57,7 @@ protected:
     void SetUp() override
     {
         HallTest::SetUp();
-        ASSERT_TRUE(nullUseArtFolder(TAMAROW_SOURCE_DIR "/programs/art"));
+        ASSERT_TRUE(useProgramArt());
         ASSERT_TRUE(createArtwork());
         std::memset(shops[0].machines, 0, sizeof shops[0].machines);
         std::memset(shops[1].machines, 0, sizeof shops[1].machines);

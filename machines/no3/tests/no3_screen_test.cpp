@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_art.h"
+
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
 #include "hallcore/gfx/sound.h"
@@ -252,7 +254,7 @@ protected:
     void SetUp() override
     {
         setBitmapBackend(nullptr);
-        ASSERT_TRUE(nullUseArtFolder(TAMAROW_SOURCE_DIR "/programs/art"));
+        ASSERT_TRUE(useProgramArt());
         ASSERT_TRUE(createArtwork());
         startAnimClock();
         m = blank();
