@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <utility>
@@ -84,11 +85,11 @@ void printTable()
 void printPairs(int jobs)
 {
     std::printf("\nSuccessive calls oneIn(a), then oneIn(b) from the state the first left (exact)\n\n");
-    std::printf("%5s %5s %14s %14s %14s %14s %8s %14s %14s  %s\n", "a", "b", "P(a)", "P(b)", "P(a and b)", "P(a)P(b)",
+    std::printf("%5s %5s %14s %14s %16s %16s %8s %14s %14s  %s\n", "a", "b", "P(a)", "P(b)", "P(a and b)", "P(a)P(b)",
                 "lift", "P(b | a)", "P(b | not a)", "where");
     for (const Pair& q : kPairs) {
         odds::PairOdds p = odds::exactPair(q.a, q.b, jobs);
-        std::printf("%5d %5d %14s %14s %14s %14s %8.4f %14s %14s  %s\n", q.a, q.b, oneInText(p.first()).c_str(),
+        std::printf("%5d %5d %14s %14s %16s %16s %8.4f %14s %14s  %s\n", q.a, q.b, oneInText(p.first()).c_str(),
                     oneInText(p.second()).c_str(), oneInText(p.both()).c_str(),
                     oneInText(p.first() * p.second()).c_str(), p.lift(), oneInText(p.secondAfterPass()).c_str(),
                     oneInText(p.secondAfterMiss()).c_str(), q.where);
@@ -98,16 +99,22 @@ void printPairs(int jobs)
 
 // --- the check ---
 
+// the brute force's states, wall-clock time and processor time (all threads)
 struct Speed {
     uint64_t states = 0;
     double seconds = 0;
+    double cpu = 0;
 };
+
+double cpuSeconds(std::clock_t c0) { return static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC; }
 
 void checkOneIn(int n, int jobs, Speed& speed, int& faults)
 {
     auto t0 = std::chrono::steady_clock::now();
+    std::clock_t c0 = std::clock();
     odds::Tally t = odds::exactChance([n](Lcg& g) { return g.oneIn(n); }, jobs);
     double brute = seconds(t0);
+    speed.cpu += cpuSeconds(c0);
     auto t1 = std::chrono::steady_clock::now();
     Chance exact = odds::exactOneIn(n);
     double argued = seconds(t1);
@@ -123,6 +130,7 @@ void checkOneIn(int n, int jobs, Speed& speed, int& faults)
 void checkPair(int a, int b, int jobs, Speed& speed, int& faults)
 {
     auto t0 = std::chrono::steady_clock::now();
+    std::clock_t c0 = std::clock();
     odds::Tally t = odds::exactChance(
         [a, b](Lcg& g) {
             int x = g.oneIn(a);
@@ -131,6 +139,7 @@ void checkPair(int a, int b, int jobs, Speed& speed, int& faults)
         },
         jobs);
     double brute = seconds(t0);
+    speed.cpu += cpuSeconds(c0);
     auto t1 = std::chrono::steady_clock::now();
     odds::PairOdds p = odds::exactPair(a, b, jobs);
     double argued = seconds(t1);
@@ -147,60 +156,64 @@ void checkPair(int a, int b, int jobs, Speed& speed, int& faults)
 }
 
 // Machine No.3's lottery (drawLottery in machines/no3/no3_reels.cpp) from
-// the normal setting, with the reserve well between its bounds so that only
-// the redraw changes the setting, and no quick chance. Outcome class:
-// setting after the redraw * 3 + (0 nothing, 1 reach, 2 prize).
+// each setting, with the reserve well between its bounds so that only the
+// redraw changes the setting, and no quick chance. Outcome class: setting
+// after the redraw * 3 + (0 nothing, 1 reach, 2 prize).
 void checkLottery(int jobs, Speed& speed)
 {
     static const int kPrize[3] = {64, 32, 480};
     static const int kReach[3] = {8, 4, 16};
-    auto t0 = std::chrono::steady_clock::now();
-    odds::Tally t = odds::exactChance(
-        [](Lcg& g) {
-            g.oneIn(240); // the reserve: no effect on the setting here
-            int setting = 0;
-            if (g.oneIn(80))
-                setting = g.next() % 3;
-            int outcome = 0;
-            if (g.oneIn(kPrize[setting]))
-                outcome = 2;
-            else if (g.oneIn(kReach[setting]))
-                outcome = 1;
-            return setting * 3 + outcome;
-        },
-        jobs);
-    double brute = seconds(t0);
-    speed.states += t.states;
-    speed.seconds += brute;
+    static const char* const kName[3] = {"normal", "hot", "cold"};
+    std::printf("\nNo.3's lottery, reserve between 8 and 32 (only the redraw changes the setting), no quick chance:\n"
+                "exact (brute force), and as if its calls were independent with their exact marginals or as fair\n"
+                "coins and 15-bit draws (the difference from the exact chance in brackets)\n\n");
+    std::printf("%-8s %14s %25s %25s %14s %25s %8s\n", "from", "prize", "independent, marginals", "coins",
+                "reach only", "coins", "time");
+    for (int from = 0; from < 3; from++) {
+        auto t0 = std::chrono::steady_clock::now();
+        std::clock_t c0 = std::clock();
+        odds::Tally t = odds::exactChance(
+            [from](Lcg& g) {
+                g.oneIn(240); // the reserve: no effect on the setting here
+                int setting = from;
+                if (g.oneIn(80))
+                    setting = g.next() % 3;
+                int outcome = 0;
+                if (g.oneIn(kPrize[setting]))
+                    outcome = 2;
+                else if (g.oneIn(kReach[setting]))
+                    outcome = 1;
+                return setting * 3 + outcome;
+            },
+            jobs);
+        double brute = seconds(t0);
+        speed.cpu += cpuSeconds(c0);
+        speed.states += t.states;
+        speed.seconds += brute;
 
-    double prize = 0, reach = 0;
-    for (int s = 0; s < 3; s++) {
-        prize += t.share(3 * s + 2);
-        reach += t.share(3 * s + 1);
-    }
-    // the same lottery if every call were independent, with each call's
-    // exact marginal, and with the coin model
-    auto model = [](double (*p)(int)) {
-        double redraw = p(80), pr = 0, re = 0;
+        double prize = 0, reach = 0;
         for (int s = 0; s < 3; s++) {
-            double share = (s == 0 ? 1 - redraw : 0) + redraw * ((32767 - s) / 3 + 1) / 32768.0;
-            pr += share * p(kPrize[s]);
-            re += share * (1 - p(kPrize[s])) * p(kReach[s]);
+            prize += t.share(3 * s + 2);
+            reach += t.share(3 * s + 1);
         }
-        return std::make_pair(pr, re);
-    };
-    auto exactModel = model([](int n) { return static_cast<double>(odds::exactOneIn(n).value()); });
-    auto coinModel = model([](int n) { return odds::idealOneIn(n).coinsCounted; });
-    std::printf("\nNo.3's lottery from the normal setting (reserve 8..32, no quick chance), in %.2f s:\n", brute);
-    std::printf("  %-46s %16s %16s\n", "", "prize", "reach only");
-    std::printf("  %-46s %16s %16s\n", "exact (brute force over 2^32 states)", oneInText(prize).c_str(),
-                oneInText(reach).c_str());
-    std::printf("  %-46s %16s %16s   (%+.3f%%, %+.3f%%)\n", "independent calls, exact marginals",
-                oneInText(exactModel.first).c_str(), oneInText(exactModel.second).c_str(),
-                percent(exactModel.first, prize), percent(exactModel.second, reach));
-    std::printf("  %-46s %16s %16s   (%+.3f%%, %+.3f%%)\n", "independent calls, fair coins and 15-bit draws",
-                oneInText(coinModel.first).c_str(), oneInText(coinModel.second).c_str(),
-                percent(coinModel.first, prize), percent(coinModel.second, reach));
+        auto model = [from](auto p) {
+            double redraw = p(80), pr = 0, re = 0;
+            for (int s = 0; s < 3; s++) {
+                double share = (s == from ? 1 - redraw : 0) + redraw * ((32767 - s) / 3 + 1) / 32768.0;
+                pr += share * p(kPrize[s]);
+                re += share * (1 - p(kPrize[s])) * p(kReach[s]);
+            }
+            return std::make_pair(pr, re);
+        };
+        auto exactModel = model([](int n) { return static_cast<double>(odds::exactOneIn(n).value()); });
+        auto coinModel = model([](int n) { return odds::idealOneIn(n).coinsCounted; });
+        char a[40], b[40], c[40];
+        std::snprintf(a, sizeof a, "%s (%+.2f%%)", oneInText(exactModel.first).c_str(), percent(exactModel.first, prize));
+        std::snprintf(b, sizeof b, "%s (%+.2f%%)", oneInText(coinModel.first).c_str(), percent(coinModel.first, prize));
+        std::snprintf(c, sizeof c, "%s (%+.2f%%)", oneInText(coinModel.second).c_str(), percent(coinModel.second, reach));
+        std::printf("%-8s %14s %25s %25s %14s %25s %6.1f s\n", kName[from], oneInText(prize).c_str(), a, b,
+                    oneInText(reach).c_str(), c, brute);
+    }
 }
 
 void usage()
@@ -246,8 +259,9 @@ int main(int argc, char** argv)
     for (const Pair& q : {Pair{240, 80, ""}, Pair{64, 8, ""}, Pair{32, 3, ""}, Pair{3, 3, ""}})
         checkPair(q.a, q.b, jobs, speed, faults);
     checkLottery(jobs, speed);
-    std::printf("\n%s; brute force: %.3g states per second (%.3g per thread), %.1f s in all\n",
+    std::printf("\n%s\nbrute force: %.3g states per second over %.1f s, %.3g per second of processor time "
+                "(%.1f s on %d thread%s)\n",
                 faults ? "the exact argument and the brute force DIFFER" : "the exact argument and the brute force agree",
-                speed.states / speed.seconds, speed.states / speed.seconds / jobs, speed.seconds);
+                speed.states / speed.seconds, speed.seconds, speed.states / speed.cpu, speed.cpu, jobs, jobs == 1 ? "" : "s");
     return faults ? 1 : 0;
 }

@@ -126,6 +126,18 @@ TEST(ExactOneIn, MatchesASampleOfWholeStates)
     }
 }
 
+TEST(ExactOneIn, TheLastDrawIsFairOnceThePairsPass)
+{
+    // docs/random.md: the whole difference from 1/n is the pairs' chain
+    for (int n : kRuleOdds) {
+        odds::IdealOdds o = odds::idealOneIn(n);
+        uint64_t lastShare = 32767u / o.lastN + 1; // of 32768
+        EXPECT_EQ(odds::exactOneIn(n).count * 32768, odds::exactPairsPass(n).count * lastShare) << n;
+    }
+    EXPECT_EQ(odds::exactPairsPass(16).count, odds::kStates);
+    EXPECT_LT(odds::exactPairsPass(1800).count, odds::kStates >> 7);
+}
+
 TEST(ExactOneIn, IdealOddsFollowTheHalvings)
 {
     struct Case {
