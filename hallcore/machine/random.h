@@ -16,6 +16,9 @@ void seedRandom(uint32_t seed);
 int randomNext();
 
 // True with a chance of about 1 in n. Above 16 the chance is built by halving
-// n on coin flips, so the odds are exact only for the values the rules use:
-// 2..16, 30, 32, 64, 80, 240, 480, and 1800, which gives 1/1792.
+// n on coin flips: pairs of draws, one even and one odd. Those pairs are not
+// fair coins (a draw's lowest bit is bit 16 of the state), so the big rules
+// pass less often than 1 in n: 80 by 1%, 240 by 2%, 480 by 3.5%, 1800 by 8%
+// (1 in 1952, where fair coins would give 1 in 1792). docs/random.md has the
+// exact odds; tools/odds works them out.
 bool oneIn(int n);
