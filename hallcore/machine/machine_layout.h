@@ -12,7 +12,7 @@
 #define RECORD_FIELD_AT(Type, field, offset) \
     static_assert(offsetof(Type, field) == (offset), #Type "." #field " must lie at byte " #offset)
 
-// Words 0..4 are the same in every model; No.4 inserts a word after them.
+// Words 0..4 are the same in every model; one model inserts a word after them.
 #define MACHINE_CHECK_FIRST_HEAD_WORDS(Type)          \
     static_assert(std::is_standard_layout<Type>::value && std::is_trivially_copyable<Type>::value, \
                   #Type " must be a plain record");   \

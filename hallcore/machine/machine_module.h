@@ -98,7 +98,7 @@ void modelLowerBoardHit(MachineState& m, int x, int y);
 enum { kBallGoesOn = 0, kBallRemoved = 1 };
 int modelSecondStageBall(MachineState& m, BallSlot& ball);
 
-// Every step, a ball in a state beyond the engine's 0..4 (No.2's stage).
+// Every step, a ball in a state beyond the engine's 0..4 (a stage).
 // Models with no such state free the slot.
 void modelOwnBallStep(MachineState& m, BallSlot& ball);
 

@@ -23,7 +23,7 @@ enum {
     kDirtyFeverKind = 0x02, // the machine-top sign
     kDirtyPayoutLamp = 0x04,
     kDirtyHeldStarts = 0x08,
-    kDirtyLampGroup = 0x10, // the decorative lamps (and No.3's door counter)
+    kDirtyLampGroup = 0x10, // the decorative lamps (and a model's lamp-side counters)
     kDirtyAttacker = 0x20,
 };
 

@@ -1,0 +1,13 @@
+/* Machine No.4's names, given once. Plain #defines: the resource script,
+   CMake, the art generator, the simulator and the test scripts read them. */
+#pragma once
+
+#define MACHINE_NUMBER 4
+#define MACHINE_PROGRAM "Qm4104"
+#define MACHINE_PROGRAM_TITLE "TAMAROW No.4" /* string 1, the caption of every box */
+#define MACHINE_TITLE "MIRAKELLE"             /* string 2 */
+#define MACHINE_HISTORY_LABEL MACHINE_TITLE /* what a visit is called in a player's history */
+#define MACHINE_MAIN_CLASS "Qm4101Main"
+#define MACHINE_SHOP_FILE "Qm4104.dat"
+#define MACHINE_HELP_FILE "Qm4104.chm"
+#define MACHINE_RECORD_BYTES 356 /* sizeof (MachineState): the shop file is 2 x (228 + 17 x this) bytes */
