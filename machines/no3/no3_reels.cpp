@@ -7,6 +7,7 @@
 #include "hallcore/machine/math_util.h"
 #include "hallcore/machine/random.h"
 #include "no3.h"
+#include "no3_lottery.h"
 
 // Strip cells, cell 0 first: 0 blank, 1 the prize symbol (only at cell 0),
 // 2 and 3 ordinary symbols.
@@ -81,24 +82,9 @@ bool winMask(MachineState& m)
 
 void drawLottery(MachineState& m)
 {
-    if (oneIn(240))
-        m.luckReserve += 1;
-    if (oneIn(80))
-        m.setting = randomNext() % 3;
-    if (m.luckReserve > 32)
-        m.setting = 1;
-    else if (m.luckReserve < 8)
-        m.setting = 2;
-
-    int prizeOdds, reachOdds;
-    switch (m.setting) {
-    case 1: prizeOdds = 32; reachOdds = 4; break;   // hot
-    case 2: prizeOdds = 480; reachOdds = 16; break; // cold
-    default: prizeOdds = 64; reachOdds = 8; break;  // normal
-    }
-    // a quick chance to win back the right to go on
-    if (m.continueBarred && m.startsSincePrize <= 4 && m.setting != 2)
-        prizeOdds = 16;
+    lotteryPrelude(m, kLottery);
+    int prizeOdds = lotteryPrizeOdds(m, kLottery, false);
+    int reachOdds = kLottery.reachOdds[m.setting];
 
     int outcome = 0;
     if (oneIn(prizeOdds))
