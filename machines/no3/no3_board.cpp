@@ -1,6 +1,7 @@
 // Machine No.3's board: where balls go after the entry zones, the six
 // windmills, the pockets, and the door of the big prize.
 #include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/random.h"
 #include "no3.h"
 #include "no3_paths.h"
@@ -139,7 +140,7 @@ void modelLandBall(MachineState& m, const BallSlot& ball, int code)
         m.pendingStartPayouts += 1; // paid even when four starts are held
         if (m.heldStarts < 4) {
             m.heldStarts += 1;
-            m.dirty |= 8;
+            m.dirty |= kDirtyHeldStarts;
         }
         break;
     case kCodePrizePocket:

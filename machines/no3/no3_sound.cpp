@@ -4,12 +4,7 @@
 #include "hallcore/machine/machine_words.h"
 #include "no3.h"
 
-enum {
-    kWaveRoundStart = 706,
-    kWaveRoundMusic = 707,
-    kWaveLast = 708,
-    kDoorOpensAt = 80,
-};
+enum { kDoorOpensAt = 80 };
 
 void modelServeSound(MachineState& m, bool launchBeat)
 {
