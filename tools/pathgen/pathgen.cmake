@@ -13,6 +13,15 @@ set(PATHKIT_DIR ${CMAKE_CURRENT_LIST_DIR})
 add_library(pathkit STATIC ${PATHKIT_DIR}/pathkit.cpp)
 target_include_directories(pathkit PUBLIC ${PATHKIT_DIR})
 
+# pathkit's own tests: the table check against a made-up board.
+find_package(GTest QUIET)
+if(GTest_FOUND)
+  include(GoogleTest)
+  add_executable(pathkit_test ${PATHKIT_DIR}/pathkit_test.cpp)
+  target_link_libraries(pathkit_test PRIVATE pathkit GTest::gtest_main)
+  gtest_discover_tests(pathkit_test TEST_PREFIX "pathkit.")
+endif()
+
 # add_machine_paths(<model>): pathgen_<model>, the target <model>_paths that
 # rewrites the committed table, and the tests <model>.PathTableGenerate and
 # <model>.PathTableUpToDate.
