@@ -478,7 +478,7 @@ bool checkTable(const Board& board, const TableFormat& format, const Table& tabl
         }
         bool onBoard = true;
         for (const Pt& q : pts)
-            onBoard = onBoard && board.inside(q);
+            onBoard = onBoard && (board.inside(q) || (e.role == Role::Special && q == Pt{0, 0}));
         if (!onBoard) {
             problem(p, "a point off the board");
             continue;
@@ -543,8 +543,17 @@ bool checkTable(const Board& board, const TableFormat& format, const Table& tabl
                 }
             break;
         }
-        case Role::Special:
+        case Role::Special: {
+            Pt end = pts.back();
+            bool inPrizePocket = false;
+            for (const Pt& q : board.prizePockets)
+                inPrizePocket = inPrizePocket || q == end;
+            if (e.code == board.codes.start && end != board.startPocket)
+                problem(p, "a start-pocket code ending at " + at(end));
+            if (e.code == board.codes.prize && !inPrizePocket)
+                problem(p, "a prize-pocket code ending at " + at(end));
             break;
+        }
         }
     }
     return problems.size() == before;

@@ -229,7 +229,8 @@ enum class Role {
     FirstStage,  // p < 128: ends above its zone's entry, code 8 x zone
     SecondStage, // from a zone's entry into a pocket or out at the hole
     Door,        // the door's runs along its mouth (code prize)
-    Special,     // a model's own (wings, gates): checked for the board only
+    Special,     // a model's own (wings, gates): on the board or hidden at (0, 0), into a
+                 // pocket of its code's kind when that is the start or prize code
 };
 
 struct Entry {

@@ -223,6 +223,20 @@ TEST_F(TableCheck, ReportsDoorRunsOffTheDoor)
     EXPECT_REPORTS("path 193: a door run ending in code 7");
 }
 
+TEST_F(TableCheck, LetsAModelsOwnPathsHideButNotMissTheirPocket)
+{
+    format.paths = 196;
+    Path gate = {{0, 0}, {0, 0}, board.startPocket}; // hidden, then the start pocket
+    Path wing = {{26, 76}, {28, 78}, board.startPocket}; // a wing into the start pocket
+    table.push_back({gate, 7, "", Role::Special, 0});
+    table.push_back({wing, 7, "", Role::Special, 0});
+    EXPECT_EQ(problems(), "");
+    table[195].points.back() = {32, 81};
+    table[194].points.front() = {0, 40};
+    EXPECT_REPORTS("path 195: a start-pocket code ending at (32, 81)");
+    EXPECT_REPORTS("path 194: a point off the board");
+}
+
 // Whatever the random numbers, a pin run from a fixed point ends exactly on
 // its target: the pockets and the mouth's rows are reached, not neared.
 TEST(PinRun, EndsOnItsTarget)
