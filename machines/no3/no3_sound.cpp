@@ -28,3 +28,24 @@ void modelServeSound(MachineState& m, bool launchBeat)
         stopAllSound();
     playSound(request, kSoundOnce);
 }
+
+static const ModelWave kWaves[] = {
+    {kWaveSpinStart, 69, false},  // spin start
+    {kWaveReelStop, 3, false},    // reel stop
+    {kWaveLostSpin, 11, false},   // lost spin
+    {kWaveReach, 245, false},     // reach
+    {kWaveFanfare, 96, false},    // fever fanfare
+    {kWaveRoundStart, 24, false}, // round start
+    {kWaveRoundMusic, 61, true},  // round music, looped while the door is open
+    {kWaveEnding, 90, false},     // fever ending
+};
+
+int modelWaveCount()
+{
+    return (int)(sizeof kWaves / sizeof kWaves[0]);
+}
+
+const ModelWave& modelWave(int i)
+{
+    return kWaves[i];
+}
