@@ -45,7 +45,13 @@ function(add_machine_art model)
   if(NOT sources)
     message(FATAL_ERROR "add_machine_art(${model}): no sources in ${module}/gen/art")
   endif()
-  add_executable(artgen_${model} ${sources} ${module}/${model}_paths.cpp)
+  # The pins stand beside the committed path table; a model whose table is
+  # not drawn yet gets its pictures without it.
+  set(table)
+  if(EXISTS ${module}/${model}_paths.cpp)
+    set(table ${module}/${model}_paths.cpp)
+  endif()
+  add_executable(artgen_${model} ${sources} ${table})
   target_link_libraries(artgen_${model} PRIVATE artkit)
   target_include_directories(artgen_${model} PRIVATE ${CMAKE_SOURCE_DIR} ${module} ${module}/gen/art)
   add_custom_target(${model}_art
