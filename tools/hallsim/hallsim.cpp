@@ -16,7 +16,9 @@
 
 #include "machine_model.h"
 #include "null/sys_null.h"
+#include "tools/hallsim/exact_lottery.h"
 #include "tools/hallsim/hall_sim.h"
+#include "tools/hallsim/odds.h"
 #include "tools/hallsim/report.h"
 
 namespace {
@@ -39,7 +41,11 @@ void usage(std::FILE* out)
                  "                      the hall is saved (in memory) and caught up on start-up\n"
                  "  --csv PATH          the figures as CSV\n"
                  "  --svg PATH          the chart\n"
-                 "  --quiet             no progress line\n",
+                 "  --quiet             no progress line\n"
+                 "  --write-exact-lottery [PATH]  count the start lottery over all 2^32 states\n"
+                 "                      of the generator (minutes) and write the figures the\n"
+                 "                      report's exact columns use (default: the model's file)\n"
+                 "  --jobs N            threads for the count (default 2)\n",
                  MACHINE_NUMBER, MACHINE_PROGRAM);
 }
 
@@ -107,6 +113,9 @@ int main(int argc, char** argv)
     const char* csvPath = nullptr;
     const char* svgPath = nullptr;
     bool quiet = false;
+    const char* exactPath = nullptr;
+    bool writeExact = false;
+    int jobs = 2;
     for (int k = 1; k < argc; k++) {
         std::string a = argv[k];
         auto value = [&]() -> const char* {
@@ -151,6 +160,16 @@ int main(int argc, char** argv)
             svgPath = value();
         } else if (a == "--quiet") {
             quiet = true;
+        } else if (a == "--write-exact-lottery") {
+            writeExact = true;
+            if (k + 1 < argc && argv[k + 1][0] != '-')
+                exactPath = argv[++k];
+        } else if (a == "--jobs") {
+            jobs = std::atoi(value());
+            if (jobs < 1 || jobs > 64) {
+                std::fprintf(stderr, "hallsim: --jobs wants 1 to 64\n");
+                return 2;
+            }
         } else if (a == "--help" || a == "-h") {
             usage(stdout);
             return 0;
@@ -159,6 +178,24 @@ int main(int argc, char** argv)
             usage(stderr);
             return 2;
         }
+    }
+
+    if (writeExact) {
+        const LotteryTable& t = simLottery();
+        std::fprintf(stderr, "hallsim: counting the start lottery over all 2^32 states on %d threads...\n", jobs);
+        ExactLottery e = computeExactLottery(t, jobs, t.chanceOdds > 0);
+        const char* path = exactPath ? exactPath : HALLSIM_EXACT_LOTTERY;
+        if (!writeText(path, exactLotteryText(t, e))) {
+            std::fprintf(stderr, "hallsim: cannot write %s\n", path);
+            return 1;
+        }
+        std::printf("hallsim: the start lottery's exact figures are in %s\n", path);
+        return 0;
+    }
+    {
+        std::vector<uint8_t> counted;
+        if (readFileBytes(HALLSIM_EXACT_LOTTERY, counted))
+            loadExactLottery(std::string(counted.begin(), counted.end()));
     }
 
     if (shopPath && !readFileBytes(shopPath, options.shopFile)) {
