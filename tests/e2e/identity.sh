@@ -94,7 +94,8 @@ load_identity() {
   local header=$1 name value missing=""
   local -a old=("${!MACHINE_@}")
   [ ${#old[@]} = 0 ] || unset "${old[@]}"
-  [ -f "$header" ] || { echo "no $header"; return 1; }
+  local shown=${header#"${SRC_ROOT:-}"/}
+  [ -f "$header" ] || { echo "no $shown"; return 1; }
   while IFS=$'\t' read -r name value; do
     [[ $name == MACHINE_* ]] || continue
     declare -gx "$name=$value"
@@ -112,5 +113,5 @@ load_identity() {
       missing="$missing $name"
     fi
   done
-  [ -z "$missing" ] || { echo "$header does not give a usable$missing"; return 1; }
+  [ -z "$missing" ] || { echo "$shown does not give a usable$missing"; return 1; }
 }

@@ -81,7 +81,9 @@ else
   for header in "$SRC_ROOT"/machines/no*/machine_identity.h; do
     [ -f "$header" ] || continue
     model=$(basename "$(dirname "$header")")
-    why=$(load_identity "$header") || die_setup "$why"
+    # a header the suite cannot read is family.identities' failure; the
+    # other programs are still tested
+    why=$(load_identity "$header") || { echo "note: $model skipped: $why"; continue; }
     load_identity "$header"
     if [ -f "$BUILD/$MACHINE_PROGRAM.exe" ]; then
       MODELS+=("$model")
