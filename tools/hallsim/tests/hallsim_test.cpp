@@ -594,3 +594,38 @@ TEST(HallsimReport, TableCsvAndChartCarryTheFigures)
     EXPECT_NE(svg.find("<polyline"), std::string::npos);
     EXPECT_EQ(svg.find("game not running"), std::string::npos); // it ran all along
 }
+
+// Jobs: independent halls with their own seeds, each a share of the
+// calendar, merged; the same figures as the two halls run one after the
+// other and merged by hand.
+TEST(HallsimJobs, TwoJobsAreTwoHallsMerged)
+{
+    SimOptions o;
+    o.seed = 41;
+    o.hours = 1;
+    o.startGiven = true;
+    o.start = makeLocalTime(2026, 12, 8, 15, 0, 0);
+    SimResult together;
+    std::string error;
+    ASSERT_TRUE(runHallJobs(o, 2, together, &error)) << error;
+
+    SimOptions first = o, second = o;
+    first.hours = second.hours = 0.5;
+    second.seed = 42;
+    second.start = makeLocalTime(2026, 12, 8, 15, 30, 0);
+    SimResult a, b;
+    ASSERT_TRUE(runHall(first, a, &error));
+    ASSERT_TRUE(runHall(second, b, &error));
+    mergeResult(a, b);
+
+    EXPECT_EQ(together.passes, a.passes);
+    EXPECT_EQ(together.passes, (int64_t)kPassesPerHour);
+    Tally x = together.total(), y = a.total();
+    EXPECT_EQ(x.spins(), y.spins());
+    EXPECT_EQ(x.prizes(), y.prizes());
+    EXPECT_EQ(x.fired, y.fired);
+    EXPECT_EQ(x.paid, y.paid);
+    EXPECT_EQ(together.machines[kNightShop][3].tally.plainDraws, a.machines[kNightShop][3].tally.plainDraws);
+    EXPECT_EQ(together.hours[kDayShop][15].passes, a.hours[kDayShop][15].passes);
+    EXPECT_EQ(together.end.hour, 16);
+}
