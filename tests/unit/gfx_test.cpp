@@ -347,10 +347,31 @@ TEST_F(DeliveredArt, LoadsEveryPictureInTheDocumentedOrderAndReleasesAll)
 {
     lookedUp.clear();
     ASSERT_TRUE(createArtwork());
-    // 500 for the palette, 500 501 502, the three pieces of 508, then the table.
+    // 500 for the palette, 500 501 502, the three pieces of 508, then the
+    // table: the engine's plain pictures, the machine's plain ones, the
+    // engine's sprites, the machine's sprites (each program's own lists).
+    struct MachinePictures {
+        int number;
+        std::vector<int> plain, sprites;
+    };
+    const MachinePictures kPrograms[] = {
+        {1, {601, 602, 603, 604, 605, 606, 607, 610, 611, 612}, {608, 609}},
+        {2, {601, 603, 604, 605, 606, 608}, {602}},
+        {3, {601, 603, 604, 605, 606, 607, 610}, {602, 608, 609}},
+        {4, {601, 603, 604, 605, 606, 608, 609, 610}, {602, 607}},
+        {5, {601, 603, 604, 605, 606, 607, 609, 610}, {602, 608}},
+    };
+    const MachinePictures* own = nullptr;
+    for (const MachinePictures& p : kPrograms)
+        if (p.number == MACHINE_NUMBER)
+            own = &p;
+    ASSERT_NE(own, nullptr);
     std::vector<int> want = {500, 500, 501, 502, 508, 508, 508, 509, 507, 503, 504, 505, 506, 512, 513, 514,
-                             515, 511, 519, 521, 522, 524, 601, 603, 604, 605, 606, 607, 610,
-                             516, 517, 518, 510, 520, 523, 602, 608, 609};
+                             515, 511, 519, 521, 522, 524};
+    want.insert(want.end(), own->plain.begin(), own->plain.end());
+    for (int id : {516, 517, 518, 510, 520, 523})
+        want.push_back(id);
+    want.insert(want.end(), own->sprites.begin(), own->sprites.end());
     EXPECT_EQ(lookedUp, want);
 
     EXPECT_EQ(programPalette.keyIndex, 20);

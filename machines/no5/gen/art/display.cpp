@@ -260,14 +260,14 @@ void ending(Canvas& c, int x, int y, int chances)
         pose.bow = true, pose.face = 1;
     } else {
         rays(c, x, y, 108, 80, x + 54, y + 40, col::crimson, col::red, 16, chances * 0.3);
-        bigText(c, x + 54, y + 4, "CHANCE", 2, 2, kGold, col::black);
-        bigText(c, x + 28, y + 26, std::to_string(chances), 3, 3, kFire, col::black);
-        bigText(c, x + 28, y + 52, "MORE", 1, 2, kSilver, col::black);
+        bigText(c, x + 26, y + 6, "CHANCE", 1, 2, kGold, col::black);
+        bigText(c, x + 26, y + 25, std::to_string(chances), 3, 3, kFire, col::black);
+        bigText(c, x + 26, y + 52, "MORE", 1, 2, kSilver, col::black);
         for (int k = 0; k < chances; k++)
-            shapeLamp(c, starShape(x + 12 + 32 * k, y + 72, 6, 2.6), x + 12 + 32 * k, y + 72, 6, hue::yellow, true);
+            shapeLamp(c, starShape(x + 10 + 32 * k, y + 72, 6, 2.6), x + 10 + 32 * k, y + 72, 6, hue::yellow, true);
         pose.swordArm = 2.9, pose.otherArm = -2.7, pose.face = 1, pose.aura = chances == 2;
     }
-    drawFigure(c, x + 52, y, pose);
+    drawFigure(c, x + 54, y, pose);
     frameCell(c, x, y, col::amber, col::maroon);
 }
 
@@ -349,6 +349,8 @@ void lostBanner(Canvas& c, int x, int y, int figureX, int variant)
     sad.lean = -0.1;
     drawFigure(c, x + figureX, y, sad);
     int tx = figureX < 27 ? x + 81 : x + 27;
+    roundRect(c, tx - 22, y + 14, 44, 52, 5, col::black);
+    roundRect(c, tx - 21, y + 15, 42, 50, 4, col::navy);
     bigText(c, tx, y + 18, "ZAN", 2, 2, variant ? kSakura : kSilver, col::black);
     bigText(c, tx, y + 38, "NEN", 2, 2, variant ? kSakura : kSilver, col::black);
     for (int k = 0; k < 3; k++)

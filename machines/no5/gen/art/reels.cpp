@@ -267,16 +267,16 @@ Canvas digits()
     for (int d = 0; d < 10; d++) {
         int y = kDigitH * d;
         c.fill(0, y, kDigitW, kDigitH, col::black);
-        drawSegmentDigit(c, 1, y + 1, 12, 19, d, col::orange, col::maroon, 3);
+        drawSegmentDigit(c, 1, y + 1, 12, 19, d, col::orange, col::black, 3);
     }
     for (int r = 1; r <= 16; r++) {
         int x = kRoundNumberX, y = kRoundNumberH * (r - 1);
         c.fill(x, y, kRoundNumberW, kRoundNumberH, col::black);
         if (r < 10) {
-            drawSegmentDigit(c, x + 5, y + 2, 10, 12, r, col::yellow, col::olive, 2);
+            drawSegmentDigit(c, x + 5, y + 2, 10, 12, r, col::yellow, col::black, 2);
         } else {
-            drawSegmentDigit(c, x + 1, y + 2, 8, 12, r / 10, col::yellow, col::olive, 2);
-            drawSegmentDigit(c, x + 11, y + 2, 8, 12, r % 10, col::yellow, col::olive, 2);
+            drawSegmentDigit(c, x + 1, y + 2, 8, 12, r / 10, col::yellow, col::black, 2);
+            drawSegmentDigit(c, x + 11, y + 2, 8, 12, r % 10, col::yellow, col::black, 2);
         }
     }
     return c;
