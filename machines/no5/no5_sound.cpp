@@ -74,7 +74,7 @@ static const ModelWave kWaves[] = {
     {kNo5WaveReach, 16, false},       // reach
     {kNo5WaveCreep, 16, true},        // the right reel creeping
     {kNo5WaveFastSpin, 12, true},     // fast spin, revival spin
-    {kNo5WaveFanfare, 50, false},     // fanfare
+    {kNo5WaveFanfare, 46, false},     // fanfare
     {kNo5WaveRoundMusic, 64, true},   // round music
     {kNo5WaveRevivalCue, 10, false},  // revival cue
 };

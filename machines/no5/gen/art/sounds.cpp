@@ -223,7 +223,7 @@ std::vector<uint8_t> fastSpin()
 std::vector<uint8_t> fanfare()
 {
     double spb = 0.32;
-    Mix m(5.0, kRate);
+    Mix m(4.6, kRate);
     for (int k = 0; k < 10; k++)
         m.drum(0.04 * k, Drum::Snare, 0.12 + 0.03 * k);
     double t = 0.45;
@@ -240,7 +240,7 @@ std::vector<uint8_t> fanfare()
         taiko(m, t + b * spb, b % 2 ? 0.35 : 0.55);
     taiko(m, t + 8 * spb, 0.8, 0.9);
     m.drum(t + 8 * spb, Drum::Cymbal, 0.6);
-    return m.render(0.8);
+    return m.render(0.6);
 }
 
 // 707: the round music, a festival tune in a five-note scale with a
