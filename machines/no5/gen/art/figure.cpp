@@ -146,8 +146,15 @@ void drawFigure(Canvas& target, int ox, int oy, const Pose& p)
 
     // the legs, the back one first: apart when walking, bent when crouching
     double spread = 0.12 + 0.55 * p.crouch;
-    double back = -spread - (p.stride < 0 ? 0.55 : 0) + (p.stride > 0 ? 0.15 : 0);
-    double front = spread + (p.stride > 0 ? 0.55 : 0) - (p.stride < 0 ? 0.15 : 0);
+    double back = -spread, front = spread, frontShin = 0;
+    if (p.stride > 0) { // striding: the legs wide apart
+        back = -0.55;
+        front = 0.55;
+    } else if (p.stride < 0) { // passing: the front foot lifted
+        back = -0.08;
+        front = 0.25;
+        frontShin = -0.7;
+    }
     double bend = 1.3 * p.crouch;
     leg(c, hip, back - 0.3 * p.crouch, back + 0.2 - bend * 0.5, col::navy, col::black);
 
@@ -166,7 +173,7 @@ void drawFigure(Canvas& target, int ox, int oy, const Pose& p)
     c.hline((int)hip.x - 8, (int)hip.x + 8, (int)hip.y - 5, col::rose);
     c.disc(hip.x - 6, hip.y - 3, 1.5, col::amber);
 
-    leg(c, hip, front, front - bend, trousers, trouserFold);
+    leg(c, hip, front, front - bend + frontShin, trousers, trouserFold);
 
     head(c, headAt, p.face, p.bow);
     if (p.sweat) {
