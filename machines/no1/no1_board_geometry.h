@@ -28,9 +28,9 @@ constexpr BoardPoint kWindmillPixels[4] = {{130, 108}, {314, 108}, {130, 236}, {
 
 // The attacker: caught on row 95 at x 47..71; odd x runs left on path 192
 // (x 70 down to 47), even x right on path 193 (47 up to 71, the V zone),
-// both along row 93; the mouth swept at the door's closing is x 47..71,
+// both along row 95 (a ball on them is in the door already); the mouth swept at the door's closing is x 47..71,
 // y 90..95.
-constexpr AttackerMouth kMouth = {47, 71, 95, 95, 47, 71, 90, 95, 93, 70, 47, 47, 71};
+constexpr AttackerMouth kMouth = {47, 71, 95, 95, 47, 71, 90, 95, 95, 70, 47, 47, 71};
 
 // Outcome codes at a path's end.
 constexpr int kCodeLost = 0, kCodeStartPocket = 6, kCodePrizePocket = 15;
@@ -55,5 +55,15 @@ constexpr BoardPoint kEntry[8] = {{14, 50}, {25, 44}, {31, 52}, {39, 54}, {79, 5
 constexpr int kLuckyOdds[8] = {32, 32, 16, 8, 8, 16, 32, 32};
 // ... which ends here; the other variants are lost.
 constexpr int kLuckyCode[8] = {15, 15, 6, 6, 6, 6, 15, 15};
+
+// The field: the rail arc over the top (the same rail as every model's),
+// the inner rails, the hole where lost balls leave, the door's lowest row.
+constexpr BoardPoint kArcCentre = {59, 78};
+constexpr int kArcRadius = 72, kFieldRadius = 73;
+constexpr int kLeftEdge = 6, kRightEdge = 112, kTopRow = 1, kBottomRow = 107;
+constexpr BoardPoint kRailEnd = {10, 25};
+constexpr int kMirrorX = 118; // the right half of the board is the left one at x -> 118 - x
+constexpr int kOutHoleX0 = 44, kOutHoleY0 = 104, kOutHoleX1 = 74, kOutHoleY1 = 106;
+constexpr int kDoorBottomRow = 100;
 
 } // namespace no1board

@@ -8,7 +8,7 @@
 //   128..191  second stage, zone z on 128 + 8z .. 128 + 8z + 7: code 15 prize
 //             pocket, 6 start pocket, 0 lost (lucky paths are 128 + 8z and
 //             128 + 8z + 4)
-//   192, 193  the attacker's runs along y 93, x 70 down to 47 and 47 up to 71 (code 15)
+//   192, 193  the attacker's runs along y 95, x 70 down to 47 and 47 up to 71 (code 15)
 #pragma once
 
 extern const unsigned char no1PathTable[194][32][2];

@@ -124,7 +124,7 @@ static bool slidesBack(const MachineState& m)
 // bounce, with the stop sound.
 static void stopMiddle(MachineState& m)
 {
-    m.reelTravel[kMiddleReel] = slidesBack(m) ? kSlideBackStart : kBounceStart;
+    m.reelTravel[kMiddleReel] = slidesBack(m) ? int(kSlideBackStart) : int(kBounceStart);
     if (m.soundRequest >= 0)
         m.soundRequest = kWaveReelStop;
 }

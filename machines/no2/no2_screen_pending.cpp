@@ -1,5 +1,5 @@
-// The play screen's hooks until No.2's screen and art exist: no pictures of
-// its own, no sounds, nothing drawn. The screen's author replaces this file.
+// The play screen's hooks until No.2's screen and art exist: no pictures or
+// waves of its own, no sounds, nothing drawn. The screen's author replaces this file.
 #include "hallcore/machine/machine_module.h"
 
 int modelPictureCount()
@@ -10,6 +10,17 @@ int modelPictureCount()
 const ModelPicture& modelPicture(int)
 {
     static const ModelPicture none = {0, 0, 0, false};
+    return none;
+}
+
+int modelWaveCount()
+{
+    return 0;
+}
+
+const ModelWave& modelWave(int)
+{
+    static const ModelWave none = {0, 0, false};
     return none;
 }
 
