@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "hall_fixture.h"
 #include "hallcore/machine/machine_words.h"
@@ -106,6 +107,87 @@ inline MachineState standingMachine(int pos)
         m.reelPos[r] = pos;
     m.mode = 2;
     return m;
+}
+
+// --- what the reels decide
+
+// One value of the draws a spin makes after its set-up (in the reach
+// set-ups), and its chance.
+struct DrawCase {
+    uint32_t seed;
+    double weight;
+};
+// The cases of those draws for a reach of this outcome on this line.
+using LaterDraws = std::function<std::vector<DrawCase>(int outcome, int line)>;
+
+// The chance that a spin set up as `m` ends in a prize, over the draws its
+// reach set-ups make (each value forced in turn, weighted by its chance).
+inline double prizeShare(const MachineState& m, const LaterDraws& later)
+{
+    MachineState c = m;
+    // the right reel's stop finds what the set-up predicts: its travel is whole turns
+    bool reach = reachCheck(c);
+    int outcome = m.drawOutcome == 0 && reach ? 1 : m.drawOutcome;
+    std::vector<DrawCase> cases = reach ? later(outcome, c.reachLine) : std::vector<DrawCase>{{1, 1.0}};
+    double p = 0;
+    for (const DrawCase& d : cases)
+        p += d.weight * (runForced(m, d.seed) == 3 ? 1 : 0);
+    return p;
+}
+
+// Exact under independent 15-bit draws: the chance that a spin the lottery
+// drew as `outcome` ends in a prize, from reels standing at `pos` with
+// `stale` in reachSymbol (what the last spin left: 0 after a miss).
+// Outcome 0 enumerates the three boosts and the fix-up's parity; a planned
+// outcome the symbol and the line (its middle boost changes nothing).
+inline double prizeShareOfOutcome(int outcome, int pos, int stale, const LaterDraws& later)
+{
+    const FiveLineModel& f = kFiveLine;
+    const int n = f.cells;
+    double p = 0;
+    if (outcome == 0) {
+        for (int bl = 0; bl < n; bl++)
+            for (int bm = 0; bm < n; bm++)
+                for (int br = 0; br < n; br++) {
+                    MachineState m = standingMachine(pos);
+                    m.reachSymbol = stale;
+                    for (int r = 0; r < 3; r++)
+                        m.reelTravel[r] = f.startTravel[r];
+                    m.reelBoost[0] = bl;
+                    m.reelBoost[1] = bm;
+                    m.reelBoost[2] = br;
+                    double w = drawShare(n, bl) * drawShare(n, bm) * drawShare(n, br);
+                    MachineState c = m;
+                    if (!reachCheck(c)) {
+                        p += w * prizeShare(m, later);
+                        continue;
+                    }
+                    // the set-up's fix-up: the right reel a cell on (even draw) or the left
+                    MachineState right = m, left = m;
+                    right.reelBoost[2] += 1;
+                    left.reelBoost[0] += 1;
+                    p += w * 0.5 * (prizeShare(right, later) + prizeShare(left, later));
+                }
+        return p;
+    }
+    for (int symbol = 1; symbol <= f.numberSymbols; symbol++)
+        for (int line = 1; line <= 5; line++) {
+            MachineState m = standingMachine(pos);
+            m.drawOutcome = outcome;
+            seedRandom(seedForDraws(f.numberSymbols, symbol - 1, 5, line - 1));
+            setUpReels(m);
+            p += drawShare(f.numberSymbols, symbol - 1) * drawShare(5, line - 1) * prizeShare(m, later);
+        }
+    return p;
+}
+
+// Draw cases of one draw taken modulo mod.
+inline std::vector<DrawCase> oneDrawCases(int mod)
+{
+    std::vector<DrawCase> cases;
+    for (int r = 0; r < mod; r++)
+        cases.push_back({seedForDraws(mod, r), drawShare(mod, r)});
+    return cases;
 }
 
 } // namespace five_line_testing

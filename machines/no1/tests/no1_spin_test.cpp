@@ -195,23 +195,6 @@ TEST(No1Spin, SlideBackStopsACellPastPausesAndSlidesBackWithItsSound)
     EXPECT_EQ(m.reelPos[kMiddleReel] % 24, 0);
 }
 
-TEST(No1Spin, AnUnplannedReachBecomesALosingOne)
-{
-    // a miss whose boosts stop on a reach even after the fix-up
-    for (uint32_t seed = 1; seed < 5000; seed++) {
-        MachineState m = standingMachine(312);
-        seedRandom(seed);
-        setUpReels(m);
-        if (!reachCheck(m))
-            continue;
-        runSpin(m);
-        EXPECT_NE(m.drawOutcome, kNoReach);
-        EXPECT_EQ(m.drawOutcome, kReachLose);
-        return;
-    }
-    FAIL() << "no unplanned reach";
-}
-
 TEST(No1Spin, DamagedSpinWordsStillEnd)
 {
     // a middle reel standing while it should run, in every phase
