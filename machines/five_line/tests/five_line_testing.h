@@ -181,6 +181,34 @@ inline double prizeShareOfOutcome(int outcome, int pos, int stale, const LaterDr
     return p;
 }
 
+// The chance that a spin drawn as a miss stops on a reach all the same
+// (the fix-up's moved reel making another one), over its boosts and parity.
+inline double unplannedReachShare(int pos)
+{
+    const FiveLineModel& f = kFiveLine;
+    const int n = f.cells;
+    double p = 0;
+    for (int bl = 0; bl < n; bl++)
+        for (int bm = 0; bm < n; bm++)
+            for (int br = 0; br < n; br++) {
+                MachineState m = standingMachine(pos);
+                for (int r = 0; r < 3; r++)
+                    m.reelTravel[r] = f.startTravel[r];
+                m.reelBoost[0] = bl;
+                m.reelBoost[1] = bm;
+                m.reelBoost[2] = br;
+                double w = drawShare(n, bl) * drawShare(n, bm) * drawShare(n, br);
+                MachineState c = m;
+                if (!reachCheck(c))
+                    continue;
+                MachineState right = m, left = m;
+                right.reelBoost[2] += 1;
+                left.reelBoost[0] += 1;
+                p += w * 0.5 * ((reachCheck(right) ? 1 : 0) + (reachCheck(left) ? 1 : 0));
+            }
+    return p;
+}
+
 // Draw cases of one draw taken modulo mod.
 inline std::vector<DrawCase> oneDrawCases(int mod)
 {

@@ -97,6 +97,7 @@ TEST(No1Odds, TheReelsDecideAPrizeAndHowOftenALosingDrawStillWins)
         std::printf("No.1 outcome %d: prize %.7f\n", o, share[o]);
     }
     EXPECT_EQ(share[kNoReach], 0.0);
+    EXPECT_EQ(unplannedReachShare(312), 0.0);
     EXPECT_EQ(share[kSlowLose], 0.0);
     EXPECT_EQ(share[kStopGoLose], 0.0);
     EXPECT_NEAR(share[kReachLose], 2.0 / 105, 2e-5); // the 15-bit draws' rounding is below 1e-5
