@@ -39,7 +39,7 @@ constexpr int kCodeLost = 0, kCodeStartPocket = 7, kCodePrizePocket = 15;
 constexpr BoardPoint kStartPocket = {59, 77};
 constexpr BoardPoint kPrizePockets[4] = {{14, 72}, {104, 72}, {34, 90}, {84, 90}};
 // the reel window and its lamps: balls go round (path units)
-constexpr int kFeatureX0 = 39, kFeatureY0 = 39, kFeatureX1 = 79, kFeatureY1 = 69;
+constexpr int kFeatureX0 = 38, kFeatureY0 = 42, kFeatureX1 = 81, kFeatureY1 = 69; // no ball sprite over the window
 
 // The stage: a shelf under the reel window on which balls of zones 3 and 4
 // roll to and fro. Its words in a ball slot (state 5): step counts the
