@@ -32,9 +32,6 @@ LampFlags lampFlags(const MachineState& m, const AnimClock& clock);
 // The frame lamps are lit in a fever on the slow blink.
 bool frameLampsLit(const MachineState& m, const AnimClock& clock);
 
-// Frame 0..2 of a windmill for its spin value.
-int windmillFrame(int spin);
-
 // Frame 0..5 of the V strip over the open door.
 int vStripFrame(const MachineState& m, const AnimClock& clock);
 
