@@ -15,6 +15,7 @@
 //   kIdleSteps, kIdleAfterPlaySteps       the timers of modes 0 and 1
 //   kPathCount                            paths in the ball path table
 //   kWindmillPictureWidth                 width of picture 523 (36 or 72)
+//   kWaveSampleRate                       its waves' sample rate
 //   spinPhaseWord(m)                      the word holding the spin's phase
 #pragma once
 #include "hallcore/machine/ball_slot.h"
@@ -144,6 +145,16 @@ struct ModelPicture {
 // the plain ones after its pictures and the sprites after its sprites.
 int modelPictureCount();
 const ModelPicture& modelPicture(int i);
+
+// The machine's waves (701..), in ascending id: how long each is, and
+// whether it is played looped (its end must join its start without a click).
+struct ModelWave {
+    int id;
+    int tenths; // length in tenths of a second
+    bool looped;
+};
+int modelWaveCount();
+const ModelWave& modelWave(int i);
 
 // On each drawing tick of the play screen: turns the machine's soundRequest
 // into sounds by the model's table (only while soundOn) and clears it.

@@ -88,4 +88,5 @@ enum {
     kIdleAfterPlaySteps = 256, // mode 1 turns back into mode 0 after this many
     kPathCount = 194,          // paths in the ball path table
     kWindmillPictureWidth = 72, // picture 523: unlit and lit columns
+    kWaveSampleRate = 11025,
 };

@@ -1,6 +1,18 @@
 // Machine No.3's rules, shared by its files and its tests.
 #pragma once
 #include "hallcore/machine/machine_module.h"
+#include "hallcore/machine/machine_words.h"
+
+// No.3's waves (kWaveSpinStart 701 and kWaveReelStop 702 are every model's).
+enum {
+    kWaveLostSpin = 703,
+    kWaveReach = 704,
+    kWaveFanfare = 705,
+    kWaveRoundStart = 706,
+    kWaveRoundMusic = 707, // looped while the door is open
+    kWaveEnding = 708,
+    kWaveLast = kWaveEnding,
+};
 
 // --- reels (no3_reels.cpp) ---
 

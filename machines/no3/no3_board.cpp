@@ -1,33 +1,28 @@
 // Machine No.3's board: where balls go after the entry zones, the six
-// windmills, the pockets, and the door of the big prize.
+// windmills, the pockets, and the door of the big prize. The places and
+// numbers are the board's (no3_board_geometry.h), which the path table was
+// drawn to agree with.
 #include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/random.h"
 #include "no3.h"
+#include "no3_board_geometry.h"
 #include "no3_paths.h"
 
-enum {
-    kSecondStageFirstPath = 128,
-    kDoorPathLeftward = 192,  // x 70 down to 48 along y 97
-    kDoorPathRightward = 193, // x 47 up to 69, into the V zone
-    kCodeLost = 0,
-    kCodeStartPocket = 7,
-    kCodePrizePocket = 15,
-};
+using namespace no3board;
 
 const unsigned char* modelPathEntry(int path, int step)
 {
     return no3PathTable[path][step];
 }
 
-// Zone (code / 8) → a lucky path is taken with a chance of 1 in this.
+// Zone (code / 8) → a lucky path is taken with a chance of 1 in this; 0 for
+// a code that is no zone's.
 static int luckyOdds(int code)
 {
-    switch (code) {
-    case 0: case 16: case 40: case 56: return 32; // the far pockets
-    case 8: case 48: return 24;
-    case 24: case 32: return 8;                   // the zones over the start pocket
-    default: return 0;
-    }
+    if (code < 0 || code % 8 != 0 || code / 8 >= int(sizeof kLuckyOdds / sizeof kLuckyOdds[0]))
+        return 0;
+    return kLuckyOdds[code / 8];
 }
 
 // Draws in this order: which half, the lucky test, the unlucky path's offset.
@@ -41,54 +36,38 @@ void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
         ball.path += randomNext() % 3 + 1;
 }
 
-// One windmill zone: a ball at x xMin..xMax (and y in the rule's band) sets
-// the spinner turning towards (or away).
-struct WindmillZone {
-    unsigned char yMin, yMax, xMin, xMax;
-    unsigned char spinner;
-    bool towards;
-};
-
-static void hitZones(MachineState& m, const WindmillZone* zones, int count, int base, int x, int y)
+// A ball of `stage` at (x, y) in a windmill's band sets it turning away or
+// towards; the bands do not overlap, so it hits one windmill at most.
+static void hitWindmills(MachineState& m, int stage, int x, int y)
 {
-    for (int i = 0; i < count; i++) {
-        const WindmillZone& z = zones[i];
-        if (y >= z.yMin && y <= z.yMax && x >= z.xMin && x <= z.xMax) {
-            hitWindmill(m.spinner[z.spinner], z.towards, base);
-            return; // the bands do not overlap: one windmill at most
+    for (const Windmill& w : kWindmills) {
+        if (w.stage != stage || y < w.yMin || y > w.yMax)
+            continue;
+        if (x >= w.awayXMin && x <= w.awayXMax) {
+            hitWindmill(m.spinner[w.spinner], false, w.kick);
+            return;
+        }
+        if (x >= w.towardsXMin && x <= w.towardsXMax) {
+            hitWindmill(m.spinner[w.spinner], true, w.kick);
+            return;
         }
     }
 }
 
-static const WindmillZone kUpperWindmills[] = {
-    {27, 35, 29, 33, 0, false}, {27, 35, 35, 39, 0, true}, // upper left
-    {27, 35, 79, 83, 1, false}, {27, 35, 85, 89, 1, true}, // upper right
-};
-
-// The 52..60 band is tested before the 61..65 band.
-static const WindmillZone kLowerWindmills[] = {
-    {52, 60, 9, 12, 2, false},   {52, 60, 14, 17, 2, true},   // far left
-    {52, 60, 101, 104, 3, false}, {52, 60, 106, 109, 3, true}, // far right
-    {61, 65, 32, 35, 4, false},  {61, 65, 37, 40, 4, true},   // inner left
-    {61, 65, 78, 81, 5, false},  {61, 65, 83, 86, 5, true},   // inner right
-};
-
 void modelUpperBoardHit(MachineState& m, int x, int y)
 {
-    hitZones(m, kUpperWindmills, 4, 18, x, y);
+    hitWindmills(m, 1, x, y);
 }
 
 void modelLowerBoardHit(MachineState& m, int x, int y)
 {
-    hitZones(m, kLowerWindmills, 8, 24, x, y);
+    hitWindmills(m, 2, x, y);
 }
 
 void modelSlowWindmills(MachineState& m)
 {
-    slowWindmill(m.spinner[0], 5);
-    slowWindmill(m.spinner[1], 5);
-    for (int i = 2; i < 6; i++)
-        slowWindmill(m.spinner[i], 8);
+    for (const Windmill& w : kWindmills)
+        slowWindmill(m.spinner[w.spinner], w.still);
 }
 
 // Index of the first point of a door path, before its end mark, whose x is
@@ -111,7 +90,7 @@ static int doorJoinStep(int path, int x, bool leftward)
 static void doorCapture(BallSlot& ball)
 {
     int x = ballX(ball), y = ballY(ball);
-    if (x < 48 || x > 70 || (y != 96 && y != 98))
+    if (x < kMouthXMin || x > kMouthXMax || (y != kMouthUpperRow && y != kMouthLowerRow))
         return;
     ball.step = 0;
     if (x & 1) {
@@ -139,7 +118,7 @@ void modelLandBall(MachineState& m, const BallSlot& ball, int code)
         m.pendingStartPayouts += 1; // paid even when four starts are held
         if (m.heldStarts < 4) {
             m.heldStarts += 1;
-            m.dirty |= 8;
+            m.dirty |= kDirtyHeldStarts;
         }
         break;
     case kCodePrizePocket:

@@ -1,5 +1,6 @@
 // Machine No.3's fever: the fanfare, up to sixteen rounds of the open door
 // continued through the V zone, and the ending.
+#include "hallcore/machine/machine_words.h"
 #include "no3.h"
 
 enum {
@@ -34,7 +35,7 @@ static void closeDoor(MachineState& m)
     m.attackerOpen = 0;
     sweepDoorMouth(m);
     m.round = m.vHit > 0 ? m.round + 1 : kRoundEnding;
-    m.dirty |= 32;
+    m.dirty |= kDirtyAttacker;
     m.vHit = 0;
     m.attackerCount = 0;
 }
@@ -43,18 +44,18 @@ void feverStep(MachineState& m)
 {
     if (m.round == 0) { // fanfare
         if (m.modeTick == 1)
-            m.soundRequest = 705;
+            m.soundRequest = kWaveFanfare;
         if (m.modeTick >= kFanfareSteps) {
             m.modeTick = 0;
             m.round = 1;
         }
     } else if (m.round >= 1 && m.round <= kLastRound) {
         if (m.modeTick == 1)
-            m.soundRequest = 706;
+            m.soundRequest = kWaveRoundStart;
         if (m.modeTick == kDoorOpensAt) {
             m.attackerOpen = 1;
-            m.dirty |= 32;
-            m.soundRequest = -10000;
+            m.dirty |= kDirtyAttacker;
+            m.soundRequest = kSoundRequestStopAll;
         }
         if (m.modeTick > kDoorOpensAt && (m.attackerCount >= kBallsPerRound || m.modeTick >= kDoorClosesAt))
             closeDoor(m);
@@ -64,18 +65,18 @@ void feverStep(MachineState& m)
             m.modeTick = 1;
         }
         if (m.modeTick == 1)
-            m.soundRequest = -10000;
+            m.soundRequest = kSoundRequestStopAll;
         if (m.modeTick == 2)
-            m.soundRequest = 708;
+            m.soundRequest = kWaveEnding;
         if (m.modeTick >= kEndingSteps) {
-            m.dirty |= 1;
+            m.dirty |= kDirtyFrameLamps;
             m.startsSincePrize = 0;
             m.modeTick = 0;
             m.round = 0;
             m.vHit = 0;
             m.attackerCount = 0;
             m.mode = 1;
-            m.soundRequest = -10000;
+            m.soundRequest = kSoundRequestStopAll;
         }
     }
 }

@@ -289,7 +289,7 @@ static void moveReels(MachineState& m)
             if (travel == 0) {
                 travel = -4; // the stop bounce
                 if (m.soundRequest >= 0)
-                    m.soundRequest = 702;
+                    m.soundRequest = kWaveReelStop;
             }
         } else if (travel < 0) {
             pos += kBounce[wrapIndex(travel + 4, 4)];
@@ -321,7 +321,7 @@ static void startSideReach(MachineState& m)
     m.reelTravel[6] = (m.lineMask & kLinesOfCell6) ? 648 : 0;
     m.reelTravel[6] += kCellUnits * cellsDownTo(6, randomNext() % 34, m.stopSymbol[6]);
     m.reelPhase = 1;
-    m.soundRequest = 704;
+    m.soundRequest = kWaveReach;
     m.stopStage = 3;
 }
 
@@ -351,7 +351,7 @@ static void startCentreReach(MachineState& m)
             // or it would never report its stop and the spin would not end
             m.reelTravel[4] = -4;
             if (m.soundRequest >= 0)
-                m.soundRequest = 702;
+                m.soundRequest = kWaveReelStop;
         }
     } else {
         m.reelTravel[4] = 648;
@@ -360,7 +360,7 @@ static void startCentreReach(MachineState& m)
         else
             m.reelTravel[4] += kCellUnits * cellsDownTo(4, randomNext() % 30 + 8, m.stopSymbol[4]);
         m.reelPhase = 2;
-        m.soundRequest = 704;
+        m.soundRequest = kWaveReach;
     }
     reachMask(m);
     m.stopStage = 5;
@@ -369,7 +369,7 @@ static void startCentreReach(MachineState& m)
 static void endOfSpin(MachineState& m)
 {
     if (m.modeTick == 16 && !winMask(m) && m.soundRequest >= 0)
-        m.soundRequest = 703; // the lost-spin sound
+        m.soundRequest = kWaveLostSpin; // the lost-spin sound
     if (m.modeTick >= 48) {
         m.reelPhase = 0;
         bool won = winMask(m);

@@ -3,6 +3,7 @@
 #include "no3_screen.h"
 
 #include "hallcore/gfx/artwork.h"
+#include "hallcore/gfx/play_screen.h"
 #include "hallcore/gfx/sound.h"
 #include "hallcore/sys/sys_present.h"
 #include "no3_art_layout.h"
@@ -14,10 +15,6 @@ namespace no3screen {
 namespace {
 
 // Places of the lamps on the play view.
-constexpr Piece kFrameLampPlace[2][3] = {
-    {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}},
-    {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}},
-};
 struct PairPlace {
     const LampPair* art;
     int x, y, rightX; // rightX 0: a single lamp
@@ -113,19 +110,12 @@ int vStripFrame(const MachineState& m, const AnimClock& clock)
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 {
     Picture& board = boardPicture();
-    if (layers & kLayerFrameLamps) {
-        int sx = frameLampsLit(m, clock) ? kFrameLampLitX : 0;
-        for (int side = 0; side < 2; side++)
-            for (int k = 0; k < 3; k++) {
-                const Piece& at = kFrameLampPlace[side][k];
-                copyPicture(board, at.x, at.y, at.w, at.h, artPicture(521), sx,
-                            kFrameLampLeft[k].y + side * kFrameLampRightY);
-            }
-    }
+    if (layers & kLayerFrameLamps)
+        drawFrameLamps(board, frameLampsLit(m, clock));
     if (layers & kLayerFeverKind)
-        copyPicture(board, 386, 4, 90, 30, artPicture(524), 0, 30 * wrap(m.feverKind, 4));
+        drawMachineTopSign(board, m.feverKind);
     if (layers & kLayerPayoutLamp)
-        copyPicture(board, 4, 38, 48, 30, artPicture(522), 0, m.payoutToggle == 1 ? 30 : 0);
+        drawPayoutLamp(board, m.payoutToggle == 1);
     if (layers & kLayerHeldStarts)
         for (int i = 0; i < 4; i++)
             copyPicture(board, 194 + 24 * i, 157, 24, 16, artPicture(601), kHeldLamps.x + 24 * i,
@@ -153,32 +143,29 @@ void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
     }
 }
 
-void drawPlayFrame(MachineState& m)
+// The redraws the clock asks for: the frame lamps blink in a fever, the
+// lamp group every fourth tick, and the door with it in a fever.
+static void clockRedraws(MachineState& m, const AnimClock& clock)
 {
-    modelServeSound(m, animClock.count512 == 0);
-    if (m.mode == 3 && animClock.count256 == 0)
+    if (m.mode == 3 && clock.count256 == 0)
         m.dirty |= kLayerFrameLamps;
-    if (animClock.count64 == 0) {
+    if (clock.count64 == 0) {
         m.dirty |= kLayerLampGroup;
         if (m.mode == 3)
             m.dirty |= kLayerDoor;
     }
-    redrawLayers(m, animClock, m.dirty);
-    m.dirty = 0;
-    copyPicture(sceneSurface, 0, 0, 480, 432, boardPicture(), 0, 0);
-    composeMovingParts(m, animClock, sceneSurface, true);
-    sysPresent(kWindowPlay, 0, 0, 480, 432, sceneSurface, 0, 0);
+}
+
+static const PlayScreenParts kParts = {clockRedraws, redrawLayers, composeMovingParts, kAllLayers};
+
+void drawPlayFrame(MachineState& m)
+{
+    playScreenTick(m, kParts);
 }
 
 void paintPlayView(MachineState& m)
 {
-    redrawLayers(m, animClock, kAllLayers);
-    copyPicture(sceneSurface, 0, 0, 480, 432, boardPicture(), 0, 0);
-    // The moving parts as they stand, so a window uncovered while the ticks
-    // wait (a dialog, a menu) does not lose its reels and balls; the V
-    // animation is counted by the drawing ticks only.
-    composeMovingParts(m, animClock, sceneSurface, false);
-    sysPresent(kWindowPlay, 0, 0, 480, 432, sceneSurface, 0, 0);
+    playScreenPaint(m, kParts);
 }
 
 } // namespace no3screen

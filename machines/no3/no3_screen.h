@@ -4,18 +4,19 @@
 #pragma once
 #include "hallcore/gfx/bitmap.h"
 #include "hallcore/machine/anim_clock.h"
+#include "hallcore/machine/machine_words.h"
 #include "no3.h"
 
 namespace no3screen {
 
 // Redraw bits of MachineState::dirty: the six lamp layers of the composed board.
 enum {
-    kLayerFrameLamps = 1,
-    kLayerFeverKind = 2,
-    kLayerPayoutLamp = 4,
-    kLayerHeldStarts = 8,
-    kLayerLampGroup = 16, // strip, side, corner, bottom, reel-side, top and pocket lamps, door counter
-    kLayerDoor = 32,
+    kLayerFrameLamps = kDirtyFrameLamps,
+    kLayerFeverKind = kDirtyFeverKind,
+    kLayerPayoutLamp = kDirtyPayoutLamp,
+    kLayerHeldStarts = kDirtyHeldStarts,
+    kLayerLampGroup = kDirtyLampGroup, // strip, side, corner, bottom, reel-side, top and pocket lamps, door counter
+    kLayerDoor = kDirtyAttacker,
     kAllLayers = 63,
 };
 
@@ -30,9 +31,6 @@ LampFlags lampFlags(const MachineState& m, const AnimClock& clock);
 
 // The frame lamps are lit in a fever on the slow blink.
 bool frameLampsLit(const MachineState& m, const AnimClock& clock);
-
-// Frame 0..2 of a windmill for its spin value.
-int windmillFrame(int spin);
 
 // Frame 0..5 of the V strip over the open door.
 int vStripFrame(const MachineState& m, const AnimClock& clock);

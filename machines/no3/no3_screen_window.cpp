@@ -6,6 +6,7 @@
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
+#include "hallcore/gfx/play_screen.h"
 #include "no3_screen.h"
 #include "no3_art_layout.h"
 
@@ -135,16 +136,6 @@ void drawRoundPanel(const MachineState& m, Picture& view)
 
 } // namespace
 
-int windmillFrame(int spin)
-{
-    long long v = spin;
-    if (v > 0)
-        return (int)(v % 3);
-    if (v < 0)
-        return 2 - (int)((-v) % 3);
-    return 1;
-}
-
 int demoStripRow(int modeTick)
 {
     int t = wrap(modeTick, 256);
@@ -240,19 +231,13 @@ void composeMovingParts(MachineState& m, const AnimClock& clock, Picture& view, 
         break;
     }
 
-    const Sprite& ball = artSprite(520);
-    for (const BallSlot& b : m.ballSlot)
-        if (ballX(b) > 0)
-            drawSprite(view, 4 * ballX(b) - 2, 4 * ballY(b) - 4, 12, 12, 0, 0, ball);
+    drawBalls(view, m);
 
     LampFlags f = lampFlags(m, clock);
     static const int kMills[6][2] = {{122, 112}, {322, 112}, {38, 208}, {406, 208}, {130, 228}, {314, 228}};
-    const Sprite& mills = artSprite(523);
     for (int k = 0; k < 6; k++) {
         bool upper = k < 2;
-        int sx = upper && f.f ? 36 : 0;
-        int sy = 36 * windmillFrame(m.spinner[k]) + (upper ? 0 : 108);
-        drawSprite(view, kMills[k][0], kMills[k][1], 36, 36, sx, sy, mills);
+        drawWindmill(view, kMills[k][0], kMills[k][1], upper && f.f ? 36 : 0, upper ? 0 : 108, m.spinner[k]);
     }
 
     const Sprite& ornaments = artSprite(602);

@@ -4,12 +4,7 @@
 #include "hallcore/machine/machine_words.h"
 #include "no3.h"
 
-enum {
-    kWaveRoundStart = 706,
-    kWaveRoundMusic = 707,
-    kWaveLast = 708,
-    kDoorOpensAt = 80,
-};
+enum { kDoorOpensAt = 80 };
 
 void modelServeSound(MachineState& m, bool launchBeat)
 {
@@ -32,4 +27,25 @@ void modelServeSound(MachineState& m, bool launchBeat)
     if (request == kWaveReelStop || request == kWaveRoundStart)
         stopAllSound();
     playSound(request, kSoundOnce);
+}
+
+static const ModelWave kWaves[] = {
+    {kWaveSpinStart, 69, false},  // spin start
+    {kWaveReelStop, 3, false},    // reel stop
+    {kWaveLostSpin, 11, false},   // lost spin
+    {kWaveReach, 245, false},     // reach
+    {kWaveFanfare, 96, false},    // fever fanfare
+    {kWaveRoundStart, 24, false}, // round start
+    {kWaveRoundMusic, 61, true},  // round music, looped while the door is open
+    {kWaveEnding, 90, false},     // fever ending
+};
+
+int modelWaveCount()
+{
+    return (int)(sizeof kWaves / sizeof kWaves[0]);
+}
+
+const ModelWave& modelWave(int i)
+{
+    return kWaves[i];
 }

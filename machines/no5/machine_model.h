@@ -13,4 +13,5 @@ enum {
     kIdleAfterPlaySteps = 240,  // mode 1 turns back into mode 0 after this many
     kPathCount = 196,           // paths in the ball path table
     kWindmillPictureWidth = 72,   // picture 523
+    kWaveSampleRate = 5500,
 };

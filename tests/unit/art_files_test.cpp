@@ -1,9 +1,10 @@
-// The committed artwork and waves (programs/art) against what the program
-// expects of them: every picture it loads at its documented size, 8 bits,
-// 256 colours, only the 64 colours of the palette, black at 0 and white at
-// 255; the key colour only in sprites; every wave RIFF PCM mono 8-bit at
-// 11,025 Hz of about the documented length, the round music looping
-// without a click; the resource scripts naming every file.
+// The committed artwork and waves (the engine's in programs/art, the model's
+// in machines/<model>/art) against what the program expects of them: every
+// picture it loads at its documented size, 8 bits, 256 colours, only the 64
+// colours of the palette, black at 0 and white at 255; the key colour only in
+// sprites; every wave of the model's table RIFF PCM mono 8-bit at its rate
+// and of about its length, the looped ones joining without a click; the
+// resource scripts naming every file once.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -96,11 +97,9 @@ TEST(ArtFiles, PaletteSourceIsTheColourCube)
 
 TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
 {
-    const struct {
-        int id;
-        double seconds;
-    } waves[] = {{701, 6.9}, {702, 0.3}, {703, 1.1}, {704, 24.5}, {705, 9.6}, {706, 2.4}, {707, 6.1}, {708, 9.0}};
-    for (auto w : waves) {
+    ASSERT_GT(modelWaveCount(), 0);
+    for (int k = 0; k < modelWaveCount(); k++) {
+        const ModelWave& w = modelWave(k);
         SCOPED_TRACE(w.id);
         std::vector<uint8_t> b = nullReadHostFile(artPath(std::to_string(w.id) + ".wav"));
         ASSERT_GE(b.size(), 44u);
@@ -110,14 +109,15 @@ TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
         EXPECT_EQ(le32(b.data() + 16), 16u);
         EXPECT_EQ(le16(b.data() + 20), 1) << "PCM";
         EXPECT_EQ(le16(b.data() + 22), 1) << "mono";
-        EXPECT_EQ(le32(b.data() + 24), 11025u);
-        EXPECT_EQ(le32(b.data() + 28), 11025u);
+        EXPECT_EQ(le32(b.data() + 24), (uint32_t)kWaveSampleRate);
+        EXPECT_EQ(le32(b.data() + 28), (uint32_t)kWaveSampleRate);
         EXPECT_EQ(le16(b.data() + 32), 1);
         EXPECT_EQ(le16(b.data() + 34), 8);
         EXPECT_EQ(std::memcmp(b.data() + 36, "data", 4), 0);
         uint32_t n = le32(b.data() + 40);
         ASSERT_LE(44 + n, b.size());
-        EXPECT_NEAR(n / 11025.0, w.seconds, w.seconds * 0.05 + 0.01);
+        double seconds = w.tenths / 10.0;
+        EXPECT_NEAR(n / (double)kWaveSampleRate, seconds, seconds * 0.05 + 0.01);
         // Not silent, and not clipped flat for long stretches.
         int loud = 0;
         for (uint32_t i = 0; i < n; i++)
@@ -126,34 +126,49 @@ TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
     }
 }
 
-TEST(ArtFiles, RoundMusicLoopsWithoutAClick)
+TEST(ArtFiles, LoopedWavesJoinWithoutAClick)
 {
-    std::vector<uint8_t> b = nullReadHostFile(artPath("707.wav"));
-    ASSERT_GE(b.size(), 44u + 100);
-    uint32_t n = le32(b.data() + 40);
-    const uint8_t* s = b.data() + 44;
-    // The join of the loop: last sample to first, no bigger than the steps
-    // inside the music, and both ends at rest.
-    EXPECT_LE(std::abs(s[n - 1] - s[0]), 3);
-    EXPECT_LE(std::abs(s[0] - 128), 3);
-    EXPECT_LE(std::abs(s[n - 1] - 128), 3);
+    for (int k = 0; k < modelWaveCount(); k++) {
+        if (!modelWave(k).looped)
+            continue;
+        SCOPED_TRACE(modelWave(k).id);
+        std::vector<uint8_t> b = nullReadHostFile(artPath(std::to_string(modelWave(k).id) + ".wav"));
+        ASSERT_GE(b.size(), 44u + 100);
+        uint32_t n = le32(b.data() + 40);
+        ASSERT_LE(44 + n, b.size());
+        const uint8_t* s = b.data() + 44;
+        // The join of the loop: last sample to first, no bigger than the steps
+        // inside the music, and both ends at rest.
+        EXPECT_LE(std::abs(s[n - 1] - s[0]), 3);
+        EXPECT_LE(std::abs(s[0] - 128), 3);
+        EXPECT_LE(std::abs(s[n - 1] - 128), 3);
+    }
 }
 
 TEST(ArtFiles, ResourceScriptsNameEveryFileOnce)
 {
-    std::vector<uint8_t> e = nullReadHostFile(artPath("engine_art.rc")), m = nullReadHostFile(artPath("no3_art.rc"));
-    std::string scripts(e.begin(), e.end());
-    scripts.append(m.begin(), m.end());
-    auto count = [&](const std::string& line) {
+    // The engine's shared files are named from programs/, the model's own
+    // (the pictures that show its title, its board and its machine pictures
+    // and waves) from machines/.
+    std::vector<uint8_t> e = nullReadHostFile(TAMAROW_ENGINE_ART "/engine_art.rc"),
+                         m = nullReadHostFile(TAMAROW_MODEL_ART "/art.rc");
+    const std::string engine(e.begin(), e.end()), model(m.begin(), m.end());
+    auto count = [](const std::string& text, const std::string& line) {
         size_t n = 0;
-        for (size_t at = scripts.find(line); at != std::string::npos; at = scripts.find(line, at + 1))
+        for (size_t at = text.find(line); at != std::string::npos; at = text.find(line, at + 1))
             n++;
         return n;
     };
-    for (const ArtEntry& e : allPictures())
-        EXPECT_EQ(count(std::to_string(e.id) + " DIBITMAP \"art/" + std::to_string(e.id) + ".bmp\""), 1u) << e.id;
-    for (int id = 701; id <= 708; id++)
-        EXPECT_EQ(count(std::to_string(id) + " WAVE \"art/" + std::to_string(id) + ".wav\""), 1u) << id;
+    auto named = [&](int id, const char* type, const char* ext) {
+        std::string file = std::to_string(id) + "." + ext;
+        return count(engine, std::to_string(id) + " " + type + " \"art/" + file + "\"") +
+               count(model, std::to_string(id) + " " + type + " \"" TAMAROW_MODEL "/art/" + file + "\"");
+    };
+    for (const ArtEntry& a : allPictures())
+        EXPECT_EQ(named(a.id, "DIBITMAP", "bmp"), 1u) << a.id;
+    for (int k = 0; k < modelWaveCount(); k++)
+        EXPECT_EQ(count(model, std::to_string(modelWave(k).id) + " WAVE \"" TAMAROW_MODEL "/art/"), 1u)
+            << modelWave(k).id;
     for (int id : {110, 111})
-        EXPECT_EQ(count(std::to_string(id) + " ICON \"art/" + std::to_string(id) + ".ico\""), 1u) << id;
+        EXPECT_EQ(count(engine, std::to_string(id) + " ICON \"art/" + std::to_string(id) + ".ico\""), 1u) << id;
 }

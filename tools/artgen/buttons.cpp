@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "artgen.h"
+#include "artkit.h"
 #include "lamps.h"
 
 namespace {

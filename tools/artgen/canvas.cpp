@@ -297,6 +297,14 @@ static const Glyph5* glyph5(char ch)
     return nullptr;
 }
 
+bool textGlyphsKnown(const std::string& s)
+{
+    for (char ch : s)
+        if (!glyph5(ch))
+            return false;
+    return true;
+}
+
 int textWidth(const std::string& s, int scale)
 {
     int n = 0;

@@ -95,6 +95,7 @@ struct Noise {
 // ---- text ----
 
 // Latin capitals, digits and a few signs in a 5 x 7 pixel font, scaled.
+bool textGlyphsKnown(const std::string& s); // every character is in the font
 int textWidth(const std::string& s, int scale = 1);
 void drawText(Canvas& c, int x, int y, const std::string& s, uint8_t colour, int scale = 1);
 // Text with a one-pixel outline all round (drawn first) and optional shadow.

@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
-# Draws a contact sheet of every picture in an art folder: one PNG with each
-# picture at twice its size (large ones at their own size), labelled with
-# its id and size. The teal around sprites is their transparent key colour.
-#   tools/artgen/contact_sheet.sh [art-dir] [out.png]
+# Draws a contact sheet of a program's pictures: one PNG with each picture
+# at twice its size (large ones at their own size), labelled with its id and
+# size, in id order. The teal around sprites is their transparent key colour.
+#   tools/artgen/contact_sheet.sh [model | art-dir] [out.png]
+# A model (default no3) shows the engine's pictures (programs/art) with the
+# machine's (machines/<model>/art); a folder shows that folder's alone.
 set -eu
 top=$(cd "$(dirname "$0")/../.." && pwd)
-art=${1:-$top/programs/art}
-out=${2:-$top/build/art-contact-sheet.png}
+which=${1:-no3}
+if [ -d "$which" ]; then
+  dirs=("$which")
+  name=$(basename "$which")
+else
+  dirs=("$top/programs/art" "$top/machines/$which/art")
+  name=$which
+fi
+out=${2:-$top/build/art-contact-sheet-$name.png}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 files=()
-for f in "$art"/*.bmp; do
+for f in $(for d in "${dirs[@]}"; do ls "$d"/*.bmp; done | awk -F/ '{ print $NF "\t" $0 }' | sort -n | cut -f2); do
   id=$(basename "$f" .bmp)
   size=$(identify -format '%wx%h' "$f")
   w=${size%x*}

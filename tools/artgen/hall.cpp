@@ -1,14 +1,16 @@
 // The hall: row ends (511), floor tiles (512), the cabinet (513) and its
 // front in four states (519), the divider with the ball lender (514), the
 // cabinet's top lamp (515), the empty stool (516), a seated customer seen
-// from behind (517) and a full ball box (518).
+// from behind (517) and a full ball box (518). The row ends and the top
+// lamp show the machine's name, so every program has its own (makeHallSigns);
+// the rest are the engine's.
 //
 // The floor is one carpet pattern laid on a 32-pixel grid that starts at
 // each column's left edge; pictures that show floor draw it in the same
 // phase, so no seam shows where they meet the tiles.
 #include <cmath>
 
-#include "artgen.h"
+#include "artkit.h"
 #include "lamps.h"
 
 namespace {
@@ -68,15 +70,15 @@ Canvas floorTiles()
 
 const LampHue& feverHue(int frame) { return frame <= 1 ? hue::yellow : frame == 2 ? hue::red : hue::violet; }
 
-// The top lamp of a cabinet: frame 0 off, 1 open, 2 and 3 fever kinds.
-void topLamp(Canvas& c, int x, int y, int frame)
+// The top lamp of a cabinet with the machine's title: frame 0 off, 1 open,
+// 2 and 3 fever kinds.
+void topLamp(Canvas& c, int x, int y, int frame, const std::string& title)
 {
     c.fill(x, y, 74, 20, col::black);
     const LampHue& h = feverHue(frame);
     lens(c, x, y, 74, 20, h, frame != 0, 8);
     uint8_t text = frame == 0 ? col::grey : frame == 1 ? col::maroon : col::white;
-    drawTextOutlined(c, x + 37 - textWidth("BRAVOLT") / 2, y + 7, "BRAVOLT", text,
-                     frame == 0 ? col::black : h.on[0]);
+    drawTextOutlined(c, x + 37 - textWidth(title) / 2, y + 7, title, text, frame == 0 ? col::black : h.on[0]);
 }
 
 // The cabinet's upper board with its display: 0 nobody, 1 nobody but the
@@ -124,6 +126,12 @@ void cabinetFront(Canvas& c, int x, int y, int frame)
     }
 }
 
+// The cabinet picture (513) has a lit top lamp drawn in. The hall always
+// copies the machine's own lamp (515) over it, so its word never shows; it
+// keeps the word the picture was first drawn with, and 513 stays one file
+// for every program.
+const char* const kCabinetLampWord = "BRAVOLT";
+
 void cabinet(Canvas& c, int front)
 {
     // red lacquer body with chrome trim
@@ -131,7 +139,7 @@ void cabinet(Canvas& c, int front)
     c.fill(0, 0, 140, 8, col::black);
     c.dither(0, 0, 140, 8, col::black, col::grey, 4);
     c.bevel(0, 0, 140, 272, col::pink, col::maroon, 2);
-    topLamp(c, 33, 8, 1);
+    topLamp(c, 33, 8, 1, kCabinetLampWord);
     // glass with the board: upper part is the front (32..96), lower below
     roundRect(c, 4, 30, 132, 150, 10, col::black);
     cabinetFront(c, 0 + 0, 32, front);
@@ -198,34 +206,38 @@ Canvas divider()
     return c;
 }
 
-Canvas lamps()
+Canvas lamps(const std::string& title)
 {
     Canvas c(74, 80);
     for (int f = 0; f < 4; f++)
-        topLamp(c, 0, 20 * f, f);
+        topLamp(c, 0, 20 * f, f, title);
     return c;
 }
 
 // ---------------------------------------------------------------- row ends
 
 // The end of an island (the side that faces the aisle): a decorated pillar
-// 52 pixels wide with a vertical sign.
-void islandEnd(Canvas& c, int x)
+// 52 pixels wide with a vertical sign spelling the title, a letter every 26
+// rows (closer for more than seven), centred on the seven-letter sign.
+void islandEnd(Canvas& c, int x, const std::string& title)
 {
     c.vgrad(x, 0, 52, 272, {col::maroon, col::crimson, col::maroon});
     c.bevel(x, 0, 52, 272, col::red, col::black, 2);
     lens(c, x + 10, 16, 32, 200, hue::yellow, true, 10);
-    const char* word = "BRAVOLT";
-    for (int k = 0; k < 7; k++)
-        drawTextOutlined(c, x + 26 - textWidth(std::string(1, word[k]), 2) / 2, 28 + 26 * k, std::string(1, word[k]),
-                         col::crimson, col::cream, 2);
+    const int n = int(title.size());
+    const int pitch = n > 7 ? 156 / (n - 1) : 26;
+    const int top = n > 7 ? 28 : 28 + 13 * (7 - n);
+    for (int k = 0; k < n; k++)
+        drawTextOutlined(c, x + 26 - textWidth(std::string(1, title[k]), 2) / 2, top + pitch * k,
+                         std::string(1, title[k]), col::crimson, col::cream, 2);
     c.fill(x, 228, 52, 44, col::black);
     c.dither(x, 228, 52, 44, col::black, col::maroon, 5);
 }
 
-// The hall wall beyond the island, with a poster and a lamp.
-void hallWall(Canvas& c, int x, int w, int phase)
+// The hall wall beyond the island, with a poster of the machine and a lamp.
+void hallWall(Canvas& c, int x, int w, int phase, int number)
 {
+    const std::string machine = "NO." + std::to_string(number);
     c.vgrad(x, 0, w, 272, {col::brown, col::amber, col::brown});
     for (int i = x; i < x + w; i += 16)
         c.vline(i, 0, 271, col::brown);
@@ -239,26 +251,26 @@ void hallWall(Canvas& c, int x, int w, int phase)
     drawTextRamp(c, px + 40 - textWidth("FEVER", 2) / 2, py + 12, "FEVER", {col::maroon, col::red, col::yellow, col::white},
                  col::black, 2);
     shapeLamp(c, boltShape(px + 24, py + 36, 32, 56), px + 40, py + 64, 30, hue::yellow, true);
-    drawTextOutlined(c, px + 40 - textWidth("NO.3") / 2, py + 100, "NO.3", col::white, col::black);
+    drawTextOutlined(c, px + 40 - textWidth(machine) / 2, py + 100, machine, col::white, col::black);
     // floor
     carpet(c, x, 272, w, 144, phase);
     floorEdge(c, x, 416, w);
 }
 
-Canvas rowEnds()
+Canvas rowEnds(const MachineName& name)
 {
     Canvas c(170, 864);
     // 0: row start, drawn with its right edge at the first cabinet (at
     // column x + 52 - 170: the carpet phase there is -118).
     Canvas start(170, 432);
-    hallWall(start, 0, 118, -118);
-    islandEnd(start, 118);
+    hallWall(start, 0, 118, -118, name.number);
+    islandEnd(start, 118, name.title);
     carpet(start, 118, 272, 52, 144, -118);
     floorEdge(start, 118, 416, 52);
     // 1: row end, drawn at the column after the last machine.
     Canvas end(170, 432);
-    islandEnd(end, 0);
-    hallWall(end, 52, 118, 0);
+    islandEnd(end, 0, name.title);
+    hallWall(end, 52, 118, 0, name.number);
     carpet(end, 0, 272, 52, 144, 0);
     floorEdge(end, 0, 416, 52);
     c.blit(start, 0, 0);
@@ -372,15 +384,19 @@ Canvas ballBox()
 
 } // namespace
 
+void makeHallSigns(ArtSet& out, const MachineName& name)
+{
+    out.picture(511, rowEnds(name), false);
+    out.picture(515, lamps(name.title), false);
+}
+
 void makeHall(ArtSet& out)
 {
-    out.picture(511, rowEnds(), false);
     out.picture(512, floorTiles(), false);
     Canvas cab(140, 272);
     cabinet(cab, 0);
     out.picture(513, cab, false);
     out.picture(514, divider(), false);
-    out.picture(515, lamps(), false);
     out.picture(516, emptyStool(), true);
     out.picture(517, customer(), true);
     out.picture(518, ballBox(), true);

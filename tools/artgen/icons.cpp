@@ -1,6 +1,6 @@
 // The program icon (110, large and small) and its small form (111): a
 // shining pachinko ball struck by a lightning bolt on a red disc.
-#include "artgen.h"
+#include "artkit.h"
 #include "lamps.h"
 
 namespace {

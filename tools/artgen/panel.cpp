@@ -1,10 +1,11 @@
 // The info panel: its background (500, also the palette's source and the
-// street face and map icons), the clock digits (503), small digits (504),
-// weekday names (505, 506), the hall map cells (507) and the tabs, hall face
-// and scene strip (508).
+// street face and map icons; the street face names the machine, so every
+// program has its own), the clock digits (503), small digits (504), weekday
+// names (505, 506), the hall map cells (507) and the tabs, hall face and
+// scene strip (508).
 #include <cmath>
 
-#include "artgen.h"
+#include "artkit.h"
 #include "lamps.h"
 
 namespace {
@@ -101,15 +102,17 @@ void mapCell(Canvas& c, int x, int y, int i, int f)
     }
 }
 
-// The street face of the panel (rows 196..289 of 500).
-void streetFace(Canvas& c, int y)
+// The street face of the panel (rows 196..289 of 500), under the family's
+// name the machine's: "NO.3 BRAVOLT".
+void streetFace(Canvas& c, int y, const MachineName& name)
 {
+    const std::string machine = "NO." + std::to_string(name.number) + " " + name.title;
     panelMetal(c, 0, y, 128, 94);
     inset(c, 5, y + 5, 118, 84);
     c.vgrad(5, y + 5, 118, 84, {col::indigo, col::purple, col::maroon, col::black});
     drawTextRamp(c, 64 - textWidth("TAMAROW", 2) / 2, y + 12, "TAMAROW", {col::brown, col::amber, col::yellow, col::white},
                  col::black, 2);
-    drawTextOutlined(c, 64 - textWidth("NO.3 BRAVOLT") / 2, y + 32, "NO.3 BRAVOLT", col::cyan, col::black);
+    drawTextOutlined(c, 64 - textWidth(machine) / 2, y + 32, machine, col::cyan, col::black);
     // a heap of shiny balls
     const double balls[][2] = {{40, 72}, {52, 72}, {64, 72}, {76, 72}, {88, 72}, {46, 62},
                                {58, 62}, {70, 62}, {82, 62}, {52, 52}, {64, 52}, {76, 52}};
@@ -135,7 +138,7 @@ void hallFace(Canvas& c, int y)
     drawJpOutlined(c, 4, y + 74, "持玉", 12, col::lime, col::black);
 }
 
-Canvas panelBackground()
+Canvas panelBackground(const MachineName& name)
 {
     Canvas c(128, 432);
     panelMetal(c, 0, 0, 128, 432);
@@ -158,7 +161,7 @@ Canvas panelBackground()
     }
     // under the tabs
     c.fill(0, 168, 128, 28, col::black);
-    streetFace(c, 196);
+    streetFace(c, 196, name);
     // controls area: rivets in the corners
     c.hline(0, 127, 290, col::grey);
     for (int y : {296, 424})
@@ -273,9 +276,13 @@ Canvas tabsFaceStrip()
 
 } // namespace
 
+void makePanelFace(ArtSet& out, const MachineName& name)
+{
+    out.picture(500, panelBackground(name), false);
+}
+
 void makePanel(ArtSet& out)
 {
-    out.picture(500, panelBackground(), false);
     out.picture(503, clockDigits(), false);
     out.picture(504, smallDigits(), false);
     out.picture(505, weekdayNames(), false);

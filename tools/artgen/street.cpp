@@ -4,7 +4,7 @@
 // the pavement and the road.
 #include <cmath>
 
-#include "artgen.h"
+#include "artkit.h"
 #include "lamps.h"
 
 namespace {

@@ -20,7 +20,7 @@
 Tally SimResult::total() const
 {
     Tally t;
-    for (int s = 0; s < lotteryRules().settings; s++) {
+    for (int s = 0; s < kSettings; s++) {
         const Tally& b = bySetting[s];
         t.plainDraws += b.plainDraws;
         t.plainPrizes += b.plainPrizes;
@@ -124,7 +124,7 @@ public:
 
     void run()
     {
-        const int settings = lotteryRules().settings;
+        const int settings = kSettings;
         const int64_t totalTicks = (int64_t)(options.hours * 3600 * kTicksPerSecond + 0.5);
         const int64_t watchTicks = (int64_t)(options.watchHours * 3600 * kTicksPerSecond + 0.5);
         int64_t firedSoFar[kShopCount][kMachinesPerShop] = {}, paidSoFar[kShopCount][kMachinesPerShop] = {};
@@ -363,7 +363,7 @@ private:
         for (int s = 0; s < kShopCount; s++)
             for (int i = 0; i < kMachinesPerShop; i++) {
                 int64_t fired = 0, paid = 0;
-                for (int k = 0; k < lotteryRules().settings; k++) {
+                for (int k = 0; k < kSettings; k++) {
                     int64_t& f = batchFired[s][i][k];
                     int64_t& p = batchPaid[s][i][k];
                     if (f | p)

@@ -1,5 +1,6 @@
 #include "tools/hallsim/observer.h"
 
+#include "tools/hallsim/model_sim.h"
 #include "tools/hallsim/odds.h"
 
 MachineWatch::Words MachineWatch::wordsOf(const MachineState& m)
@@ -62,14 +63,16 @@ PassEvents MachineWatch::pass(const MachineState& m, bool beat)
         drawKnown = true;
         draw.setting = m.setting;
         draw.quick = drawHasQuickChance(b.continueBarred, b.startsSincePrize, m.setting);
-        draw.reach = m.lineMask != 0;
+        draw.reach = false;
         draw.prize = false;
+        atSpinStart = m; // what the lottery set up, for telling the reach at the end
     }
     // a spin ends, in a fever or not
     if (b.mode == 2 && m.mode != 2) {
         if (drawKnown) {
             e.spinDone = true;
             e.spin = draw;
+            e.spin.reach = simSpinShowedReach(atSpinStart, m);
             e.spin.prize = m.mode == 3;
         }
         if (m.mode == 3) {

@@ -15,7 +15,7 @@
 struct SpinDone {
     int setting;   // in force at the draw, after any redraw
     bool quick;    // drawn at the quick chance's odds
-    bool reach;    // a reach line stood at the start (prizes included)
+    bool reach;    // the spin showed a reach (prizes included), by the model's rule
     bool prize;    // ended in a fever
 };
 
@@ -59,4 +59,5 @@ private:
     SpinDone draw{};
     bool feverKnown = false;
     FeverDone fever{};
+    MachineState atSpinStart{};
 };

@@ -2,6 +2,17 @@
 
 enum { kRandomValues = 32768 };
 
+bool drawHasQuickChance(int continueBarred, int startsSincePrize, int setting)
+{
+    const LotteryTable& t = simLottery();
+    return continueBarred != 0 && startsSincePrize <= t.quickStarts && setting != kSettingCold;
+}
+
+bool feverKeepsRight(int feverKind)
+{
+    return feverKind == 2 || feverKind == 3;
+}
+
 double remainderChance(int n, int k)
 {
     if (n < 1 || k < 0 || k >= n)
@@ -25,29 +36,29 @@ double oneInChance(int n)
 
 double exactPrizeChance(int setting)
 {
-    return oneInChance(lotteryRules().prizeOdds[setting]);
+    return oneInChance(simLottery().prizeOdds[setting]);
 }
 
 double exactReachChance(int setting)
 {
     double p = exactPrizeChance(setting);
-    return p + (1 - p) * oneInChance(lotteryRules().reachOdds[setting]);
+    return p + (1 - p) * oneInChance(simLottery().reachOdds[setting]);
 }
 
 double exactQuickPrizeChance()
 {
-    return oneInChance(lotteryRules().quickOdds);
+    return oneInChance(simLottery().quickOdds);
 }
 
 double settingShareInMidReserve(int setting)
 {
-    return remainderChance(lotteryRules().settings, setting);
+    return remainderChance(kSettings, setting);
 }
 
 double exactMixedPrizeChance()
 {
     double p = 0;
-    for (int s = 0; s < lotteryRules().settings; s++)
+    for (int s = 0; s < kSettings; s++)
         p += settingShareInMidReserve(s) * exactPrizeChance(s);
     return p;
 }

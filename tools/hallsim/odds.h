@@ -2,23 +2,9 @@
 // and from how the game's generator turns "one in n" into draws.
 #pragma once
 
-enum { kMaxSettings = 4 };
+#include "tools/hallsim/model_sim.h"
 
-// The rule numbers of a model's lottery (odds_<model>.cpp).
-struct LotteryRules {
-    int settings;                         // settings in use, 0..settings-1
-    const char* settingName[kMaxSettings];
-    int prizeOdds[kMaxSettings];          // one in n per spin, by the setting in force
-    int reachOdds[kMaxSettings];          // one in n for a reach, drawn after a miss
-    int quickOdds;                        // the quick chance after a lost right to go on
-    int redrawOdds;                       // a spin redraws the setting one time in n
-    int reserveOdds;                      // a spin adds to the reserve one time in n
-    int hotAbove;                         // reserve above this: the hot setting for good
-    int coldBelow;                        // reserve below this: the cold setting
-    int hotSetting, coldSetting;
-};
-
-const LotteryRules& lotteryRules();
+enum { kMaxSettings = kSettings };
 
 // The quick chance applies to this draw (the words before the spin, the
 // setting after the lottery's redraw).
@@ -44,5 +30,5 @@ double settingShareInMidReserve(int setting);
 double exactMixedPrizeChance();
 
 // After a fever's ending: the kind it left says whether the right to go on
-// survived.
+// survived (kinds 0 and 1 lose it at the ending, in every model).
 bool feverKeepsRight(int feverKind);

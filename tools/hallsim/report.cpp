@@ -53,7 +53,7 @@ std::string thousands(int64_t v)
 
 std::string settingLabel(int s)
 {
-    return format("%d %s", s, lotteryRules().settingName[s]);
+    return format("%d %s", s, simLottery().settingName[s]);
 }
 
 std::string ratioWithInterval(const RatioTally& t)
@@ -104,7 +104,7 @@ std::string formatTime(const BrokenDownTime& t)
 
 void writeTable(std::FILE* out, const SimResult& r)
 {
-    const LotteryRules& rules = lotteryRules();
+    const LotteryTable& rules = simLottery();
     const Tally total = r.total();
     std::fprintf(out, "Hall simulation of machine No.%d (%s, %s)\n", MACHINE_NUMBER, MACHINE_TITLE,
                  MACHINE_PROGRAM);
@@ -124,7 +124,7 @@ void writeTable(std::FILE* out, const SimResult& r)
                       "lottery rules)\n");
     std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "prizes", "1 in", "95% interval",
                  "exact 1 in", "inside");
-    for (int s = 0; s < rules.settings; s++) {
+    for (int s = 0; s < kSettings; s++) {
         const Tally& t = r.bySetting[s];
         printOddsRow(out, settingLabel(s).c_str(), t.plainPrizes, t.plainDraws, exactPrizeChance(s));
     }
@@ -139,19 +139,19 @@ void writeTable(std::FILE* out, const SimResult& r)
                      oneInRange(i).c_str());
     }
     std::string mix;
-    for (int s = 0; s < rules.settings; s++)
+    for (int s = 0; s < kSettings; s++)
         mix += format("%s%.2f%%", s ? "/" : "", 100 * settingShareInMidReserve(s));
     std::fprintf(out,
                  "  a reserve of %d..%d redraws the setting one spin in %d (shares %s): exact 1 in %.2f per spin;\n"
                  "  above %d the machine stays hot (1 in %.2f), below %d cold (1 in %.2f); spins only add to it\n\n",
                  rules.coldBelow, rules.hotAbove, rules.redrawOdds, mix.c_str(), 1 / exactMixedPrizeChance(),
-                 rules.hotAbove, 1 / exactPrizeChance(rules.hotSetting), rules.coldBelow,
-                 1 / exactPrizeChance(rules.coldSetting));
+                 rules.hotAbove, 1 / exactPrizeChance(kSettingHot), rules.coldBelow,
+                 1 / exactPrizeChance(kSettingCold));
 
     std::fprintf(out, "Reaches (a reach line at the start of the spin, prizes included)\n");
     std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "reaches", "1 in", "95% interval",
                  "exact 1 in", "inside");
-    for (int s = 0; s < rules.settings; s++) {
+    for (int s = 0; s < kSettings; s++) {
         const Tally& t = r.bySetting[s];
         printOddsRow(out, settingLabel(s).c_str(), t.plainReaches, t.plainDraws, exactReachChance(s));
     }
@@ -167,13 +167,13 @@ void writeTable(std::FILE* out, const SimResult& r)
                      keptShare(t).c_str(), thousands(t.fired).c_str(), thousands(t.paid).c_str(),
                      ratioWithInterval(t.payout).c_str());
     };
-    for (int s = 0; s < rules.settings; s++)
+    for (int s = 0; s < kSettings; s++)
         feverRow(settingLabel(s), r.bySetting[s]);
     feverRow("all", total);
 
     std::fprintf(out, "\nMachines (time in each setting; all spins)\n");
     std::string timeHeader;
-    for (int s = 0; s < rules.settings; s++)
+    for (int s = 0; s < kSettings; s++)
         timeHeader += format("%s%d", s ? "/" : "time% ", s);
     std::fprintf(out, "%-9s %4s %4s %-14s %7s %6s %7s %7s %7s %7s %6s %10s %10s  %s\n", "machine", "set", "res",
                  timeHeader.c_str(), "spins", "prizes", "1 in", "reaches", "rounds", "fever s", "kept", "fired", "paid",
@@ -183,7 +183,7 @@ void writeTable(std::FILE* out, const SimResult& r)
             const MachineResult& m = r.machines[s][i];
             const Tally& t = m.tally;
             std::string times;
-            for (int k = 0; k < rules.settings; k++)
+            for (int k = 0; k < kSettings; k++)
                 times += format("%s%.0f", k ? "/" : "", 100 * share(m.stepsBySetting[k], t.steps));
             std::fprintf(out, "%-9s %4d %4d %-14s %7s %6s %7s %7s %7s %7s %6s %10s %10s  %s\n",
                          machineName(s, i).c_str(), m.finalSetting, m.finalReserve, times.c_str(),
@@ -258,7 +258,7 @@ void writeCsv(std::FILE* out, const SimResult& r)
         c.push_back(t.payout.x > 0 ? number(t.payout.halfWidth(), "%.5f") : "");
         emit(c);
     };
-    for (int s = 0; s < lotteryRules().settings; s++) {
+    for (int s = 0; s < kSettings; s++) {
         const Tally& t = r.bySetting[s];
         row("setting", "", "", std::to_string(s), t, t.plainDraws, t.plainPrizes, exactPrizeChance(s),
             exactReachChance(s));
@@ -310,7 +310,7 @@ struct Svg {
     }
 };
 
-const char* kSettingColour[kMaxSettings] = {"#4c78a8", "#e45756", "#72b7b2", "#b279a2"};
+const char* kSettingColour[kMaxSettings] = {"#4c78a8", "#e45756", "#72b7b2"};
 
 // A round step for an axis that spans `range` in about `ticks` steps.
 double niceStep(double range, int ticks)
@@ -325,13 +325,12 @@ double niceStep(double range, int ticks)
 // Payout ratio by setting, with the hall's figure and the break-even line.
 void ratioPanel(Svg& g, const SimResult& r, double top)
 {
-    const LotteryRules& rules = lotteryRules();
     const double left = 80, width = 820, height = 230, bottom = top + 40 + height;
     g.text(left, top + 18, "Balls paid per ball fired, by the setting in force (bars: 95% interval)", "start", 15,
            "font-weight=\"bold\"");
     std::vector<std::pair<std::string, RatioTally>> bars;
     std::vector<std::string> notes;
-    for (int s = 0; s < rules.settings; s++) {
+    for (int s = 0; s < kSettings; s++) {
         bars.push_back({settingLabel(s), r.bySetting[s].payout});
         const Tally& t = r.bySetting[s];
         notes.push_back(t.plainPrizes ? format("prize 1 in %.1f (exact %.1f)", share(t.plainDraws, t.plainPrizes),
@@ -359,7 +358,7 @@ void ratioPanel(Svg& g, const SimResult& r, double top)
     for (size_t k = 0; k < bars.size(); k++) {
         const RatioTally& t = bars[k].second;
         double cx = left + slot * (k + 0.5);
-        const char* colour = k < (size_t)rules.settings ? kSettingColour[k] : "#888";
+        const char* colour = k < (size_t)kSettings ? kSettingColour[k] : "#888";
         if (t.x > 0) {
             double v = t.ratio(), h = t.halfWidth();
             g.rect(cx - barWidth / 2, y(v), barWidth, bottom - y(v), format("fill:%s", colour).c_str());

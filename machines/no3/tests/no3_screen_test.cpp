@@ -112,23 +112,6 @@ TEST(No3ScreenRules, FrameLampsLightOnlyInAFeverOnTheSlowBlink)
     EXPECT_FALSE(frameLampsLit(m, clockWith(1, 1, 0)));
 }
 
-TEST(No3ScreenRules, WindmillFramesForEverySpinValue)
-{
-    EXPECT_EQ(windmillFrame(0), 1);
-    EXPECT_EQ(windmillFrame(1), 1);
-    EXPECT_EQ(windmillFrame(2), 2);
-    EXPECT_EQ(windmillFrame(3), 0);
-    EXPECT_EQ(windmillFrame(-1), 1);
-    EXPECT_EQ(windmillFrame(-2), 0);
-    EXPECT_EQ(windmillFrame(-3), 2);
-    // turning backwards steps the frames the other way
-    EXPECT_EQ(windmillFrame(-4), 1);
-    for (int v : {INT_MIN, INT_MIN + 1, INT_MAX}) {
-        int f = windmillFrame(v);
-        EXPECT_TRUE(f >= 0 && f <= 2) << v;
-    }
-}
-
 TEST(No3ScreenRules, DemoStripTiming)
 {
     struct Case {

@@ -96,7 +96,7 @@ TEST(HallsimOdds, OneInChanceFollowsTheHalvingAndTheRemainder)
     EXPECT_DOUBLE_EQ(oneInChance(1800), 2341.0 / 4194304);
     EXPECT_DOUBLE_EQ(remainderChance(3, 2), 10922.0 / 32768);
     double shares = 0;
-    for (int s = 0; s < lotteryRules().settings; s++)
+    for (int s = 0; s < kSettings; s++)
         shares += settingShareInMidReserve(s);
     EXPECT_DOUBLE_EQ(shares, 1.0);
 }
@@ -248,7 +248,7 @@ const SimResult& pinnedDay()
             for (int i = 0; i < kMachinesPerShop; i++) {
                 MachineState& m = shops[kDayShop].machines[i];
                 m.luckReserve = i < 8 ? 40 : 0;
-                m.setting = i < 8 ? lotteryRules().hotSetting : lotteryRules().coldSetting;
+                m.setting = i < 8 ? kSettingHot : kSettingCold;
             }
         };
         SimResult r;
@@ -264,15 +264,14 @@ const SimResult& pinnedDay()
 TEST(HallsimRun, AHallRunPaysMoreInTheHotSettingAndDrawsAtTheExactOdds)
 {
     const SimResult& r = pinnedDay();
-    const LotteryRules& rules = lotteryRules();
     EXPECT_EQ(r.passes, (int64_t)(6.5 * kPassesPerHour));
     EXPECT_EQ(r.end.hour, 16);
     EXPECT_EQ(r.unresolvedPayouts, 0);
 
     // the prizes of each setting's own draws lie around the exact chance
-    ASSERT_GT(r.bySetting[rules.hotSetting].plainDraws, 2000);
-    ASSERT_GT(r.bySetting[rules.coldSetting].plainDraws, 2000);
-    for (int s = 0; s < rules.settings; s++) {
+    ASSERT_GT(r.bySetting[kSettingHot].plainDraws, 2000);
+    ASSERT_GT(r.bySetting[kSettingCold].plainDraws, 2000);
+    for (int s = 0; s < kSettings; s++) {
         const Tally& t = r.bySetting[s];
         if (t.plainDraws < 500)
             continue; // the normal setting: only the night shop's last minutes
@@ -281,11 +280,11 @@ TEST(HallsimRun, AHallRunPaysMoreInTheHotSettingAndDrawsAtTheExactOdds)
         EXPECT_TRUE(wilsonInterval(t.plainReaches, t.plainDraws, kZ999).contains(exactReachChance(s))) << s;
     }
     // and the hot setting's could not pass for the normal one's
-    const Tally& hot = r.bySetting[rules.hotSetting];
+    const Tally& hot = r.bySetting[kSettingHot];
     EXPECT_FALSE(wilsonInterval(hot.plainPrizes, hot.plainDraws, kZ999).contains(exactPrizeChance(0)));
 
     // balls paid per ball fired: hot above cold, by more than the intervals
-    const Tally& cold = r.bySetting[rules.coldSetting];
+    const Tally& cold = r.bySetting[kSettingCold];
     EXPECT_GT(hot.payout.ratio() - hot.payout.halfWidth(), cold.payout.ratio() + cold.payout.halfWidth())
         << "hot " << hot.payout.ratio() << " cold " << cold.payout.ratio();
     // the same machine by machine: every kept-hot machine against every kept-cold one, in sum
@@ -295,9 +294,9 @@ TEST(HallsimRun, AHallRunPaysMoreInTheHotSettingAndDrawsAtTheExactOdds)
         (i < 8 ? hotPaid : coldPaid) += (double)t.paid;
         (i < 8 ? hotFired : coldFired) += (double)t.fired;
         if (i < 8)
-            EXPECT_EQ(r.machines[kDayShop][i].stepsBySetting[rules.hotSetting], r.passes) << i;
+            EXPECT_EQ(r.machines[kDayShop][i].stepsBySetting[kSettingHot], r.passes) << i;
         else
-            EXPECT_EQ(r.machines[kDayShop][i].stepsBySetting[rules.coldSetting], r.passes) << i;
+            EXPECT_EQ(r.machines[kDayShop][i].stepsBySetting[kSettingCold], r.passes) << i;
     }
     EXPECT_GT(hotPaid / hotFired, coldPaid / coldFired);
 
@@ -339,7 +338,7 @@ TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
     o.sessionEnd = 22 * 60 + 20; // across the day shop's closing and the night shop's opening
     o.afterStart = [] {
         shops[kDayShop].machines[0].luckReserve = 40;
-        shops[kDayShop].machines[0].setting = lotteryRules().hotSetting;
+        shops[kDayShop].machines[0].setting = kSettingHot;
     };
     SimResult r;
     std::string error;
@@ -361,7 +360,7 @@ TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
     // the reserve came back from the saved hall, not from a fresh one
     EXPECT_GE(r.machines[kDayShop][0].finalReserve, 40);
     // hot all the first session; the new business day draws a setting afresh until its first spin
-    EXPECT_GE(r.machines[kDayShop][0].stepsBySetting[lotteryRules().hotSetting], r.passes / 2);
+    EXPECT_GE(r.machines[kDayShop][0].stepsBySetting[kSettingHot], r.passes / 2);
     // the chart spans the day and has points only while the game ran
     EXPECT_EQ(r.watchMinutes, 24 * 60);
     EXPECT_NE(svgChart(r).find("game not running"), std::string::npos);
@@ -426,7 +425,7 @@ TEST(HallsimShopFile, ARunFromAShopFileLeavesTheFileAsItWas)
     ASSERT_TRUE(runHall(o, r, &error)) << error;
     EXPECT_EQ(formatTime(r.start), "2026-12-09 15:20:00");
     EXPECT_GE(r.machines[kDayShop][5].finalReserve, 44); // the file's machines were the ones run
-    EXPECT_EQ(r.machines[kDayShop][5].finalSetting, lotteryRules().hotSetting);
+    EXPECT_EQ(r.machines[kDayShop][5].finalSetting, kSettingHot);
 
     // the program too, with every output, quitting (and saving) once on the way
     const std::string command = std::string("\"") + HALLSIM_PROGRAM + "\" --quiet --hours 0.25 --session 15:25-15:30 --shop-file \"" + path
@@ -484,7 +483,7 @@ TEST(HallsimReport, TableCsvAndChartCarryTheFigures)
         rows++;
     }
     std::fclose(f);
-    EXPECT_EQ(settingRows, lotteryRules().settings);
+    EXPECT_EQ(settingRows, kSettings);
     EXPECT_EQ(machineRows, kShopCount * kMachinesPerShop);
     EXPECT_EQ(hourRows, kShopCount * 8); // 09..16 in each shop
 

@@ -5,26 +5,29 @@
 // The board is drawn once with every lamp off and once with every lamp on;
 // the lamp pieces are cut from those two drawings, so a lamp layer copied
 // over the board never shows a seam. Pins stand beside the committed ball
-// paths (never on them), pockets and windmills where the paths go.
+// paths (never on them), pockets and windmills where the board's geometry
+// (no3_board_geometry.h) and so the paths have them.
 #include <algorithm>
 #include <cmath>
 
-#include "artgen.h"
 #include "lamps.h"
-#include "machines/no3/no3_paths.h"
-#include "machines/no3/no3_art_layout.h"
+#include "no3_art.h"
+#include "no3_art_layout.h"
+#include "no3_board_geometry.h"
+#include "no3_paths.h"
 
 using namespace no3art;
+namespace g = no3board;
 
 namespace {
-
-const double kArcX = 240, kArcY = 314; // centre of the rail arc (pixels)
-const double kFieldR = 288;            // inner edge of the guide rail
-const int kLeftRail = 22, kRightRail = 458;
 
 // Ball centre in pixels of board point (x, y).
 double unitX(int x) { return 4 * x + 4; }
 double unitY(int y) { return 4 * y + 2; }
+
+const double kArcX = unitX(g::kArcCentre.x), kArcY = unitY(g::kArcCentre.y); // centre of the rail arc (pixels)
+const double kFieldR = 288; // inner edge of the guide rail
+const int kLeftRail = 22, kRightRail = 458;
 
 bool inField(double x, double y)
 {
@@ -128,18 +131,21 @@ struct Spot {
     double x, y, r;
 };
 
-// Places where no pin is driven: the centre feature, windmills, pockets,
-// lamps, door and ornaments.
+// Places where no pin is driven besides the windmills' plates: the centre
+// feature, pockets and their lamps, and ornaments.
 const Spot kKeepClear[] = {
-    {240, 178, 64}, {240, 130, 44}, {140, 130, 21}, {340, 130, 21}, {56, 226, 21}, {424, 226, 21},
-    {148, 246, 21}, {332, 246, 21}, {76, 300, 24}, {404, 300, 24}, {152, 366, 16}, {328, 366, 16},
-    {240, 296, 14}, {104, 200, 30}, {376, 200, 30},
+    {240, 178, 64}, {240, 130, 44}, {76, 300, 24},  {404, 300, 24}, {152, 366, 16},
+    {328, 366, 16}, {240, 296, 14}, {104, 200, 30}, {376, 200, 30},
 };
+const double kWindmillPlateClear = 21;
 
 bool clearOfFeatures(double x, double y)
 {
     for (const Spot& s : kKeepClear)
         if (std::hypot(x - s.x, y - s.y) < s.r)
+            return false;
+    for (const g::Windmill& w : g::kWindmills)
+        if (std::hypot(x - w.pictureX, y - w.pictureY) < kWindmillPlateClear)
             return false;
     if (x >= 180 && x <= 300 && y >= 96 && y <= 282) // feature block
         return false;
@@ -159,7 +165,7 @@ bool clearOfFeatures(double x, double y)
 std::vector<std::pair<int, int>> pinPlaces()
 {
     std::vector<std::pair<int, int>> points;
-    for (int p = 0; p < 192; p++)
+    for (int p = 0; p < g::kDoorPathLeftward; p++) // the paths that fall through the pins
         for (int i = 0; i < 32; i++) {
             const unsigned char* e = no3PathTable[p][i];
             if (e[0] == 0xFF)
@@ -180,11 +186,11 @@ std::vector<std::pair<int, int>> pinPlaces()
                 pins.push_back({x, y});
         }
     }
-    // The gate pins either side of every pocket and over the windmills.
-    const int pockets[][2] = {{240, 294}, {76, 286}, {404, 286}, {152, 358}, {328, 358}};
-    for (auto& p : pockets) {
-        pins.push_back({p[0] - 14, p[1] - 10});
-        pins.push_back({p[0] + 14, p[1] - 10});
+    // The gate pins either side of every pocket.
+    for (const g::Pocket& p : g::kPockets) {
+        int x = (int)unitX(p.at.x), y = (int)unitY(p.at.y);
+        pins.push_back({x - 14, y - 10});
+        pins.push_back({x + 14, y - 10});
     }
     return pins;
 }
@@ -203,6 +209,15 @@ void pocket(Canvas& c, int cx, int cy, const LampHue& h)
     c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
     c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
     c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
+}
+
+// Pocket k of the board's (no3_board_geometry.h): the start pocket yellow,
+// the side pockets green, the low ones cyan.
+void drawPocket(Canvas& c, int k)
+{
+    const LampHue* const kHues[g::kPocketCount] = {&hue::yellow, &hue::green, &hue::green, &hue::cyan, &hue::cyan};
+    const g::Point at = g::kPockets[k].at;
+    pocket(c, (int)unitX(at.x), (int)unitY(at.y), *kHues[k]);
 }
 
 void windmillBase(Canvas& c, double cx, double cy)
@@ -263,7 +278,7 @@ void drawFeature(Canvas& c, const Lights& L)
         }
     }
     // The start pocket under the strip.
-    pocket(c, 240, 294, hue::yellow);
+    drawPocket(c, 0);
 }
 
 void drawSides(Canvas& c, const Lights& L)
@@ -287,10 +302,8 @@ void drawSides(Canvas& c, const Lights& L)
         c.ring(x + 20, y + 20, 20, 2, col::silver);
         shapeLamp(c, starShape(x + 20, y + 20.5, 16, 7), x + 20, y + 20, 18, hue::green, L.pocket);
     }
-    pocket(c, 76, 286, hue::green);
-    pocket(c, 404, 286, hue::green);
-    pocket(c, 152, 358, hue::cyan);
-    pocket(c, 328, 358, hue::cyan);
+    for (int k = 1; k < g::kPocketCount; k++)
+        drawPocket(c, k);
     // Lower corner lamps: fans of three lenses.
     for (int side = 0; side < 2; side++) {
         int x = side ? 319 : 89, y = 381;
@@ -384,12 +397,8 @@ Canvas drawBoard(const Lights& L)
     drawFrame(c);
     drawField(c);
     // Windmill plates (the windmills themselves are sprites).
-    windmillBase(c, 140, 130);
-    windmillBase(c, 340, 130);
-    windmillBase(c, 56, 226);
-    windmillBase(c, 424, 226);
-    windmillBase(c, 148, 246);
-    windmillBase(c, 332, 246);
+    for (const g::Windmill& w : g::kWindmills)
+        windmillBase(c, w.pictureX, w.pictureY);
     for (auto& p : pinPlaces())
         pin(c, p.first, p.second);
     drawFeature(c, L);
@@ -530,7 +539,6 @@ void makeBoard(ArtSet& out)
 
     // 601: the parts sheet.
     Canvas sheet(420, 352, col::black);
-    extern void drawReelAndDemoStrips(Canvas & sheet);
     drawReelAndDemoStrips(sheet);
     {
         sheet.blit(base, 186, 372, 108, 36, kDoorClosed.x, kDoorClosed.y);
@@ -573,12 +581,12 @@ void makeBoard(ArtSet& out)
 Canvas boardWithPaths()
 {
     Canvas c = drawBoard(Lights());
-    for (int p = 0; p < 194; p++)
+    for (int p = 0; p < g::kPathCount; p++)
         for (int i = 0; i < 32; i++) {
             const unsigned char* e = no3PathTable[p][i];
             if (e[0] == 0xFF)
                 break;
-            uint8_t colour = p < 128 ? col::lime : p < 192 ? col::magenta : col::cyan;
+            uint8_t colour = p < g::kFirstStagePaths ? col::lime : p < g::kDoorPathLeftward ? col::magenta : col::cyan;
             c.set((int)unitX(e[0]), (int)unitY(e[1]), colour);
         }
     return c;

@@ -8,7 +8,7 @@
 #include "hallcore/machine/machine_step.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/machine/anim_clock.h"
-#include "machines/no3/no3.h"
+#include "no3.h"
 #include "tools/hallsim/observer.h"
 #include "tools/hallsim/odds.h"
 #include "tools/hallsim/sim_stats.h"
@@ -58,10 +58,10 @@ bool near(int64_t k, int64_t n, double p)
 
 TEST(No3Lottery, EachSettingDrawsPrizesAndReachesAtItsExactChance)
 {
-    const LotteryRules& rules = lotteryRules();
-    for (int s = 0; s < rules.settings; s++) {
+    const LotteryTable& rules = simLottery();
+    for (int s = 0; s < kSettings; s++) {
         Draws d = draw(s, 20, 0, 400000, 3000 + s);
-        for (int t = 0; t < rules.settings; t++) {
+        for (int t = 0; t < kSettings; t++) {
             if (d.n[t] == 0)
                 continue;
             EXPECT_TRUE(near(d.prizes[t], d.n[t], exactPrizeChance(t)))
@@ -70,7 +70,7 @@ TEST(No3Lottery, EachSettingDrawsPrizesAndReachesAtItsExactChance)
         }
         ASSERT_GT(d.n[s], 380000);
         // the odds of the other settings are told apart at this volume
-        for (int t = 0; t < rules.settings; t++) {
+        for (int t = 0; t < kSettings; t++) {
             if (t != s) {
                 EXPECT_FALSE(near(d.prizes[s], d.n[s], exactPrizeChance(t))) << s << " vs " << t;
             }
@@ -83,21 +83,20 @@ TEST(No3Lottery, EachSettingDrawsPrizesAndReachesAtItsExactChance)
 
 TEST(No3Lottery, TheReserveForcesTheSettingAtItsBounds)
 {
-    const LotteryRules& rules = lotteryRules();
+    const LotteryTable& rules = simLottery();
     Draws hot = draw(0, rules.hotAbove + 1, 0, 20000, 11);
-    EXPECT_EQ(hot.n[rules.hotSetting], hot.total);
+    EXPECT_EQ(hot.n[kSettingHot], hot.total);
     Draws cold = draw(0, rules.coldBelow - 2, 0, 20000, 12); // a spin may add one first
-    EXPECT_EQ(cold.n[rules.coldSetting], cold.total);
-    Draws mid = draw(rules.hotSetting, rules.hotAbove, 0, 20000, 13); // the bound itself is not above it
-    EXPECT_LT(mid.n[rules.hotSetting], mid.total);
+    EXPECT_EQ(cold.n[kSettingCold], cold.total);
+    Draws mid = draw(kSettingHot, rules.hotAbove, 0, 20000, 13); // the bound itself is not above it
+    EXPECT_LT(mid.n[kSettingHot], mid.total);
 }
 
 TEST(No3Lottery, TheQuickChanceAppliesExactlyWhereTheSimulatorSaysItDoes)
 {
-    const LotteryRules& rules = lotteryRules();
-    for (int s = 0; s < rules.settings; s++) {
+    for (int s = 0; s < kSettings; s++) {
         Draws d = draw(s, 20, 1, 200000, 5000 + s);
-        for (int t = 0; t < rules.settings; t++) {
+        for (int t = 0; t < kSettings; t++) {
             if (d.n[t] < 1000)
                 continue;
             double exact = drawHasQuickChance(1, 0, t) ? exactQuickPrizeChance() : exactPrizeChance(t);

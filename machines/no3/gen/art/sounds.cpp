@@ -2,7 +2,7 @@
 // stop, 703 lost spin, 704 reach, 705 fanfare, 706 round start, 707 round
 // music (looped: it ends where it starts, in silence, on a whole bar), 708
 // fever ending.
-#include "artgen.h"
+#include "no3_art.h"
 #include "synth.h"
 
 namespace {

@@ -4,9 +4,9 @@
 // (608), the round captions (609) and the door counter digits (610).
 #include <cmath>
 
-#include "artgen.h"
+#include "no3_art.h"
 #include "lamps.h"
-#include "machines/no3/no3_art_layout.h"
+#include "no3_art_layout.h"
 
 using namespace no3art;
 

@@ -1,0 +1,19 @@
+// Machine No.3 in the hall simulator: its lottery table, and a reach shown
+// by the line bits its spin starts with (a prize's included).
+#include "no3_lottery.h"
+#include "tools/hallsim/model_sim.h"
+
+const LotteryTable& simLottery()
+{
+    return kLottery;
+}
+
+bool simSpinShowedReach(const MachineState& atStart, const MachineState&)
+{
+    return atStart.lineMask != 0;
+}
+
+int simChanceCount(const MachineState&)
+{
+    return 0;
+}

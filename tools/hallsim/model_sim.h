@@ -1,0 +1,17 @@
+// What the simulator asks of a machine model beyond the engine's contract:
+// its lottery's numbers and how to tell what a spin showed. Each module
+// gives these in machines/<model>/sim/.
+#pragma once
+#include "hallcore/machine/lottery.h"
+
+// The model's lottery table (the one its rules draw with).
+const LotteryTable& simLottery();
+
+// A spin has ended (the machine left mode 2): whether it showed a reach,
+// prizes included, from the record right after the spin's start pass and
+// the record now.
+bool simSpinShowedReach(const MachineState& atStart, const MachineState& atEnd);
+
+// Big prizes still to come at raised odds (0 for models without a chance
+// state).
+int simChanceCount(const MachineState& m);

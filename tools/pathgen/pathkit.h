@@ -1,0 +1,292 @@
+// pathkit: what every machine's ball path generator is made of. A model's
+// recipe (machines/<model>/gen/paths/) describes its board and draws the
+// routes particular to it; pathkit does the rest: the pin runs between fixed
+// points, the first stage off the rail arc, the checks every path and every
+// table must pass, and the C++ table the engine reads.
+//
+// Everything is integer arithmetic on a private pseudo-random sequence, so
+// every build draws the same table byte for byte.
+//
+// Board units: a ball at (x, y) is drawn with its sprite corner at pixel
+// (4x - 2, 4y - 4) of the 480x432 play view, its centre at (4x + 4, 4y + 2).
+//
+// How a path is drawn: a route is a list of fixed points (pins, windmills,
+// corners, pockets); between two of them the ball makes a "pin run": it
+// accelerates downward under gravity, and each pin it meets on the way takes
+// most of its downward speed (sometimes bouncing it up a unit) and knocks it
+// a unit or two sideways. Routes go round the board's features and, wherever
+// they cross a windmill, put a point in its hit band so the windmill turns.
+// A drawn path that breaks one of the board's rules is drawn again with the
+// next pseudo-random numbers.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pathkit {
+
+struct Pt {
+    int x, y;
+    bool operator==(const Pt& o) const { return x == o.x && y == o.y; }
+    bool operator!=(const Pt& o) const { return !(*this == o); }
+};
+typedef std::vector<Pt> Path;
+
+// The generators' own pseudo-random sequence (a 32-bit linear congruential
+// generator), so a table depends on no C library.
+class Lcg {
+public:
+    explicit Lcg(uint32_t seed) : s_(seed) {}
+    int next()
+    {
+        s_ = s_ * 1664525u + 1013904223u;
+        return int(s_ >> 16); // 0..65535
+    }
+    int range(int lo, int hi) { return lo + next() % (hi - lo + 1); }
+    bool chance(int percent) { return next() % 100 < percent; }
+    int sign() { return next() & 1 ? 1 : -1; }
+
+private:
+    uint32_t s_;
+};
+
+// Sub-unit fixed point of the pin runs.
+const int FP = 16;
+
+int floorDiv(int a, int b);
+int toUnits(int f); // FP to units, rounded
+int iabs(int v);
+int clampInt(int v, int lo, int hi);
+long long isqrt(long long v);
+
+// ---------------------------------------------------------------- the board
+
+struct Rect {
+    int x0, y0, x1, y1;
+    bool has(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+    bool has(Pt p) const { return has(p.x, p.y); }
+};
+
+// Whether the segment a-b passes through the rectangle (sampled at eighths).
+bool segmentMeets(Pt a, Pt b, const Rect& r);
+
+// A windmill's hit band: its box less the column of its axle.
+struct Windmill {
+    Rect box;
+    int axle;
+    int stage; // 1: turned by first-stage balls, 2: by second-stage balls, 0: by both
+    bool inBand(Pt p) const { return box.has(p.x, p.y) && p.x != axle; }
+    bool turnedBy(int ballStage) const { return stage == 0 || stage == ballStage; }
+};
+
+// The door's mouth: an open door takes second-stage balls at x x0..x1 on
+// row `upperRow` or `lowerRow` (the same row when it has one), and covers
+// the rows below down to `bottomRow`, so a ball may not pass there uncaught.
+struct Mouth {
+    int x0, x1;
+    int upperRow, lowerRow;
+    int bottomRow;
+    bool has(Pt p) const { return p.x >= x0 && p.x <= x1 && (p.y == upperRow || p.y == lowerRow); }
+};
+
+// How far a step of a stage may go.
+struct StageRules {
+    int stage;
+    int maxDx, maxDy; // step lengths
+    int maxRise;      // how far a step may go up
+};
+
+// Outcome codes after a path's end mark.
+struct Codes {
+    int lost, start, prize;
+};
+
+struct Board {
+    Pt arcCentre;                   // the rail arc over the top of the board
+    int arcRadius;
+    int fieldRadius;                // no ball beyond this from the arc's centre
+    int leftEdge, rightEdge;        // the inner rails
+    int topRow, bottomRow;
+    Pt railEnd;                     // last launch-rail position
+    std::vector<Rect> features;     // balls go round these (and never through)
+    std::vector<Windmill> windmills;
+    Pt startPocket;
+    std::vector<Pt> prizePockets;
+    Rect outHole;                   // where lost balls leave
+    bool hasMouth;
+    Mouth mouth;
+    std::vector<Pt> entries;        // zone z's second stage begins at entries[z]
+    std::string zoneDigits;         // entry zone of each first-stage path
+    Codes codes;
+    StageRules firstStage, secondStage;
+
+    bool inside(Pt p) const;
+    // Every pocket, the start pocket first.
+    std::vector<Pt> pockets() const;
+    int firstStagePaths() const { return int(zoneDigits.size()); }
+    int zoneOf(int firstStagePath) const { return zoneDigits[firstStagePath] - '0'; }
+};
+
+// The step rules No.3's table was drawn with.
+extern const StageRules kFirstStageSteps;  // 6 across, 6 down, 5 up
+extern const StageRules kSecondStageSteps; // 4 across, 5 down, 2 up
+
+// ---------------------------------------------------------------- the checks
+
+// Whether the path is sound: not empty, at most 30 points, ending at
+// `target`, on the board, round the features, steps within `rules`, turning
+// every windmill of its stage it crosses and meeting none of the other's;
+// a second-stage path passes no pocket but its own (`pocket`, null for a
+// lost ball, which leaves by the out hole) and is in the door's mouth
+// whenever it gets over the door. `before` is where the ball was just
+// before the first point. brokenRule() tells what the last failed check
+// found.
+bool pathIsValid(const Board& board, const Path& p, const StageRules& rules, Pt before, Pt target, const Pt* pocket);
+bool windmillsTouched(const Board& board, const Path& p, int stage, Pt before);
+const char* brokenRule();
+
+// -v: how hard each path was to draw, on standard error.
+extern bool verbose;
+
+// Calls draw(attempt) for attempt 0, 1, ... until it returns true; after
+// `attempts` failures the tool stops with a message naming `what` and the
+// rule last broken.
+void drawUntilSound(const std::string& what, int attempts, const std::function<bool(int attempt)>& draw);
+
+// ---------------------------------------------------------------- pin runs
+
+struct RunStyle {
+    int gravity;   // FP per step per step
+    int fallCap;   // FP per step: pins keep the ball slower than this
+    int sideCap;   // FP per step of steady sideways drift
+    int pinPitch;  // units of drop between pins
+    int pinChance; // percent: a pin in the way is met
+    int knock;     // FP: largest sideways knock of a pin
+    int keep;      // eighths of the downward speed a pin leaves the ball
+};
+
+// Through the upper and the lower pins, gentle first, then brisker ones
+// (pins slowing the ball less) for a path that will not fit in 30 points.
+extern const RunStyle kUpperRunStyles[3];
+extern const RunStyle kLowerRunStyles[3];
+
+// The ball at `a` moving (vx, vy) (FP per step) falls to `b`; appends the
+// points after `a` up to and including `b`, and gives the speed it arrives
+// with in (vxOut, vyOut). A pin cannot be met before step `firstPin` (the
+// ball flies free off the rail).
+void pinRun(Path& out, Pt a, int vx, int vy, Pt b, const RunStyle& st, int firstPin, Lcg& rng, int& vxOut,
+            int& vyOut);
+
+// Follows a list of fixed points from `a`, one pin run to each.
+void runRoute(Path& out, Pt a, int vx, int vy, const Path& route, const RunStyle& st, int firstPin, Lcg& rng);
+
+// Adds the points a route from `from` needs: a corner of a feature where a
+// leg would cut through it, a point in a windmill's hit band where a leg of
+// a ball of `stage` crosses the windmill.
+void completeRoute(const Board& board, Pt from, Path& route, int stage, Lcg& rng);
+
+// A random point in x0..x1, y0..y1 (x drawn first).
+Pt pick(Lcg& rng, int x0, int x1, int y0, int y1);
+// The path at x -> axis - x.
+Path mirrored(const Path& p, int axis);
+
+// ---------------------------------------------------------------- first stage
+
+// The point of the rail arc above x (FP), in FP.
+int arcY(const Board& board, int xf);
+// Walks the arc from x (FP) until the chord from the current point is `len`
+// (FP) long.
+int arcAdvance(const Board& board, int xf, int len);
+
+// How a board's first-stage balls run: off the rail with a first step of
+// 7.5 to 10 units along the arc, on at 3.5 to 6 units a step (the stronger,
+// the longer and the faster), dropping off further right the stronger they
+// are (give or take two units), then down through the pins to one to three
+// rows above their zone's entry point (give or take a column). A path that
+// breaks a rule is drawn again, `attemptsPerStyle` times in each of the
+// three styles.
+struct FirstStageStyle {
+    int releaseFrom, releaseSpan; // path 0 drops off the arc at x releaseFrom, the last one releaseSpan further
+    int leftZones;                // zones below this are the left half
+    int leftHalfLastRelease;      // a left-half ball drops off at this x at the latest (plus 0..3)
+    int rightHalfFirstRelease;    // a right-half ball at this x at the earliest (plus 0..3)
+    int lastRelease;              // nothing drops off further right
+    int rubberX;                  // from here the rubber at the rail's end throws the ball back
+    std::vector<int> zoneWindmill; // per zone: index in Board::windmills its balls may cross, -1 none
+    int windmillChance;            // percent of those that go through that windmill's band
+    const RunStyle* styles;       // three, gentle first
+    int attempts, attemptsPerStyle;
+};
+
+// First-stage path p into its zone (Board::zoneDigits[p]).
+Path firstStagePath(const Board& board, const FirstStageStyle& style, int p, Lcg& rng);
+
+// ---------------------------------------------------------------- the table
+
+enum class Role {
+    FirstStage,  // p < 128: ends above its zone's entry, code 8 x zone
+    SecondStage, // from a zone's entry into a pocket or out at the hole
+    Door,        // the door's runs along its mouth (code prize)
+    Special,     // a model's own (wings, gates): on the board or hidden at (0, 0), into a
+                 // pocket of its code's kind when that is the start or prize code
+};
+
+struct Entry {
+    Path points;
+    int code;
+    std::string note; // the comment over the path in the table
+    Role role;
+    int zone; // FirstStage, SecondStage
+};
+typedef std::vector<Entry> Table;
+
+// What the written file is called and says.
+struct TableFormat {
+    std::string model;  // "no3": table no3PathTable, header no3_paths.h, target no3_paths
+    int machineNumber;  // 3: "machine No.3"
+    int paths;          // 194
+};
+
+// The invariants every table keeps, whatever drew it: the path count, at
+// most 30 points a path, every point on the board and round the features,
+// steps within the stage's rules, first-stage codes by the zone digits and
+// ends a second-stage step above the zone's entry, second-stage paths from
+// their zone's entry point into a pocket of the code's kind or out at the
+// hole, windmills touched, the door's mouth kept, door runs along the mouth.
+// Appends what is wrong to `problems`; true when nothing is.
+bool checkTable(const Board& board, const TableFormat& format, const Table& table, std::vector<std::string>& problems);
+
+// The note of a second-stage path: "zone 2, prize pocket (18, 71)".
+std::string secondStageNote(const Board& board, int zone, const Path& points, int code);
+
+void writeTable(FILE* f, const TableFormat& format, const Table& table);
+
+// ---------------------------------------------------------------- a recipe
+
+// A model's whole table: its board, how its first stage runs, and how its
+// second stage and its own paths are drawn. The first stage's path p is
+// fixedFirstStage(p) when that gives points, else drawn by firstStagePath;
+// then secondStage(zone, index) for zones 0..7 and indices 0..7 (paths
+// 128 + 8 zone + index); then the extra paths in order (doors, wings, gates,
+// numbered from 192). Everything is drawn on one Lcg seeded with `seed`, in
+// that order.
+struct Recipe {
+    TableFormat format;
+    uint32_t seed;
+    Board board;
+    FirstStageStyle firstStage;
+    std::function<Path(int p)> fixedFirstStage;                               // empty path: draw it
+    std::function<Path(int zone, int index, Lcg& rng, int& code)> secondStage; // sets the outcome code
+    std::function<Table()> extraPaths;
+};
+
+// Draws the recipe's table.
+Table drawTable(const Recipe& r);
+
+// The program: pathgen_<model> [-v] [output.cpp] (standard output without
+// an argument). Draws, checks and writes the table; 0 on success.
+int pathgenMain(int argc, char** argv, const Recipe& r);
+
+} // namespace pathkit

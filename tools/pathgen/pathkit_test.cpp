@@ -1,0 +1,254 @@
+// pathkit's table check on a small made-up board: a sound table passes, and
+// each invariant a table must keep is reported when one path breaks it.
+// Also the pin run's promise that it ends on its target.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "pathkit.h"
+
+using namespace pathkit;
+
+namespace {
+
+// No.3's field and centre feature; one lower windmill, one pocket of each
+// kind, the door's mouth over the out hole.
+Board testBoard()
+{
+    Board b;
+    b.arcCentre = {59, 78};
+    b.arcRadius = 72;
+    b.fieldRadius = 73;
+    b.leftEdge = 6;
+    b.rightEdge = 112;
+    b.topRow = 1;
+    b.bottomRow = 107;
+    b.railEnd = {10, 25};
+    b.features = {{45, 24, 73, 64}};
+    b.windmills = {{{86, 70, 96, 76}, 91, 2}};
+    b.startPocket = {30, 80};
+    b.prizePockets = {{100, 88}};
+    b.outHole = {44, 104, 74, 106};
+    b.hasMouth = true;
+    b.mouth = {48, 70, 96, 98, 101};
+    b.entries = {{12, 45}, {20, 45}, {28, 45}, {36, 45}, {82, 45}, {90, 45}, {98, 45}, {106, 48}};
+    for (int p = 0; p < 128; p++)
+        b.zoneDigits += char('0' + p / 16);
+    b.codes = {0, 7, 15};
+    b.firstStage = kFirstStageSteps;
+    b.secondStage = kSecondStageSteps;
+    return b;
+}
+
+// Straight steps from the last point of `p` to `to`, at most `most` units
+// across or down a step.
+void walk(Path& p, Pt to, int most)
+{
+    Pt a = p.back();
+    int n = 1;
+    while (iabs(to.x - a.x) > most * n || iabs(to.y - a.y) > most * n)
+        n++;
+    for (int i = 1; i <= n; i++)
+        p.push_back({a.x + (to.x - a.x) * i / n, a.y + (to.y - a.y) * i / n});
+}
+
+Path firstStage(const Board& b, int zone)
+{
+    Pt entry = b.entries[zone];
+    Path p = {{13, 22}};
+    if (zone >= 4) { // over the centre feature
+        walk(p, {59, 14}, 5);
+        walk(p, {78, 18}, 5);
+    }
+    walk(p, {entry.x, entry.y - 2}, 5);
+    return p;
+}
+
+// Zone z's path into the start pocket (left half), into the prize pocket
+// through the windmill's band (right half), or out over the door's mouth.
+Path secondStage(const Board& b, int zone, bool lucky, int& code)
+{
+    Path p = {b.entries[zone]};
+    if (lucky && zone < 4) {
+        walk(p, b.startPocket, 3);
+        code = b.codes.start;
+    } else if (lucky) {
+        walk(p, {92, 72}, 3);
+        walk(p, b.prizePockets[0], 3);
+        code = b.codes.prize;
+    } else {
+        walk(p, {zone < 4 ? 40 : 80, 60}, 3); // above the windmill
+        walk(p, {zone < 4 ? 40 : 80, 92}, 3);
+        walk(p, {zone < 4 ? 50 : 66, 96}, 3); // in the mouth
+        walk(p, {zone < 4 ? 52 : 64, 105}, 3);
+        code = b.codes.lost;
+    }
+    return p;
+}
+
+struct TableCheck : ::testing::Test {
+    Board board = testBoard();
+    TableFormat format = {"test", 9, 194};
+    Table table;
+
+    void SetUp() override
+    {
+        for (int p = 0; p < 128; p++) {
+            int zone = board.zoneOf(p);
+            table.push_back({firstStage(board, zone), 8 * zone, "", Role::FirstStage, zone});
+        }
+        for (int zone = 0; zone < 8; zone++)
+            for (int i = 0; i < 8; i++) {
+                int code = 0;
+                Path pts = secondStage(board, zone, i % 4 == 0, code);
+                table.push_back({pts, code, "", Role::SecondStage, zone});
+            }
+        Path left, right;
+        for (int x = 70; x >= 48; x -= 2)
+            left.push_back({x, 97});
+        for (int x = 47; x <= 69; x += 2)
+            right.push_back({x, 97});
+        table.push_back({left, 15, "", Role::Door, 0});
+        table.push_back({right, 15, "", Role::Door, 0});
+    }
+
+    // What the check reports, one problem a line.
+    std::string problems() const
+    {
+        std::vector<std::string> found;
+        checkTable(board, format, table, found);
+        std::string all;
+        for (const std::string& s : found)
+            all += s + "\n";
+        return all;
+    }
+};
+
+#define EXPECT_REPORTS(what) EXPECT_NE(problems().find(what), std::string::npos) << problems()
+
+TEST_F(TableCheck, ASoundTablePasses)
+{
+    EXPECT_EQ(problems(), "");
+}
+
+TEST_F(TableCheck, ReportsTheTableAndZoneCounts)
+{
+    const Table whole = table;
+    table.pop_back();
+    EXPECT_REPORTS("the table has 193 paths, not 194");
+    table = whole;
+    board.zoneDigits.pop_back();
+    EXPECT_REPORTS("127 first-stage paths, not 128");
+    board.zoneDigits += '8';
+    EXPECT_REPORTS("zone digit '8' names no entry zone");
+}
+
+TEST_F(TableCheck, ReportsPathsTooLongEmptyOrOffTheBoard)
+{
+    table[5].points.resize(31, table[5].points.back());
+    table[6].points.clear();
+    table[140].points[3] = {3, 60};   // left of the inner rail
+    table[141].points[3] = {59, 108}; // under the bottom row
+    table[150].code = 256;
+    EXPECT_REPORTS("path 5: 31 points, not 1..30");
+    EXPECT_REPORTS("path 6: 0 points");
+    EXPECT_REPORTS("path 140: a point off the board");
+    EXPECT_REPORTS("path 141: a point off the board");
+    EXPECT_REPORTS("path 150: outcome code 256 is no byte");
+}
+
+TEST_F(TableCheck, ReportsFirstStagePathsOutOfTheirZone)
+{
+    table[20].code = 16;                              // zone 1's path with zone 2's code
+    table[30].points.back().y -= 6;                   // stops short of the entry
+    table[40].points.front() = {25, 22};              // not a step off the rail
+    table[50].points.insert(table[50].points.begin() + 5, {58, 30}); // into the feature
+    table[60].points[3].y += 10;                      // a step of 10 down
+    EXPECT_REPORTS("path 20: code 16, not 8 x zone 1");
+    EXPECT_REPORTS("path 30: ends at");
+    EXPECT_REPORTS("path 40: its first point is no step off the rail");
+    EXPECT_REPORTS("path 50: through the centre feature");
+    EXPECT_REPORTS("path 60: step too long");
+}
+
+TEST_F(TableCheck, ReportsSecondStagePathsThatMissTheirEntryOrPocket)
+{
+    table[129].points.front() = {13, 45};  // zone 0 starts at (12, 45)
+    table[128].points.back() = {31, 80};   // start code, not in the start pocket
+    table[164].points.back() = {100, 87};  // prize code, no prize pocket there
+    table[131].code = 3;
+    table[133].points = {board.entries[0]}; // lost, left of the out hole
+    walk(table[133].points, {20, 95}, 3);
+    walk(table[133].points, {40, 106}, 3);
+    EXPECT_REPORTS("path 129: starts at (13, 45), not at zone 0's entry");
+    EXPECT_REPORTS("path 128: a start-pocket code ending at (31, 80)");
+    EXPECT_REPORTS("path 164: a prize-pocket code ending at (100, 87)");
+    EXPECT_REPORTS("path 131: code 3 is no second-stage outcome");
+    EXPECT_REPORTS("path 133: lost elsewhere than the hole");
+}
+
+TEST_F(TableCheck, ReportsPocketsPassedWindmillsMissedAndTheDoorCrossedUncaught)
+{
+    // a lost ball brushing the start pocket on its way
+    Path& passing = table[130].points;
+    passing = {board.entries[0]};
+    walk(passing, {30, 78}, 3);
+    walk(passing, {44, 105}, 3);
+    // a lucky ball over the windmill without touching its band (x 91 is the axle)
+    Path& missing = table[164].points;
+    missing = {board.entries[4]};
+    walk(missing, {91, 68}, 3);
+    walk(missing, {91, 78}, 3);
+    walk(missing, board.prizePockets[0], 3);
+    // a lost ball jumping the mouth's rows
+    Path& jumping = table[135].points;
+    jumping = {board.entries[0]};
+    walk(jumping, {52, 95}, 3);
+    jumping.push_back({53, 99});
+    walk(jumping, {54, 105}, 3);
+    EXPECT_REPORTS("path 130: through a pocket");
+    EXPECT_REPORTS("path 164: past a windmill");
+    EXPECT_REPORTS("path 135: over the door uncaught");
+}
+
+TEST_F(TableCheck, ReportsDoorRunsOffTheDoor)
+{
+    table[192].points[4] = {60, 90};
+    table[193].code = 7;
+    board.hasMouth = false;
+    EXPECT_REPORTS("path 192: a door run on a board without a door");
+    board.hasMouth = true;
+    EXPECT_REPORTS("path 192: a door run leaving the door at (60, 90)");
+    EXPECT_REPORTS("path 193: a door run ending in code 7");
+}
+
+TEST_F(TableCheck, LetsAModelsOwnPathsHideButNotMissTheirPocket)
+{
+    format.paths = 196;
+    Path gate = {{0, 0}, {0, 0}, board.startPocket}; // hidden, then the start pocket
+    Path wing = {{26, 76}, {28, 78}, board.startPocket}; // a wing into the start pocket
+    table.push_back({gate, 7, "", Role::Special, 0});
+    table.push_back({wing, 7, "", Role::Special, 0});
+    EXPECT_EQ(problems(), "");
+    table[195].points.back() = {32, 81};
+    table[194].points.front() = {0, 40};
+    EXPECT_REPORTS("path 195: a start-pocket code ending at (32, 81)");
+    EXPECT_REPORTS("path 194: a point off the board");
+}
+
+// Whatever the random numbers, a pin run from a fixed point ends exactly on
+// its target: the pockets and the mouth's rows are reached, not neared.
+TEST(PinRun, EndsOnItsTarget)
+{
+    for (uint32_t seed = 1; seed <= 300; seed++) {
+        Lcg rng(seed);
+        Pt a = {30, 50}, b = {30 + rng.range(-12, 12), 50 + rng.range(0, 30)};
+        Path out = {a};
+        runRoute(out, a, 0, FP, {b}, kLowerRunStyles[seed % 3], 1, rng);
+        EXPECT_EQ(out.back(), b) << "seed " << seed;
+        EXPECT_LE(int(out.size()), 41) << "seed " << seed;
+    }
+}
+
+} // namespace
