@@ -372,6 +372,7 @@ void modelResetDisplay(MachineState& m, int kind)
     m.drawOutcome = 0;
     m.actionTick = 0;
     m.reachSymbol = kNoSymbol;
+    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
     m.heldLampTick = kHeldLampSteps; // no newest lamp blinking
     m.wingsOpen = 0;
     m.wingDrawStarts = 0;
@@ -383,8 +384,6 @@ void modelResetDisplay(MachineState& m, int kind)
         m.reelPos[kReelMiddle] = wrapPosition(40);
         m.reelPos[kReelRight] = wrapPosition(0);
     }
-    if (kind == kResetNew)
-        m.chanceCount = 0;
 }
 
 int modelNewLuckReserve()

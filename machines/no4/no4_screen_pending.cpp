@@ -13,6 +13,17 @@ const ModelPicture& modelPicture(int)
     return none;
 }
 
+int modelWaveCount()
+{
+    return 0;
+}
+
+const ModelWave& modelWave(int)
+{
+    static const ModelWave none = {0, 0, false};
+    return none;
+}
+
 void modelServeSound(MachineState& m, bool)
 {
     m.soundRequest = 0;

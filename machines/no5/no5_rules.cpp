@@ -146,14 +146,14 @@ static void runningStep(MachineState& m)
             if (r != kReelMiddle)
                 request(m, kWaveReelStop);
             else if (m.creepRest <= 0) // a slow middle sounds after its creep
-                request(m, middleShowsLeft(m) ? kWaveReach : kWaveReelStop);
+                request(m, middleShowsLeft(m) ? int(kWaveReach) : int(kWaveReelStop));
         } else if (m.reelTravel[r] == -1) {
             if (r == kReelMiddle && m.creepRest > 0) {
                 int c = m.creepRest < 6 ? m.creepRest : 6;
                 m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - c);
                 m.creepRest -= c;
                 if (m.creepRest == 0)
-                    request(m, middleShowsLeft(m) ? kWaveReach : kWaveReelStop);
+                    request(m, middleShowsLeft(m) ? int(kWaveReach) : int(kWaveReelStop));
                 continue;
             }
             m.reelTravel[r] = 0;
@@ -383,14 +383,13 @@ void modelResetDisplay(MachineState& m, int kind)
     m.drawOutcome = 0;
     m.actionTick = 0;
     m.reachSymbol = kNoSymbol;
+    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
     m.spare = 0;
     if (kind == kResetNew || kind == kResetNewDay) {
         for (int32_t& p : m.reelPos)
             p = 294; // a new day shows 8 on all three (cell 7)
         m.digitShown = 7;
     }
-    if (kind == kResetNew)
-        m.chanceCount = 0; // a new machine holds nothing of an old one
 }
 
 int modelNewLuckReserve()
