@@ -108,11 +108,12 @@ Path gatePath()
 // on into the digit gate), or past its left end, into the hole at the bottom.
 void exitRoute(Path& r, bool overMouth, bool intoGate, Lcg& rng)
 {
-    if (intoGate) {
-        r.push_back({rng.range(57, 59), g::kMouthRow});
+    if (intoGate) { // straight down over the V into the gate
+        r.push_back({g::kVColumn, g::kMouthRow});
         r.push_back(kGate);
     } else if (overMouth) {
-        Pt m = {rng.range(49, 58), g::kMouthRow};
+        // a ball in four crosses the mouth at the V's column
+        Pt m = {rng.chance(25) ? g::kVColumn : rng.range(49, 58), g::kMouthRow};
         r.push_back(m);
         r.push_back({m.x + rng.range(0, 4), rng.range(104, 106)});
     } else {
