@@ -43,6 +43,10 @@ enum {
 
 // Start of a spin: the travel, the lottery and its set-up, the flash start.
 void no4StartSpin(MachineState& m);
+// The lottery up to No.4's outcome (drawOutcome's value).
+int no4DrawOutcome(MachineState& m);
+// The reels set up for an outcome, and their start flash.
+void no4SetUpSpin(MachineState& m, int outcome);
 // Mode 2, every step.
 void no4SpinStep(MachineState& m);
 // The wing lottery, every step.

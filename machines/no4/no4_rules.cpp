@@ -68,23 +68,30 @@ int chooseReachSymbol(MachineState& m)
     return 1 + randomNext() % kStripCells;
 }
 
-void no4StartSpin(MachineState& m)
+int no4DrawOutcome(MachineState& m)
 {
-    setSpinTravel(m);
     switch (drawOneLineLottery(m)) {
     case kDrawWin:
-        m.drawOutcome = randomNext() % 4 != 0 ? kNo4ActionWin : kNo4CreepWin;
-        break;
+        return randomNext() % 4 != 0 ? kNo4ActionWin : kNo4CreepWin;
     case kDrawReach:
-        m.drawOutcome = randomNext() % 16 != 0 ? kNo4CreepLose : kNo4ActionLose;
-        break;
+        return randomNext() % 16 != 0 ? kNo4CreepLose : kNo4ActionLose;
     default:
-        m.drawOutcome = kNo4NothingPlanned;
-        break;
+        return kNo4NothingPlanned;
     }
+}
+
+void no4SetUpSpin(MachineState& m, int outcome)
+{
+    m.drawOutcome = outcome;
     setUpReels(m);
     for (int32_t& e : m.reelEffect)
         e = -kReelEffectFull; // the reels start 18 steps later
+}
+
+void no4StartSpin(MachineState& m)
+{
+    setSpinTravel(m);
+    no4SetUpSpin(m, no4DrawOutcome(m));
 }
 
 // ---------------------------------------------------------------- spin phase 0

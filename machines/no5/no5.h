@@ -46,7 +46,12 @@ enum {
     kCreepRestMost = 630,
 };
 
+// Start of a spin: the travel, the lottery and its set-up.
 void no5StartSpin(MachineState& m);
+// The lottery up to No.5's outcome (drawOutcome's value).
+int no5DrawOutcome(MachineState& m);
+// The reels set up for an outcome, with the slow middle now and then.
+void no5SetUpSpin(MachineState& m, int outcome);
 void no5SpinStep(MachineState& m);
 void no5ReachSetUp(MachineState& m);
 // The digit lottery, every step.

@@ -67,24 +67,30 @@ int chooseReachSymbol(MachineState& m)
     return 1 + randomNext() % kStripCells;
 }
 
+int no5DrawOutcome(MachineState& m)
+{
+    switch (drawOneLineLottery(m)) {
+    case kDrawWin:
+        return randomNext() % 3 == 2 ? kNo5RevivalWin : kNo5FastWin;
+    case kDrawReach:
+        if (oneIn(6))
+            return randomNext() % 3 == 0 ? kNo5FastLose : kNo5RevivalLose;
+        return kNo5CreepLose;
+    default:
+        return kNo5NothingPlanned;
+    }
+}
+
 void no5StartSpin(MachineState& m)
 {
     setSpinTravel(m);
     m.creepRest = 0;
-    switch (drawOneLineLottery(m)) {
-    case kDrawWin:
-        m.drawOutcome = randomNext() % 3 == 2 ? kNo5RevivalWin : kNo5FastWin;
-        break;
-    case kDrawReach:
-        if (oneIn(6))
-            m.drawOutcome = randomNext() % 3 == 0 ? kNo5FastLose : kNo5RevivalLose;
-        else
-            m.drawOutcome = kNo5CreepLose;
-        break;
-    default:
-        m.drawOutcome = kNo5NothingPlanned;
-        break;
-    }
+    no5SetUpSpin(m, no5DrawOutcome(m));
+}
+
+void no5SetUpSpin(MachineState& m, int outcome)
+{
+    m.drawOutcome = outcome;
     setUpReels(m);
     // the slow middle: its last five cells crept, the right reel a turn longer
     if (oneIn(m.drawOutcome >= 1 ? 2 : 32)) {
