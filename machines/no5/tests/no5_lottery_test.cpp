@@ -33,6 +33,8 @@ void expectRates(const Start& s, uint32_t seed, int nominalPrizeOdds)
     Share expWin, expReach, win, reach;
     expectedShares(s, no5Kind, kSamples, seed, expWin, expReach);
     playedShares(s, no5Kind, kSpins, seed, win, reach);
+    std::printf("No.%s setting %d chance %d barred %d: prize 1 in %.2f (played 1 in %.2f), reach 1 in %.3f (played 1 in %.3f)\n",
+                "5", s.setting, s.chance, s.barred, 1 / expWin.p(), 1 / win.p(), 1 / expReach.p(), 1 / reach.p());
     EXPECT_TRUE(agree(win, expWin)) << "prize, setting " << s.setting;
     EXPECT_TRUE(agree(reach, expReach)) << "reach, setting " << s.setting;
     // the expected figure is the rule's own: within 4% of its oneIn (the
