@@ -12,7 +12,7 @@ namespace {
 using namespace pathchecks;
 namespace g = no4board;
 
-enum { kPaths = 196, kFirstStage = 128, kDoorLeftward = 192, kDoorRightward = 193, kLeftWing = 194, kRightWing = 195 };
+enum { kDoorLeftward = 192, kDoorRightward = 193, kLeftWing = 194, kRightWing = 195 };
 
 const char kZoneDigits[] = "0001001100110001"
                            "2113113321331133"
@@ -24,88 +24,39 @@ const char kZoneDigits[] = "0001001100110001"
                            "7766777677767776";
 
 Pt pt(g::Point p) { return {p.x, p.y}; }
+Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
 
-bool isLucky(int path) { return (path - kFirstStage) % 4 == 0; }
-int zoneOf(int path) { return (path - kFirstStage) / 8; }
+// Prize pockets from zones 0, 1, 6 and 7, the start pocket from 2 to 5.
+int luckyCode(int zone, int) { return zone >= 2 && zone <= 5 ? 5 : 15; }
 
-bool inMouth(Pt p)
+Board no4Board()
 {
-    return p.x >= g::kMouthXMin && p.x <= g::kMouthXMax && (p.y == g::kMouthUpperRow || p.y == g::kMouthLowerRow);
+    Board b{kZoneDigits, pt(g::kRailEnd), pt(g::kArcCentre), g::kFieldRadius, {}, rect(g::kCentreFeature),
+            rect(g::kOutHole), {}, luckyCode, {}, g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow,
+            g::kMouthLowerRow, g::kDoorBottomRow, -1, 0};
+    for (int z = 0; z < 8; z++)
+        b.entries[z] = pt(g::kEntryPoints[z]);
+    for (const g::Pocket& p : g::kPockets)
+        b.pockets.push_back(pt(p.at));
+    for (const g::Windmill& w : g::kWindmills)
+        b.windmills.push_back({{w.awayXMin, w.yMin, w.awayXMax, w.yMax}, {w.towardsXMin, w.yMin, w.towardsXMax, w.yMax}});
+    return b;
 }
 
-TEST(No4PathTable, IsOneHundredNinetySixBlocksOfThirtyTwoEntries)
+const Board kBoard = no4Board();
+
+TEST(No4PathTable, IsOneHundredNinetySixBlocksOnTheBoardRoundTheDisplay)
 {
     EXPECT_EQ(sizeof no4PathTable, 196u * 64);
-    expectBlockFormat(kPaths);
+    expectBlockFormat(kTablePaths);
+    expectPointsOnTheBoard(kBoard);
 }
 
-TEST(No4PathTable, PointsAreShownInsideTheBoardAndRoundTheDisplay)
+TEST(No4PathTable, EachStageRunsFromWhereItBeginsToWhereItsCodeSays)
 {
-    const Rect display = {g::kCentreFeature.x0, g::kCentreFeature.y0, g::kCentreFeature.x1, g::kCentreFeature.y1};
-    for (int p = 0; p < kPaths; p++) {
-        std::vector<Pt> pts = pointsOf(p);
-        for (size_t i = 0; i < pts.size(); i++) {
-            Pt q = pts[i];
-            EXPECT_TRUE(q.x >= 1 && q.x <= 119 && q.y >= 1 && q.y <= 107) << "path " << p << " at " << q;
-            int dx = q.x - g::kArcCentre.x, dy = q.y - g::kArcCentre.y;
-            EXPECT_LE(dx * dx + dy * dy, g::kFieldRadius * g::kFieldRadius) << "path " << p << " at " << q;
-            EXPECT_FALSE(display.has(q)) << "path " << p << " at " << q;
-            if (i > 0) {
-                EXPECT_FALSE(segmentMeets(pts[i - 1], q, display)) << "path " << p << " to " << q;
-            }
-        }
-        expectShortSteps(p);
-    }
-}
-
-TEST(No4PathTable, FirstStagePathsComeOffTheRailAndEndAStepAboveTheirZone)
-{
-    ASSERT_EQ(sizeof kZoneDigits - 1, size_t(kFirstStage));
-    for (int p = 0; p < kFirstStage; p++) {
-        int zone = kZoneDigits[p] - '0';
-        EXPECT_EQ(kZoneDigits[p], g::kZoneDigits[p]) << "path " << p;
-        EXPECT_EQ(outcomeOf(p), 8 * zone) << "path " << p;
-        std::vector<Pt> pts = pointsOf(p);
-        Pt first = pts.front(), rail = pt(g::kRailEnd);
-        EXPECT_TRUE(first.x > rail.x && first.x - rail.x <= 9 && first.y < rail.y && rail.y - first.y <= 9)
-            << "path " << p << " starts at " << first;
-        Pt last = pts.back(), entry = pt(g::kEntryPoints[zone]);
-        EXPECT_TRUE(std::abs(last.x - entry.x) <= 4 && entry.y > last.y && entry.y - last.y <= 5)
-            << "path " << p << " ends at " << last << ", zone " << zone << " begins at " << entry;
-    }
-}
-
-TEST(No4PathTable, LuckyPathsEndInTheirPocketsAndTheOthersInTheHole)
-{
-    const Rect hole = {g::kOutHole.x0, g::kOutHole.y0, g::kOutHole.x1, g::kOutHole.y1};
-    for (int p = kFirstStage; p < kDoorLeftward; p++) {
-        int zone = zoneOf(p);
-        std::vector<Pt> pts = pointsOf(p);
-        EXPECT_EQ(pts.front(), pt(g::kEntryPoints[zone])) << "path " << p;
-        Pt last = pts.back();
-        if (!isLucky(p)) {
-            EXPECT_EQ(outcomeOf(p), 0) << "path " << p;
-            EXPECT_TRUE(hole.has(last)) << "path " << p << " is lost at " << last;
-        } else if (zone >= 2 && zone <= 5) { // the zones over the start pocket
-            EXPECT_EQ(outcomeOf(p), 5) << "path " << p;
-            EXPECT_EQ(last, pt(g::kStartPocket)) << "path " << p;
-        } else {
-            EXPECT_EQ(outcomeOf(p), 15) << "path " << p;
-            bool prize = false;
-            for (const g::Pocket& q : g::kPockets)
-                prize = prize || (q.code == 15 && pt(q.at) == last);
-            EXPECT_TRUE(prize) << "path " << p << " ends at " << last;
-            EXPECT_EQ(last.x < 59, zone < 4) << "path " << p; // on the zone's own side
-        }
-        // no ball runs through a pocket it does not end in
-        for (const g::Pocket& q : g::kPockets) {
-            if (isLucky(p) && pt(q.at) == last)
-                continue;
-            for (Pt r : pts)
-                EXPECT_FALSE(std::abs(r.x - q.at.x) <= 2 && std::abs(r.y - q.at.y) <= 2)
-                    << "path " << p << " runs through the pocket at " << pt(q.at);
-        }
-    }
+    ASSERT_EQ(sizeof kZoneDigits - 1, size_t(kFirstStageCount));
+    expectFirstStage(kBoard, g::kZoneDigits);
+    expectSecondStage(kBoard);
 }
 
 TEST(No4PathTable, TheAttackersRunsLieInTheClosingSweepAndPassTheV)
@@ -117,7 +68,7 @@ TEST(No4PathTable, TheAttackersRunsLieInTheClosingSweepAndPassTheV)
         rightward.push_back({x, 94});
     EXPECT_EQ(pointsOf(kDoorLeftward), leftward);
     EXPECT_EQ(pointsOf(kDoorRightward), rightward);
-    const Rect sweep = {g::kClosingSweep.x0, g::kClosingSweep.y0, g::kClosingSweep.x1, g::kClosingSweep.y1};
+    const Rect sweep = rect(g::kClosingSweep);
     for (int p : {kDoorLeftward, kDoorRightward}) {
         EXPECT_EQ(outcomeOf(p), 15);
         int inV = 0;
@@ -149,48 +100,15 @@ TEST(No4PathTable, TheWingsRunFromTheirCatchPointsIntoTheStartPocket)
 TEST(No4PathTable, AnOpenDoorCatchesEveryBallThatGetsOverItAtBothParities)
 {
     int odd = 0, even = 0;
-    for (int p = kFirstStage; p < kDoorLeftward; p++) {
-        std::vector<Pt> pts = pointsOf(p);
-        for (size_t i = 0; i < pts.size(); i++) {
-            Pt b = pts[i];
-            if (inMouth(b)) {
-                (b.x % 2 ? odd : even) += 1;
-                break; // taken into the door here
-            }
-            bool overDoor = b.x >= g::kMouthXMin && b.x <= g::kMouthXMax && b.y >= g::kMouthUpperRow
-                            && b.y <= g::kDoorBottomRow;
-            bool across = i > 0 && pts[i - 1].y < g::kMouthUpperRow && b.y > g::kMouthLowerRow
-                          && segmentMeets(pts[i - 1], b, {g::kMouthXMin, g::kMouthUpperRow, g::kMouthXMax, g::kMouthLowerRow});
-            EXPECT_FALSE(overDoor || across) << "path " << p << " passes the door at " << b;
-        }
-    }
+    for (int x : expectTheMouthCatchesAll(kBoard))
+        (x % 2 ? odd : even) += 1;
     EXPECT_GT(odd, 3); // odd columns join the leftward run, even ones the rightward
     EXPECT_GT(even, 3);
 }
 
 TEST(No4PathTable, EveryWindmillIsTurnedBothWaysAndNoBallSlipsPastOne)
 {
-    for (const g::Windmill& w : g::kWindmills) {
-        const Rect away = {w.awayXMin, w.yMin, w.awayXMax, w.yMax}, towards = {w.towardsXMin, w.yMin, w.towardsXMax, w.yMax};
-        const Rect box = {w.awayXMin, w.yMin, w.towardsXMax, w.yMax};
-        int a = 0, t = 0;
-        for (int p = 0; p < kDoorLeftward; p++) {
-            std::vector<Pt> pts = pointsOf(p);
-            Pt before = p < kFirstStage ? pt(g::kRailEnd) : pts.front();
-            for (size_t i = 0; i < pts.size(); i++) {
-                Pt from = i == 0 ? before : pts[i - 1], to = pts[i];
-                a += away.has(to);
-                t += towards.has(to);
-                if (segmentMeets(from, to, box)) {
-                    bool hit = away.has(from) || towards.has(from) || away.has(to) || towards.has(to);
-                    EXPECT_TRUE(hit) << "path " << p << " from " << from << " to " << to << " past windmill "
-                                     << w.spinner;
-                }
-            }
-        }
-        EXPECT_GT(a, 0) << "windmill " << w.spinner;
-        EXPECT_GT(t, 0) << "windmill " << w.spinner;
-    }
+    expectWindmills(kBoard);
 }
 
 } // namespace

@@ -410,3 +410,22 @@ TEST(OneLineRecord, LoadedWordsAreWrappedOrRefused)
 }
 
 } // namespace
+
+#include "hallcore/gfx/screens.h"
+
+namespace {
+
+TEST(OneLineHall, AMachineInAChanceStateBlinksInTheHallAsInItsFever)
+{
+    MachineState m = idleMachine();
+    m.occupant = 1;
+    animClock = AnimClock{};
+    animClock.blink256 = 1;
+    EXPECT_EQ(hallFrontFrame(m), 2);
+    m.chanceCount = 1;
+    EXPECT_EQ(hallFrontFrame(m), 3);
+    animClock.blink256 = 0;
+    EXPECT_EQ(hallFrontFrame(m), 2);
+}
+
+} // namespace
