@@ -41,7 +41,6 @@ std::vector<ArtEntry> allPictures()
 
 TEST(ArtFiles, EveryPictureHasItsSizeDepthAndPalette)
 {
-    SKIP_UNTIL_MODEL_ART();
     for (const ArtEntry& e : allPictures()) {
         SCOPED_TRACE(e.id);
         std::vector<uint8_t> b = nullReadHostFile(artPath(std::to_string(e.id) + ".bmp"));
@@ -79,7 +78,6 @@ TEST(ArtFiles, EveryPictureHasItsSizeDepthAndPalette)
 
 TEST(ArtFiles, PaletteSourceIsTheColourCube)
 {
-    SKIP_UNTIL_MODEL_ART();
     std::vector<uint8_t> b = nullReadHostFile(artPath("500.bmp"));
     DibView v;
     ASSERT_TRUE(decodeDib(b.data(), b.size(), &v));
@@ -99,7 +97,6 @@ TEST(ArtFiles, PaletteSourceIsTheColourCube)
 
 TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
 {
-    SKIP_UNTIL_MODEL_ART();
     ASSERT_GT(modelWaveCount(), 0);
     for (int k = 0; k < modelWaveCount(); k++) {
         const ModelWave& w = modelWave(k);
@@ -131,7 +128,6 @@ TEST(ArtFiles, WavesArePcmMonoEightBitOfTheirLengths)
 
 TEST(ArtFiles, LoopedWavesJoinWithoutAClick)
 {
-    SKIP_UNTIL_MODEL_ART();
     for (int k = 0; k < modelWaveCount(); k++) {
         if (!modelWave(k).looped)
             continue;
@@ -151,7 +147,6 @@ TEST(ArtFiles, LoopedWavesJoinWithoutAClick)
 
 TEST(ArtFiles, ResourceScriptsNameEveryFileOnce)
 {
-    SKIP_UNTIL_MODEL_ART();
     // The engine's shared files are named from programs/, the model's own
     // (the pictures that show its title, its board and its machine pictures
     // and waves) from machines/.

@@ -332,7 +332,6 @@ protected:
     void SetUp() override
     {
         Gfx::SetUp();
-        SKIP_UNTIL_MODEL_ART();
         fakeResources.clear();
         for (int id = 500; id <= 624; id++) {
             std::vector<uint8_t> bytes = nullReadHostFile(programArtPath(std::to_string(id) + ".bmp"));

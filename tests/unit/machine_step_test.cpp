@@ -23,7 +23,7 @@ TEST(MachineStep, PayoutsAlternateWithAnEmptyBeat)
     MachineState m = idleMachine();
     m.pendingStartPayouts = 2;
     m.pendingPrizePayouts = 2;
-    const int both = kStartPayoutBalls + kPrizePayoutBalls; // 22 on No.3, 20 on the 5-ball models
+    const int both = kStartPayoutBalls + kPrizePayoutBalls;
     const int expected[] = {both, 0, both, 0, 0};
     for (int gain : expected) {
         int before = m.balls;
@@ -45,10 +45,10 @@ TEST(MachineStep, PrizePayoutAloneAlsoTakesABeatOff)
     MachineState m = idleMachine();
     m.pendingPrizePayouts = 2;
     launchBeatStep(m);
-    EXPECT_EQ(m.balls, 15);
+    EXPECT_EQ(m.balls, kPrizePayoutBalls);
     EXPECT_EQ(m.payoutToggle, 1);
     launchBeatStep(m);
-    EXPECT_EQ(m.balls, 15);
+    EXPECT_EQ(m.balls, kPrizePayoutBalls);
     EXPECT_EQ(m.payoutToggle, 0);
 }
 

@@ -3,8 +3,6 @@
 #pragma once
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "null/sys_null.h"
 
 #define TAMAROW_ENGINE_ART TAMAROW_SOURCE_DIR "/programs/art"
@@ -24,17 +22,3 @@ inline bool useProgramArt()
 {
     return nullUseArtFolders(TAMAROW_ENGINE_ART, TAMAROW_MODEL_ART);
 }
-
-// Whether the model's own artwork has come (machines/<model>/art with its
-// art.rc). A model whose play screen is still to be written has none yet,
-// and the tests that load or draw its pictures wait for it.
-inline bool modelArtHasCome()
-{
-    return !nullReadHostFile(std::string(TAMAROW_MODEL_ART) + "/art.rc").empty();
-}
-
-#define SKIP_UNTIL_MODEL_ART()                                                        \
-    do {                                                                              \
-        if (!modelArtHasCome())                                                       \
-            GTEST_SKIP() << "machines/" TAMAROW_MODEL "/art has not come yet";        \
-    } while (0)

@@ -30,7 +30,6 @@ protected:
         HallTest::SetUp();
         nullShellReset();
         modalDepth = 0;
-        SKIP_UNTIL_MODEL_ART();
         ASSERT_TRUE(useProgramArt());
         ASSERT_TRUE(createArtwork());
         registerPlayer("Aki");

@@ -57,7 +57,6 @@ protected:
     void SetUp() override
     {
         HallTest::SetUp();
-        SKIP_UNTIL_MODEL_ART();
         ASSERT_TRUE(useProgramArt());
         ASSERT_TRUE(createArtwork());
         std::memset(shops[0].machines, 0, sizeof shops[0].machines);
