@@ -25,10 +25,10 @@ bool vRunning(const MachineState& m) { return m.vHit >= 1 && m.vHit <= 31; }
 bool quickLamps(const MachineState& m)
 {
     if (m.mode == 2)
-        return m.spinPhase >= kPhaseCreep && m.spinPhase <= kPhaseRevival;
+        return m.spinPhase >= kNo5Creep && m.spinPhase <= kNo5Revival;
     if (m.mode != 3)
         return false;
-    return m.round == 0 || (m.round >= 1 && m.round <= 16 && m.modeTick < kPerformanceStart) || vRunning(m);
+    return m.round == 0 || (m.round >= 1 && m.round <= 16 && m.modeTick < kOneLine.doorOpensAt) || vRunning(m);
 }
 
 void drawHeldLamps(Picture& board, const MachineState& m)
@@ -63,11 +63,6 @@ void drawAttacker(Picture& board, const MachineState& m, const AnimClock& clock)
 
 } // namespace
 
-bool isChanceSymbol(int symbol)
-{
-    return symbol == 4 || symbol == 8 || symbol == 11 || symbol == 13 || symbol == 15;
-}
-
 bool frameLampsLit(const MachineState& m, const AnimClock& clock)
 {
     return clock.blink256 != 0 && (m.mode == 3 || m.chanceCount > 0);
@@ -76,7 +71,7 @@ bool frameLampsLit(const MachineState& m, const AnimClock& clock)
 int litLampGroups(const MachineState& m, const AnimClock& clock)
 {
     bool slow = clock.blink256 != 0, quick = clock.blink128 != 0;
-    if (m.mode == 2 && m.spinPhase == kPhaseRunning)
+    if (m.mode == 2 && m.spinPhase == kNo5Running)
         return slow ? kL1 : kL2 | kL5;
     if (quickLamps(m))
         return quick ? kL1 | kL2 | kL3 : kL4 | kL5;

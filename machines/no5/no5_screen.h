@@ -8,6 +8,7 @@
 #include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/machine_module.h"
 #include "hallcore/machine/machine_words.h"
+#include "no5.h"
 
 namespace no5screen {
 
@@ -22,21 +23,9 @@ enum {
     kAllLayers = 0x3F,
 };
 
-// The words the screen tells apart (the record's comments give them).
-enum {
-    kPhaseRunning = 0,
-    kPhaseCreep = 1,
-    kPhaseFastSpin = 2,
-    kPhaseRevival = 3,
-    kPhaseSettle = 4,
-    kOutcomeFastLose = 2,
-    kOutcomeFastWin = 3,
-    kOutcomeRevivalLose = 4,
-    kOutcomeRevivalWin = 5,
-    kPerformanceStart = 64, // rounds 1..16 show the reels up to here, the door opens
-};
-
-bool isChanceSymbol(int symbol); // 4, 8, 11, 13, 15
+// A reach, a fast spin and a revival tell their end this many steps after
+// the right reel has stood.
+enum { kResultShownAfter = 64 };
 
 // ---------------------------------------------------------------- the composed board
 

@@ -86,10 +86,10 @@ void fastSpin(const MachineState& m, Plan& plan)
         return;
     }
     bool stood = m.reelTravel[2] <= 0;
-    if (!(stood && t > 64))
+    if (!(stood && t > kResultShownAfter))
         plan.add(608, true, kDisplay.x, kDisplay.y, kOverlayNearStop.w, kOverlayNearStop.h, kOverlayNearStop.x,
                  kOverlayNearStop.y);
-    else if (m.drawOutcome == kOutcomeFastLose)
+    else if (m.drawOutcome == kNo5FastLose)
         plan.add(608, true, kDisplay.x, kDisplay.y, kOverlayFastLost.w, kOverlayFastLost.h, kOverlayFastLost.x,
                  kOverlayFastLost.y);
     // a win shows the reels alone
@@ -103,9 +103,9 @@ void revival(const MachineState& m, Plan& plan)
     int t = stepOf(m);
     bool even = (t / 4) % 2 == 0;
     if (m.creepRest < 0) { // the revival spin
-        if (rightReelTravels(m) || t < 64)
+        if (rightReelTravels(m) || t < kResultShownAfter)
             plan.figure(226, kDisplay.y, 54, kFigureStandingY);
-        else if (m.drawOutcome == kOutcomeRevivalLose)
+        else if (m.drawOutcome == kNo5RevivalLose)
             plan.add(608, true, kDisplay.x, kDisplay.y, kCellW, kCellH, even ? 0 : 108, kOverlayRevivalLostY);
         return;
     }
@@ -128,18 +128,18 @@ void reels(const MachineState& m, const AnimClock& clock, Plan& plan)
         plan.add(606, false, kReelX[r], kDisplay.y, kReelWidth, kCellH, reelColumnX(m, r), reelSourceY(m.reelPos[r]));
     // The glass over the drums; its pay-line marks light while a reach runs
     // and on the winning line.
-    bool reach = m.spinPhase >= kPhaseCreep && m.spinPhase <= kPhaseRevival && clock.blink64;
+    bool reach = m.spinPhase >= kNo5Creep && m.spinPhase <= kNo5Revival && clock.blink64;
     bool won = m.mode == 3 && clock.blink128;
     const Piece& glass = kGlass[reach || won ? 1 : 0];
     plan.add(602, true, kDisplay.x, kDisplay.y, glass.w, glass.h, glass.x, glass.y);
 
     switch (m.spinPhase) {
-    case kPhaseCreep:
+    case kNo5Creep:
         if (isChanceSymbol(m.reachSymbol))
             plan.cell(608, 0, 0);
         break;
-    case kPhaseFastSpin: fastSpin(m, plan); break;
-    case kPhaseRevival: revival(m, plan); break;
+    case kNo5FastSpin: fastSpin(m, plan); break;
+    case kNo5Revival: revival(m, plan); break;
     default: break;
     }
 }
@@ -174,17 +174,17 @@ int shownDigit(const MachineState& m) { return wrap(m.digitShown, 10); }
 bool upperSpinnersLit(const MachineState& m, const AnimClock& clock)
 {
     if (m.mode == 2)
-        return m.spinPhase >= kPhaseCreep && m.spinPhase <= kPhaseRevival && clock.blink128;
+        return m.spinPhase >= kNo5Creep && m.spinPhase <= kNo5Revival && clock.blink128;
     if (m.mode != 3)
         return false;
-    bool slow = m.round != 0 && !(m.vHit >= 1 && m.vHit <= 31) && (m.modeTick >= kPerformanceStart || m.round == 17);
+    bool slow = m.round != 0 && !(m.vHit >= 1 && m.vHit <= 31) && (m.modeTick >= kOneLine.doorOpensAt || m.round == 17);
     return slow ? clock.blink256 != 0 : clock.blink128 != 0;
 }
 
 int reelColumnX(const MachineState& m, int reel)
 {
     bool highlighted = m.chanceCount > 0;
-    bool flicker = (m.spinPhase == kPhaseFastSpin || m.spinPhase == kPhaseRevival) && rightReelTravels(m);
+    bool flicker = (m.spinPhase == kNo5FastSpin || m.spinPhase == kNo5Revival) && rightReelTravels(m);
     if (flicker && (m.modeTick & 1))
         highlighted = !highlighted;
     return highlighted ? kReelHighlightX : kReelNormalX;
@@ -208,7 +208,7 @@ DisplayScene displayScene(const MachineState& m)
         return kShowFanfare;
     if (m.round == 17)
         return kShowEnding;
-    if (m.round < 1 || m.round > 16 || m.modeTick < kPerformanceStart)
+    if (m.round < 1 || m.round > 16 || m.modeTick < kOneLine.doorOpensAt)
         return kShowReels;
     if (m.vHit >= 1 && m.vHit <= 31)
         return kShowV;

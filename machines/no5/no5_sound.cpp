@@ -17,18 +17,17 @@
 #include "hallcore/gfx/sound.h"
 #include "hallcore/machine/machine_module.h"
 #include "hallcore/machine/machine_words.h"
+#include "no5.h"
 #include "no5_sound.h"
 
 namespace {
 
-enum { kPhaseCreep = 1, kPhaseFastSpin = 2, kPhaseRevival = 3 };
-
 // The wave a looping row keeps going, or 0 when no looping row holds.
 int loopingWave(const MachineState& m)
 {
-    if (m.spinPhase == kPhaseCreep)
+    if (m.spinPhase == kNo5Creep)
         return kNo5WaveCreep;
-    if ((m.spinPhase == kPhaseFastSpin || m.spinPhase == kPhaseRevival) && m.reelTravel[2] > 0)
+    if ((m.spinPhase == kNo5FastSpin || m.spinPhase == kNo5Revival) && m.reelTravel[2] > 0)
         return kNo5WaveFastSpin;
     if (m.mode == 3 && m.round >= 1 && m.round <= 16)
         return kNo5WaveRoundMusic;
