@@ -12,6 +12,8 @@
 
 #include "no5_art.h"
 #include "no5_art_layout.h"
+#include "no5_board_geometry.h"
+#include "no5_paths.h"
 
 using namespace no5art;
 
@@ -19,30 +21,45 @@ namespace {
 
 // ---------------------------------------------------------------- geometry
 
-// The field inside the rails: the arc over the top and the two side rails
-// (ball centres stay within 292 pixels of the arc's centre and between
-// x 28 and 452, a ball is 12 pixels across).
-const double kArcX = 240, kArcY = 314;
-const double kFieldR = 298;
-const int kLeftRail = 21, kRightRail = 459;
+namespace g = no5board;
+
+// Ball centre in pixels of board point (x, y).
+double unitX(int x) { return 4 * x + 4; }
+double unitY(int y) { return 4 * y + 2; }
+
+// The field inside the rails: the arc over the top and the two side rails,
+// just outside the furthest a ball's centre goes (a ball is 12 pixels across).
+const double kArcX = unitX(g::kArcCentre.x), kArcY = unitY(g::kArcCentre.y);
+const double kFieldR = 4 * g::kFieldRadius + 6;
+const int kLeftRail = (int)unitX(g::kLeftEdge) - 7, kRightRail = (int)unitX(g::kRightEdge) + 7;
 
 bool inField(double x, double y)
 {
     return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
 }
 
-// Pockets: where a ball drops in (its centre), and their colours.
-struct PocketPlace {
-    int x, y;
-    const LampHue* hue;
-};
-const PocketPlace kPocketPlaces[] = {
-    {240, 282, &hue::yellow}, // start pocket under the display
-    {76, 286, &hue::green},   // side pockets
-    {404, 286, &hue::green},
-    {152, 358, &hue::cyan},   // low pockets
-    {328, 358, &hue::cyan},
-};
+// The screen's places and the board's agree.
+constexpr bool spinnersInPlace()
+{
+    for (int k = 0; k < g::kWindmillCount; k++)
+        if (g::kWindmills[k].pictureX != kSpinnerAt[g::kWindmills[k].spinner].x ||
+            g::kWindmills[k].pictureY != kSpinnerAt[g::kWindmills[k].spinner].y)
+            return false;
+    return true;
+}
+static_assert(spinnersInPlace(), "the spinners stand where the board turns them");
+static_assert(4 * g::kDigitStartPoints[0].x - 2 >= kBallCovers[0].x &&
+                  4 * g::kDigitStartPoints[1].x + 10 <= kBallCovers[0].x + kBallCovers[0].w &&
+                  4 * g::kDigitStartPoints[2].x - 2 >= kBallCovers[1].x &&
+                  4 * g::kDigitStartPoints[3].x + 10 <= kBallCovers[1].x + kBallCovers[1].w,
+              "a ball at a digit-start point runs behind its passage");
+static_assert(4 * g::kMouthXMin - 2 >= kAttackerAt.x && 4 * g::kMouthXMax + 10 <= kAttackerAt.x + kAttackerW &&
+                  4 * g::kMouthRow - 4 >= kAttackerAt.y && 4 * g::kMouthRow + 8 <= kAttackerAt.y + kAttackerH,
+              "the attacker's channels lie inside its picture");
+
+// The pockets and their colours: the start pocket yellow, the side pockets
+// green, the low ones cyan.
+const LampHue* const kPocketHues[g::kPocketCount] = {&hue::yellow, &hue::green, &hue::green, &hue::cyan, &hue::cyan};
 
 // What is lit, or in which state a part is drawn; the base board has
 // everything off, the attacker shut, the gate shut.
@@ -134,36 +151,62 @@ void pin(Canvas& c, int x, int y)
 
 bool clearOfFeatures(double x, double y)
 {
-    struct Spot {
-        double x, y, r;
-    };
-    const Spot clear[] = {{76, 286, 22}, {404, 286, 22}, {152, 358, 20}, {328, 358, 20}, {240, 284, 20},
-                          {162, 327, 18}, {318, 327, 18}};
-    for (const Spot& s : clear)
-        if (std::hypot(x - s.x, y - s.y) < s.r)
+    for (int k = 0; k < g::kPocketCount; k++) {
+        double px = unitX(g::kPockets[k].at.x), py = unitY(g::kPockets[k].at.y);
+        if (std::hypot(x - px, y - py) < 20)
             return false;
-    for (const Point& p : kSpinnerAt)
-        if (std::hypot(x - (p.x + 18), y - (p.y + 18)) < 21)
+    }
+    for (const Piece& c : kBallCovers)
+        if (x > c.x - 5 && x < c.x + c.w + 5 && y > c.y - 5 && y < c.y + c.h + 5)
             return false;
-    if (x >= 160 && x <= 320 && y >= 104 && y <= 272) // the centre feature
+    for (const g::Windmill& w : g::kWindmills)
+        if (std::hypot(x - (w.pictureX + 18), y - (w.pictureY + 18)) < 21)
+            return false;
+    if (x >= 164 && x <= 316 && y >= 94 && y <= 272) // the centre feature
         return false;
     if (y >= 24 && y <= 48 && x >= 170 && x <= 310) // the name
         return false;
-    if (y >= 362) // lamps, attacker, out hole
+    if (y >= 360) // lamps, attacker, out hole
         return false;
-    if ((x < 36 && y > 210 && y < 320) || (x > 444 && y > 210 && y < 320)) // side lamps
-        return false;
+    for (const LampGroup& l : kLampGroups)
+        for (const Point& p : {l.left, l.right})
+            if (x > p.x - 5 && x < p.x + l.w + 5 && y > p.y - 5 && y < p.y + l.h + 5)
+                return false;
     return true;
 }
 
+// Pins on a staggered grid over the field, clear of the features. A pin
+// that a ball's centre would pass within two pixels of is left out, so no
+// ball is ever drawn on a pin head and the paths run between the pins.
 std::vector<std::pair<int, int>> pinPlaces()
 {
+    std::vector<std::pair<int, int>> points;
+    for (int p = 0; p < g::kLeftChannelPath; p++)
+        for (int i = 0; i < 32; i++) {
+            const unsigned char* e = no5PathTable[p][i];
+            if (e[0] == 0xFF)
+                break;
+            points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
+        }
     std::vector<std::pair<int, int>> pins;
-    for (int row = 0; row * 10 + 44 < 362; row++) {
+    for (int row = 0; row * 10 + 44 < 360; row++) {
         int y = 44 + 10 * row;
-        for (int x = 32 + (row % 2) * 6; x < 450; x += 12)
-            if (std::hypot(x - kArcX, y - kArcY) < kFieldR - 12 && clearOfFeatures(x, y))
+        for (int x = 30 + (row % 2) * 6; x < 452; x += 12) {
+            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 12 || !clearOfFeatures(x, y))
+                continue;
+            bool touched = false;
+            for (auto& q : points)
+                if (std::abs(q.first - x) < 3 && std::abs(q.second - y) < 3)
+                    touched = true;
+            if (!touched)
                 pins.push_back({x, y});
+        }
+    }
+    // the gate pins either side of every pocket
+    for (int k = 0; k < g::kPocketCount; k++) {
+        int x = (int)unitX(g::kPockets[k].at.x), y = (int)unitY(g::kPockets[k].at.y);
+        pins.push_back({x - 14, y - 10});
+        pins.push_back({x + 14, y - 10});
     }
     return pins;
 }
@@ -287,8 +330,7 @@ void drawFeature(Canvas& c, const Lights& L)
                   {col::white, col::gold, col::amber, col::brown, col::black});
     c.fill(kDisplay.x, kDisplay.y, kDisplay.w, kDisplay.h, col::black);
     // the start pocket under it
-    const PocketPlace& s = kPocketPlaces[0];
-    pocket(c, s.x, s.y, *s.hue);
+    pocket(c, (int)unitX(g::kStartPocket.x), (int)unitY(g::kStartPocket.y), *kPocketHues[0]);
 }
 
 // ---------------------------------------------------------------- the lamps round the field
@@ -379,8 +421,8 @@ void drawSides(Canvas& c, const Lights& L)
     sideLamp(c, g1.right.x, g1.right.y, hue::orange, L.groups & kL1, true, true);
     sideLamp(c, g2.left.x, g2.left.y, hue::cyan, L.groups & kL2, false, false);
     sideLamp(c, g2.right.x, g2.right.y, hue::cyan, L.groups & kL2, false, true);
-    for (int k = 1; k < 5; k++)
-        pocket(c, kPocketPlaces[k].x, kPocketPlaces[k].y, *kPocketPlaces[k].hue);
+    for (int k = 1; k < g::kPocketCount; k++)
+        pocket(c, (int)unitX(g::kPockets[k].at.x), (int)unitY(g::kPockets[k].at.y), *kPocketHues[k]);
     for (const Piece& p : kBallCovers)
         passage(c, p);
     const LampGroup& g3 = kLampGroups[2];
@@ -663,7 +705,24 @@ void makeBoard(ArtSet& out)
     }
 }
 
+// A debugging view: the board with every path drawn over it, the first
+// stage green, the lower board magenta, the attacker's channels and the
+// gate cyan.
 Canvas boardWithPaths()
 {
-    return drawBoard(Lights());
+    Canvas c = drawBoard(Lights());
+    for (int p = 0; p < g::kPathCount; p++) {
+        uint8_t colour = p < g::kFirstStagePaths ? col::lime : p < g::kLeftChannelPath ? col::magenta : col::cyan;
+        for (int i = 0; i < 32; i++) {
+            const unsigned char* e = no5PathTable[p][i];
+            if (e[0] == 0xFF)
+                break;
+            if (i > 0 && e[0] && no5PathTable[p][i - 1][0]) // hidden points (x 0) are not joined
+                c.line((int)unitX(no5PathTable[p][i - 1][0]), (int)unitY(no5PathTable[p][i - 1][1]), (int)unitX(e[0]),
+                       (int)unitY(e[1]), colour);
+            if (e[0])
+                c.fill((int)unitX(e[0]) - 1, (int)unitY(e[1]) - 1, 2, 2, col::white);
+        }
+    }
+    return c;
 }
