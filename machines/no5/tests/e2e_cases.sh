@@ -80,7 +80,9 @@ case_chance_soak() {
   local log="$ART/chance_soak.log" steps=() i dir file k base
   dlg_fresh_data
   : >"$log"
-  drv "$log" start "$EXE" wait-window "$MACHINE_MAIN_CLASS" close expect-exit 0 ||
+  # (a first run long enough for the hall to note the shop open: a run that
+  # saw no open shop would start the next with a new day)
+  drv "$log" start "$EXE" wait-window "$MACHINE_MAIN_CLASS" sleep 3000 close expect-exit 0 ||
     { complain "driver failed on the first run: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"; return 0; }
   dir=$(find -L "$HOME" "$WINEPREFIX/drive_c/users" -maxdepth 4 -type d -name venko 2>/dev/null | head -1)
   file="$dir/$MACHINE_SHOP_FILE"
@@ -98,6 +100,7 @@ case_chance_soak() {
   done
   no5_put_word "$file" 4 0 # customerCount
   no5_seal_day_shop "$file"
+  cp "$file" "$ART/chance_shop.dat" # as the second run reads it
   mapfile -t steps < <(
     no5_enter_steps 'Soak'
     printf '%s\n' take-machine "$PLAY_CLASS" 16
