@@ -76,6 +76,8 @@ no5_seal_day_shop() {
 #     E2E_SOAK_SHOTS of them, default 150): the highlighted reels and the
 #     flashing frame, the digit lottery opening its gate, reaches, and in
 #     all likelihood a big prize with its performance, rounds and the V.
+#     E2E_NO5_START=fever starts them in round 1 of a big prize instead,
+#     the attacker open, for the rounds, the V and the ending.
 case_chance_soak() {
   local log="$ART/chance_soak.log" steps=() i dir file k base
   dlg_fresh_data
@@ -97,6 +99,16 @@ case_chance_soak() {
     no5_put_word "$file" $((base + 136)) 4   # heldStarts
     no5_put_word "$file" $((base + 184)) 9   # chanceCount
     no5_put_word "$file" $((base + 192)) 4   # digitStarts
+    if [ "${E2E_NO5_START:-chance}" = fever ]; then
+      # round 1 of a big prize won on 8s, its door open since step 64
+      for r in 0 1 2; do no5_put_word "$file" $((base + 72 + 4 * r)) 294; done # reelPos: the 8
+      no5_put_word "$file" $((base + 12)) 1   # attackerOpen
+      no5_put_word "$file" $((base + 148)) 3  # mode
+      no5_put_word "$file" $((base + 160)) 100 # modeTick
+      no5_put_word "$file" $((base + 168)) 8  # reachSymbol
+      no5_put_word "$file" $((base + 172)) 1  # round
+      no5_put_word "$file" $((base + 40)) 63  # dirty: every layer
+    fi
   done
   no5_put_word "$file" 4 0 # customerCount
   no5_seal_day_shop "$file"
