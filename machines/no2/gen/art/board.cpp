@@ -136,9 +136,9 @@ void drawField(Canvas& c)
         for (int x = 0; x < c.w; x++) {
             if (!inField(x + 0.5, y + 0.5))
                 continue;
-            // emerald, lighter behind the reels
+            // deep emerald, a little lighter behind the reels
             double d = std::hypot(x - 240.0, (y - 210.0) * 1.15) / 300.0;
-            c.rampPixel(x, y, {col::black, col::darkGreen, col::green, rgb(0, 2, 1)}, 0.98 - d);
+            c.rampPixel(x, y, {col::black, col::darkGreen, col::darkGreen, col::green}, 0.75 - 0.8 * d);
         }
     // Printed swirls of leaves curling out from the middle.
     for (int side = 0; side < 2; side++)
@@ -148,7 +148,7 @@ void drawField(Canvas& c)
                 double t = i / 120.0, a = a0 + 3.2 * t, r = 60 + 150 * t;
                 double x = 240 + (side ? 1 : -1) * r * std::cos(a) * 0.95, y = 210 + r * std::sin(a) * 0.8;
                 if (inField(x, y) && !inField(x, y - 1000))
-                    c.set((int)x, (int)y, (i / 6) % 2 ? rgb(0, 2, 1) : rgb(1, 2, 1));
+                    c.set((int)x, (int)y, (i / 6) % 2 ? col::green : rgb(1, 2, 0));
             }
         }
     // Sparkles.

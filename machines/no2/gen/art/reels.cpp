@@ -90,8 +90,8 @@ Canvas reelStripSheet()
         // share it); one channel level down, two at the drum's sides.
         for (int y = kBandY; y < kBandY + kBandH; y++)
             for (int i = 0; i < kReelW; i++) {
-                bool side = i < 5 || i >= kReelW - 5;
-                sheet.set(x + i, y, side ? col::grey : col::silver);
+                double u = std::abs((i + 0.5) / kReelW * 2 - 1); // 0 in the middle, 1 at a side
+                sheet.rampPixel(x + i, y, {col::silver, col::silver, col::grey}, u * u);
             }
     }
     return sheet;
