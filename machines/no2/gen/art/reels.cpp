@@ -3,6 +3,7 @@
 // (608) in the open door's window.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "lamps.h"
 #include "no2_art.h"
@@ -26,17 +27,54 @@ const Ramp kNumberRamp[9] = {
     {col::purple, col::magenta, col::pink},
 };
 
-// A number symbol centred in the 48 x 24 cell at (x, y): a shiny digit with a
-// dark outline and a coloured halo, so each reads at a glance.
+// The strokes of the numbers 1..8 on a 10 x 14 grid: polylines drawn with a
+// round pen, so the figures are bold and soft like printed reel numbers.
+typedef std::vector<std::vector<double>> Strokes;
+const Strokes& numberStrokes(int n)
+{
+    static const Strokes kStrokes[9] = {
+        {},
+        {{2.6, 3.4, 5.4, 1, 5.4, 13}, {2.6, 13, 8.2, 13}},
+        {{1.4, 4, 2.4, 1.6, 5, 0.9, 7.8, 1.6, 8.8, 4, 7.8, 6.6, 1.2, 13, 9, 13}},
+        {{1.4, 1, 8.8, 1, 5, 5.8, 7.8, 6.8, 9, 9.8, 7.6, 12.6, 4.6, 13.3, 1.2, 11.8}},
+        {{7, 13.2, 7, 1, 1, 9.6, 9.6, 9.6}},
+        {{8.8, 1, 2.2, 1, 1.6, 6.4, 4.8, 5.5, 8, 6.6, 9, 9.8, 7.6, 12.6, 4.6, 13.3, 1.2, 11.8}},
+        {{8.2, 1.6, 5.4, 0.9, 2.4, 3.4, 1.2, 7.6, 1.6, 11.4, 4.2, 13.2, 7, 12.8, 8.8, 10.4, 8.2, 7.6, 5.4, 6.6, 2.6,
+          7.4, 1.4, 9}},
+        {{1, 1, 9, 1, 7.2, 5.2, 4.6, 13.2}},
+        {{5, 0.9, 7.8, 1.9, 8.4, 4, 7.2, 5.9, 5, 6.8, 2.8, 5.9, 1.6, 4, 2.2, 1.9, 5, 0.9},
+         {5, 6.8, 8, 8.1, 9, 10.4, 7.6, 12.8, 5, 13.3, 2.4, 12.8, 1, 10.4, 2, 8.1, 5, 6.8}},
+    };
+    return kStrokes[n];
+}
+
+// A number symbol centred in the 48 x 24 cell at (x, y): a bold figure shaded
+// down through its colours, a dark outline and a halo of its own colour.
 void number(Canvas& strip, int x, int y, int n)
 {
+    const double scale = 1.4, pen = 3.6, ox = 24 - 5 * scale, oy = 12 - 7 * scale;
+    Canvas shape(48, 24, col::key);
+    for (const std::vector<double>& line : numberStrokes(n))
+        for (size_t k = 0; k + 3 < line.size() + 2 && k + 1 < line.size(); k += 2) {
+            double x0 = ox + line[k] * scale, y0 = oy + line[k + 1] * scale;
+            shape.disc(x0, y0, pen / 2, col::white);
+            if (k + 3 < line.size()) {
+                double x1 = ox + line[k + 2] * scale, y1 = oy + line[k + 3] * scale;
+                shape.thickLine(x0, y0, x1, y1, pen, col::white);
+            }
+        }
     Canvas g(48, 24, col::key);
-    std::string s = std::to_string(n);
-    int w = textWidth(s, 3);
-    drawTextRamp(g, 24 - w / 2, 2, s, kNumberRamp[n], col::black, 3);
+    for (int j = 0; j < 24; j++)
+        for (int i = 0; i < 48; i++)
+            if (shape.get(i, j) != col::key)
+                g.rampPixel(i, j, kNumberRamp[n], 1.0 - (j - 2) / 19.0);
+    // a glint on the upper strokes
+    for (int j = 0; j < 24; j++)
+        for (int i = 0; i < 48; i++)
+            if (shape.get(i, j) != col::key && shape.get(i - 1, j - 1) == col::key && j < 12)
+                g.set(i, j, col::white);
+    g.outline(col::black);
     g.outline(kNumberRamp[n][n == 7 ? 0 : 1]);
-    if (n == 7) // the lucky seven gets a red ring of its own
-        g.outline(col::red);
     strip.blit(g, 0, 0, 48, 24, x, y, true);
 }
 
