@@ -25,6 +25,7 @@
 #include "hallcore/machine/random.h"
 #include "no2.h"
 #include "no2_art_layout.h"
+#include "no2_board_geometry.h"
 #include "no2_screen.h"
 #include "null/sys_null.h"
 
@@ -108,8 +109,11 @@ protected:
         }
         return done();
     }
+    // The view as the machine stands now (a repaint draws the current state;
+    // a drawing tick shows the state before its own step).
     void shoot(const std::string& name)
     {
+        modelPlayPaint(m);
         if (dir)
             writeBmp(sceneSurface, std::string(dir) + "/real-" + name + ".bmp");
     }
@@ -128,8 +132,12 @@ protected:
     const char* dir = nullptr;
 };
 
-TEST_F(No2RealPlay, TheArtsStripsAreTheRulesStrips)
+TEST_F(No2RealPlay, TheArtsStripsAndWindmillsAreTheRulesOwn)
 {
+    for (int k = 0; k < 4; k++) {
+        EXPECT_EQ(kWindmillAt[k][0], no2board::kWindmillPixels[k].x) << k;
+        EXPECT_EQ(kWindmillAt[k][1], no2board::kWindmillPixels[k].y) << k;
+    }
     for (int reel = 0; reel < 3; reel++)
         for (int cell = 0; cell < kReelCells; cell++)
             EXPECT_EQ(kStrip[reel][cell], stripSymbol(reel, cell)) << "reel " << reel << " cell " << cell;
@@ -141,13 +149,17 @@ TEST_F(No2RealPlay, EachActionEndsOnTheWinningLineAndTheLampsMarkIt)
     for (int outcome : {3, 4, 5}) {
         SCOPED_TRACE(names[outcome]);
         plannedSpin(outcome);
-        int line = m.reachLine;
-        ASSERT_GE(line, 1);
-        ASSERT_TRUE(tickUntil([&] { return m.spinPhase == kPhaseReachTurn && m.modeTick > 20; }));
+        ASSERT_GE(m.reachLine, 1);
+        ASSERT_TRUE(tickUntil([&] { return m.spinPhase == kPhaseReachTurn; }));
+        for (int i = 0; i < 40; i++) // into the reach turn, on the bright blink
+            tick();
+        ASSERT_TRUE(tickUntil([&] { return animClock.blink256 != 0; }));
         shoot(std::string(names[outcome]) + "-1-reach");
-        // on the slow blink the reach line's lamps are lit, the others not
-        int lamps = no2screen::lineLamps(line);
+        // on the slow blink the reach line's lamps are lit, the others not (the
+        // right reel's stop may have found the line again, or both diagonals)
         ASSERT_TRUE(tickUntil([&] { return animClock.blink256 && animClock.halfPhase == 0; }));
+        int line = m.reachLine;
+        int lamps = no2screen::lineLamps(line);
         no2screen::WindowLamps w = no2screen::windowLamps(m, animClock);
         for (int k = 0; k < kWindowLampCount; k++)
             EXPECT_EQ(w.column[k], (lamps & (1 << k)) ? kLampLit : kLampOff) << k;

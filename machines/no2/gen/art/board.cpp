@@ -21,12 +21,11 @@
 #include "no2_art.h"
 #include "no2_art_layout.h"
 
-#if __has_include("no2_paths.h")
+#include "no2_board_geometry.h"
 #include "no2_paths.h"
-#define NO2_ART_HAS_PATHS 1
-#endif
 
 using namespace no2art;
+namespace g = no2board;
 
 namespace {
 
@@ -34,9 +33,9 @@ namespace {
 double unitX(int x) { return 4 * x + 4; }
 double unitY(int y) { return 4 * y + 2; }
 
-// The rail arc every board shares: centre (59, 78) in board units, the inner
-// edge of the guide rail 288 pixels from it; inner rails at x 22 and 458.
-const double kArcX = unitX(59), kArcY = unitY(78), kFieldR = 288;
+// The rail arc every board shares: the inner edge of the guide rail 288
+// pixels from its centre; inner rails at x 22 and 458.
+const double kArcX = unitX(g::kArcCentre.x), kArcY = unitY(g::kArcCentre.y), kFieldR = 288;
 const int kLeftRail = 22, kRightRail = 458;
 
 bool inField(double x, double y)
@@ -44,13 +43,8 @@ bool inField(double x, double y)
     return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
 }
 
-// Where the board's pockets and the stage's mouths stand (board units).
-struct BoardPoint {
-    int x, y;
-};
-const BoardPoint kStartPocket = {59, 77};
-const BoardPoint kPrizePockets[4] = {{14, 72}, {104, 72}, {34, 90}, {84, 90}};
-const BoardPoint kStageMouths[2] = {{37, 41}, {81, 41}};
+// The stage's mouths: where the paths of zones 3 and 4 end (board units).
+const g::BoardPoint kStageMouths[2] = {g::kEntry[3], g::kEntry[4]};
 
 // What is lit; the base board has everything off.
 struct Lights {
@@ -207,7 +201,6 @@ struct Spot {
 // Where no pin is driven: the windmills' plates, the pockets and the side lamps.
 const Spot kKeepClear[] = {
     {108, 138, 21}, {372, 138, 21}, {116, 258, 21}, {364, 258, 21}, // windmills
-    {60, 294, 15},  {420, 294, 15}, {140, 366, 15}, {340, 366, 15}, {240, 314, 16}, // pockets
     {30, 176, 22},  {450, 176, 22}, // upper side lamps
 };
 
@@ -216,6 +209,11 @@ bool clearOfFeatures(double x, double y)
     for (const Spot& s : kKeepClear)
         if (std::hypot(x - s.x, y - s.y) < s.r)
             return false;
+    for (const g::BoardPoint& p : g::kPrizePockets) // the pockets' cups
+        if (std::hypot(x - unitX(p.x), y - unitY(p.y) - 4) < 15)
+            return false;
+    if (std::hypot(x - unitX(g::kStartPocket.x), y - unitY(g::kStartPocket.y) - 4) < 16)
+        return false;
     if (x >= 132 && x <= 348 && y >= 88 && y <= 304) // crest, reel window and stage
         return false;
     if (x >= 176 && x <= 304 && y >= 384) // the attacker
@@ -232,7 +230,6 @@ bool clearOfFeatures(double x, double y)
 std::vector<std::pair<int, int>> pinPlaces()
 {
     std::vector<std::pair<int, int>> points;
-#ifdef NO2_ART_HAS_PATHS
     for (int p = 0; p < 192; p++) // the paths that fall through the pins
         for (int i = 0; i < 32; i++) {
             const unsigned char* e = no2PathTable[p][i];
@@ -240,7 +237,6 @@ std::vector<std::pair<int, int>> pinPlaces()
                 break;
             points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
         }
-#endif
     std::vector<std::pair<int, int>> pins;
     for (int row = 0; row * 10 + 44 < 384; row++) {
         int y = 44 + 10 * row;
@@ -256,7 +252,7 @@ std::vector<std::pair<int, int>> pinPlaces()
         }
     }
     // The gate pins either side of every pocket.
-    for (const BoardPoint& p : kPrizePockets) {
+    for (const g::BoardPoint& p : g::kPrizePockets) {
         int x = (int)unitX(p.x), y = (int)unitY(p.y);
         pins.push_back({x - 14, y - 8});
         pins.push_back({x + 14, y - 8});
@@ -359,7 +355,7 @@ void drawWindow(Canvas& c, const Lights& L)
         }
     }
     // The stage's mouths: a ball of zone 3 or 4 goes in here and comes out on the stage.
-    for (const BoardPoint& p : kStageMouths) {
+    for (const g::BoardPoint& p : kStageMouths) {
         double cx = unitX(p.x), cy = unitY(p.y) - 10;
         c.disc(cx, cy, 7, col::gold);
         c.disc(cx, cy, 5, col::black);
@@ -402,9 +398,9 @@ void drawSides(Canvas& c, const Lights& L)
 
 void drawPockets(Canvas& c)
 {
-    pocket(c, (int)unitX(kStartPocket.x), (int)unitY(kStartPocket.y), hue::yellow);
+    pocket(c, (int)unitX(g::kStartPocket.x), (int)unitY(g::kStartPocket.y), hue::yellow);
     for (int k = 0; k < 4; k++)
-        pocket(c, (int)unitX(kPrizePockets[k].x), (int)unitY(kPrizePockets[k].y), k < 2 ? kLime : kPink);
+        pocket(c, (int)unitX(g::kPrizePockets[k].x), (int)unitY(g::kPrizePockets[k].y), k < 2 ? kLime : kPink);
 }
 
 void drawCorners(Canvas& c, const Lights& L)
@@ -764,7 +760,6 @@ checked:
 Canvas boardWithPaths()
 {
     Canvas c = drawBoard(Lights());
-#ifdef NO2_ART_HAS_PATHS
     for (int p = 0; p < 194; p++)
         for (int i = 0; i < 32; i++) {
             const unsigned char* e = no2PathTable[p][i];
@@ -773,6 +768,5 @@ Canvas boardWithPaths()
             uint8_t colour = p < 128 ? col::lime : p < 192 ? col::magenta : col::cyan;
             c.set((int)unitX(e[0]), (int)unitY(e[1]), colour);
         }
-#endif
     return c;
 }
