@@ -452,7 +452,10 @@ TEST_F(DeliveredArt, ComposedPicturesHoldTheirPieces)
 TEST_F(DeliveredArt, AMissingOrMisshapenPictureFailsCreationAndLeavesNothing)
 {
     // an engine picture, an engine sprite, and the machine's last picture
-    for (int id : {500, 509, 523, modelPicture(modelPictureCount() - 1).id}) {
+    std::vector<int> ids = {500, 509, 523};
+    if (modelPictureCount() > 0)
+        ids.push_back(modelPicture(modelPictureCount() - 1).id);
+    for (int id : ids) {
         std::vector<uint8_t> kept = fakeResources[id];
         fakeResources.erase(id);
         EXPECT_FALSE(createArtwork()) << id;
