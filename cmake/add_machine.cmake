@@ -25,6 +25,9 @@ file(GLOB WIN32_LAYER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/win32/*.cpp)
 
 set(TAMAROW_MACHINES "" CACHE INTERNAL "machine models of this tree")
 
+# The engine's test suites that need a model's pictures (left out until it has them).
+set(TAMAROW_ART_TESTS "ArtFiles.*:DeliveredArt.*:Panel.*:Screens.*:SceneTicks.*")
+
 function(add_machine model)
   cmake_parse_arguments(M "" "PROGRAM" "MECHANISM" ${ARGN})
   read_machine_identity(${model})
@@ -56,7 +59,15 @@ function(add_machine model)
     target_link_options(unit_${model} PRIVATE -static -static-libgcc -static-libstdc++)
   else()
     target_link_libraries(unit_${model} PRIVATE hallcore_${model} GTest::gtest_main)
-    gtest_discover_tests(unit_${model} TEST_PREFIX "${model}.")
+    if(EXISTS ${dir}/art/art.rc)
+      gtest_discover_tests(unit_${model} TEST_PREFIX "${model}.")
+    else()
+      # A model whose pictures have not come yet: the engine's tests that load
+      # or draw them wait for its art (tools/test.sh leaves them out the same way).
+      message(STATUS "unit_${model}: no machines/${model}/art yet; CTest leaves out the tests that need its pictures")
+      gtest_discover_tests(unit_${model} TEST_PREFIX "${model}."
+        TEST_FILTER "-${TAMAROW_ART_TESTS}")
+    endif()
   endif()
 
   add_machine_help(${model})
