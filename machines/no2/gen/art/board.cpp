@@ -62,8 +62,10 @@ struct Lights {
 const Ramp kLacquer = {col::indigo, col::purple, col::violet, col::lavender};
 const Ramp kGold = {col::olive, col::gold, col::amber, col::yellow, col::cream};
 const Ramp kChrome = {col::grey, col::white, col::silver, col::grey, col::black};
-const LampHue kPink = {{col::black, col::purple, col::maroon}, {col::magenta, col::pink, col::rose, col::white}};
-const LampHue kSun = {{col::black, col::olive, col::brown}, {col::orange, col::amber, col::yellow, col::cream, col::white}};
+// Unlit, the glass keeps a little of its colour, so the board stays cheerful
+// between the flashes; lit, it glows up to white.
+const LampHue kPink = {{col::indigo, col::purple, col::violet}, {col::magenta, col::pink, col::rose, col::white}};
+const LampHue kSun = {{col::maroon, col::brown, col::gold}, {col::orange, col::amber, col::yellow, col::cream, col::white}};
 const LampHue kLime = {{col::black, col::darkGreen, col::green}, {col::green, col::lime, col::mint, col::white}};
 
 // A lamp lens in any shape: `shape` marks its pixels (anything but the key
