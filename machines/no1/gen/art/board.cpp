@@ -340,13 +340,14 @@ void drawCornerLamps(Canvas& c, const Lights& L)
     for (int side = 0; side < 2; side++) {
         int x = side ? 325 : 112, y = 371; // drawn in the 43 columns clear of the pocket lamps
         roundRect(c, x, y, 43, 58, 10, col::black);
-        roundRectGrad(c, x + 1, y + 1, 41, 56, 9, {col::grey, col::silver, col::grey, col::black});
-        // a comet: a round head and a tail towards the cabinet's edge
-        double hx = side ? x + 14 : x + 29, hy = y + 20;
-        double dir = side ? 1 : -1;
-        shapeLamp(c, {hx, hy - 8, hx + dir * 26, hy + 26, hx + dir * 8, hy + 10, hx - dir * 4, hy + 8}, hx, hy, 30,
-                  hue::blue, L.corner);
-        bulb(c, hx, hy, 7, hue::red, L.corner);
+        roundRectGrad(c, x + 1, y + 1, 41, 56, 9, {col::grey, col::navy, col::navy, col::black});
+        // a comet: its head high towards the attacker, its tail down towards the cabinet's edge
+        double hx = side ? x + 14 : x + 29, hy = y + 17;
+        double tx = side ? x + 38 : x + 5, ty = y + 53;
+        double len = std::hypot(tx - hx, ty - hy), px = -(ty - hy) / len, py = (tx - hx) / len;
+        shapeLamp(c, {hx + 10 * px, hy + 10 * py, tx, ty, hx - 10 * px, hy - 10 * py}, hx, hy, len, hue::cyan,
+                  L.corner);
+        bulb(c, hx, hy, 9, hue::yellow, L.corner);
     }
 }
 

@@ -217,7 +217,7 @@ void goldenGalaxy(Canvas& c, int x, int y)
     // a golden stage to stand on
     p.vgrad(0, 68, 108, 12, {col::yellow, col::amber, col::brown});
     p.hline(0, 107, 68, col::white);
-    drawText(p, 54 - textWidth("FINAL") / 2, 71, "FINAL", col::maroon);
+    drawTextOutlined(p, 104 - textWidth("FINAL"), 4, "FINAL", col::yellow, col::maroon);
     c.blit(p, x, y);
 }
 
