@@ -62,7 +62,10 @@ function(add_machine model)
   add_machine_help(${model})
 
   if(WIN32)
-    add_machine_program(${model})
+    # a model whose screen and art are still to come has no resource script yet
+    if(EXISTS ${dir}/machine_resources.rc)
+      add_machine_program(${model})
+    endif()
   else()
     add_machine_tools(${model})
   endif()
