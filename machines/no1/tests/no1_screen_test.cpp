@@ -18,6 +18,7 @@
 #include "hallcore/gfx/palette.h"
 #include "hallcore/gfx/play_screen.h"
 #include "hallcore/gfx/sound.h"
+#include "machines/five_line/five_line.h"
 #include "no1_art_layout.h"
 #include "no1_screen.h"
 #include "null/sys_null.h"
@@ -219,6 +220,24 @@ TEST_F(No1Screen, TheStripsRepeatEveryTurnAndHoldTheirSymbols)
             for (int b = 0; b < 14; b++)
                 EXPECT_EQ(cellsEqual(36 * reel, a, 36 * reel, b), kStripSymbols[reel][a] == kStripSymbols[reel][b])
                     << reel << " " << a << " " << b;
+}
+
+TEST(No1ArtLayout, TheStripsPictureShowsTheRulesStripsAndTheEnginesFrameLamps)
+{
+    // what the reels picture was drawn from is what the rules stop on
+    ASSERT_EQ(kFiveLine.cells, kStripCells);
+    for (int reel = 0; reel < 3; reel++)
+        for (int cell = 0; cell < kStripCells; cell++)
+            EXPECT_EQ(kStripSymbols[reel][cell], stripSymbol(reel, cell)) << reel << " " << cell;
+    EXPECT_EQ(kFiveLine.turn, kStripTurn);
+    // the art cuts the frame lamps where the engine's screen takes them
+    for (int k = 0; k < 3; k++) {
+        EXPECT_EQ(kFrameLampLeft[k].y, kFrameLampPieces[k].y);
+        EXPECT_EQ(kFrameLampLeft[k].w, kFrameLampPieces[k].w);
+        EXPECT_EQ(kFrameLampLeft[k].h, kFrameLampPieces[k].h);
+    }
+    EXPECT_EQ(kFrameLampLit, (int)kFrameLampLitX);
+    EXPECT_EQ(kFrameLampRight, (int)kFrameLampRightY);
 }
 
 TEST_F(No1Screen, MarksFrameTheLineAndCoversDarkenTheRest)
