@@ -45,7 +45,12 @@ function(add_machine_art model)
   if(NOT sources)
     message(FATAL_ERROR "add_machine_art(${model}): no sources in ${module}/gen/art")
   endif()
-  add_executable(artgen_${model} ${sources} ${module}/${model}_paths.cpp)
+  # the committed path table, once the model has one
+  set(paths)
+  if(EXISTS ${module}/${model}_paths.cpp)
+    set(paths ${module}/${model}_paths.cpp)
+  endif()
+  add_executable(artgen_${model} ${sources} ${paths})
   target_link_libraries(artgen_${model} PRIVATE artkit)
   target_include_directories(artgen_${model} PRIVATE ${CMAKE_SOURCE_DIR} ${module} ${module}/gen/art)
   add_custom_target(${model}_art
