@@ -86,7 +86,7 @@ int windowOffset(int w) { return kWindowX[w] - kWindowX[0]; }
 DisplayView bigPrizeIntro(const MachineState& m)
 {
     DisplayView d = blankView();
-    int t = m.modeTick;
+    int t = hold(m.modeTick, -1, 1000); // no sum below overflows
     if (chanceSymbolWin(m)) {
         int row = m.reachSymbol == 4 ? kPanoramaFourWin : kPanoramaEightWin;
         for (int w = 0; w < 3; w++)
@@ -123,7 +123,7 @@ DisplayView bigPrizeEnding(const MachineState& m)
 DisplayView roundDisplay(const MachineState& m, const AnimClock& clock)
 {
     DisplayView d = blankView();
-    int t = m.modeTick;
+    int t = hold(m.modeTick, -1, 1000);
     if (t < kSlideInFrom) { // the reels flicker on the quick blink
         for (int w = 0; w < 3; w++)
             d.window[w] = clock.blink128 ? reel(m, w) : none();

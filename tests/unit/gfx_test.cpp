@@ -347,10 +347,19 @@ TEST_F(DeliveredArt, LoadsEveryPictureInTheDocumentedOrderAndReleasesAll)
 {
     lookedUp.clear();
     ASSERT_TRUE(createArtwork());
-    // 500 for the palette, 500 501 502, the three pieces of 508, then the table.
+    // 500 for the palette, 500 501 502, the three pieces of 508, then the
+    // table: the engine's plain pictures, the model's, the engine's sprites,
+    // the model's.
     std::vector<int> want = {500, 500, 501, 502, 508, 508, 508, 509, 507, 503, 504, 505, 506, 512, 513, 514,
-                             515, 511, 519, 521, 522, 524, 601, 603, 604, 605, 606, 607, 610,
-                             516, 517, 518, 510, 520, 523, 602, 608, 609};
+                             515, 511, 519, 521, 522, 524};
+    for (int i = 0; i < modelPictureCount(); i++)
+        if (!modelPicture(i).sprite)
+            want.push_back(modelPicture(i).id);
+    for (int id : {516, 517, 518, 510, 520, 523})
+        want.push_back(id);
+    for (int i = 0; i < modelPictureCount(); i++)
+        if (modelPicture(i).sprite)
+            want.push_back(modelPicture(i).id);
     EXPECT_EQ(lookedUp, want);
 
     EXPECT_EQ(programPalette.keyIndex, 20);
