@@ -107,16 +107,25 @@ function(add_machine_tools model)
     target_compile_definitions(bench_${model} PRIVATE TAMAROW_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       TAMAROW_MODEL="${model}")
   endif()
-  # The data-file fuzz target. In the ordinary build it replays the corpus as
-  # a test; tools/fuzz.sh builds it with clang, libFuzzer and the sanitizers.
+  # The data-file fuzz targets: data_files (the files read, then a minute of
+  # the hall) and data_files_check (read and checked only, fast). In the
+  # ordinary build each replays the family's corpus and the model's own as a
+  # test; tools/fuzz.sh builds them with clang, libFuzzer and the sanitizers.
   set(fuzz ${CMAKE_SOURCE_DIR}/tests/fuzz)
-  if(TAMAROW_FUZZ)
-    add_executable(fuzz_data_files_${model} ${fuzz}/data_files_fuzz.cpp ${NULL_PLATFORM_SOURCES})
-    target_link_libraries(fuzz_data_files_${model} PRIVATE hallcore_${model})
-    target_link_options(fuzz_data_files_${model} PRIVATE -fsanitize=fuzzer)
+  set(corpora ${fuzz}/corpus)
+  if(EXISTS ${dir}/tests/fuzz_corpus)
+    list(APPEND corpora ${dir}/tests/fuzz_corpus)
   endif()
-  add_executable(replay_data_files_${model} ${fuzz}/data_files_fuzz.cpp ${fuzz}/replay_main.cpp
-    ${NULL_PLATFORM_SOURCES})
-  target_link_libraries(replay_data_files_${model} PRIVATE hallcore_${model})
-  add_test(NAME ${model}.DataFilesFuzzCorpus COMMAND replay_data_files_${model} ${fuzz}/corpus)
+  foreach(target data_files data_files_check)
+    if(TAMAROW_FUZZ)
+      add_executable(fuzz_${target}_${model} ${fuzz}/${target}_fuzz.cpp ${NULL_PLATFORM_SOURCES})
+      target_link_libraries(fuzz_${target}_${model} PRIVATE hallcore_${model})
+      target_link_options(fuzz_${target}_${model} PRIVATE -fsanitize=fuzzer)
+    endif()
+    add_executable(replay_${target}_${model} ${fuzz}/${target}_fuzz.cpp ${fuzz}/replay_main.cpp
+      ${NULL_PLATFORM_SOURCES})
+    target_link_libraries(replay_${target}_${model} PRIVATE hallcore_${model})
+  endforeach()
+  add_test(NAME ${model}.DataFilesFuzzCorpus COMMAND replay_data_files_${model} ${corpora})
+  add_test(NAME ${model}.DataFilesCheckFuzzCorpus COMMAND replay_data_files_check_${model} ${corpora})
 endfunction()

@@ -13,15 +13,6 @@
 const char kShopFileName[] = MACHINE_SHOP_FILE;
 const char kPlayerFileName[] = "venko.dat";
 
-int32_t blockChecksum(const void* data, size_t size)
-{
-    const int8_t* b = (const int8_t*)data;
-    int32_t sum = 0;
-    for (size_t i = 0; i < size; i++)
-        sum += b[i];
-    return sum;
-}
-
 static int32_t readWord(const uint8_t* p)
 {
     return (int32_t)((uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16 | (uint32_t)p[3] << 24);

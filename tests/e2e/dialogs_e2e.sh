@@ -1,6 +1,8 @@
 # End-to-end cases of the player, purchase, high-score, version and notice
-# dialogs. Sourced by run_e2e.sh after its helpers (drv, complain, expect,
-# to_png) are defined; every case starts from an empty player file.
+# dialogs, the same in every program. Sourced by run_e2e.sh after its helpers
+# (drv, complain, expect, to_png) are defined; every case starts from an
+# empty player file. Boxes and the notice have the program's title
+# (MACHINE_PROGRAM_TITLE) as their caption.
 #
 # Dialogs are found by their captions; controls are named by their ids:
 #   1201 player list; 1503 register, 1504 query, 1505 delete, 1 and 2 the
@@ -14,8 +16,7 @@ T_SELECT='ﾌﾟﾚｲﾔｰ選択'
 T_PURCHASE='玉交換'
 T_SCORES='ﾊｲｽｺｱ'
 T_VERSION='ﾊﾞｰｼﾞｮﾝ情報'
-T_PROGRAM='TAMAROW No.3'
-export T_LIST T_REGISTER T_INFO T_SELECT T_PURCHASE T_SCORES T_VERSION T_PROGRAM
+export T_LIST T_REGISTER T_INFO T_SELECT T_PURCHASE T_SCORES T_VERSION
 
 # The player file is shared by the cases: each starts without one.
 dlg_fresh_data() {
@@ -31,7 +32,7 @@ dlg_run() {
   local log=$1
   shift
   : >"$log"
-  drv "$log" start "$EXE" wait-window Qm4101Main "$@" ||
+  drv "$log" start "$EXE" wait-window "$MACHINE_MAIN_CLASS" "$@" ||
     complain "driver failed: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
 }
 
@@ -80,7 +81,7 @@ case_dialog_register_players() {
   expect "$log" "enabled_1505=no"
   expect "$log" "default=1503"
   expect "$log" "msgbox_text=お名前を入力して下さい。"
-  expect "$log" "msgbox_caption=$T_PROGRAM"
+  expect "$log" "msgbox_caption=$MACHINE_PROGRAM_TITLE"
   expect "$log" "row_0=    \\t山田太郎"
   expect "$log" "enabled_1504=yes"
   expect "$log" "enabled_1505=yes"
@@ -214,7 +215,7 @@ case_dialog_select_player() {
   expect "$log" "enabled_1505=yes"
   expect "$log" "text_1002=Ｐ１"
   expect "$log" "text_1009=$today"
-  expect "$log" "text_1010=BRAVOLT"
+  expect "$log" "text_1010=$HISTORY_LABEL"
   expect "$log" "text_1011=0"
   expect "$log" "text_1012="
   expect "$log" "exit=0"
@@ -231,7 +232,7 @@ case_dialog_purchase() {
     printf '%s\n' command 40304 wait-dialog "$T_LIST"
     register_steps 'Kai'
     printf '%s\n' click 1 dialog-gone command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone
-    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' take-machine "$PLAY_CLASS" 16
     printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" text 1001 checked 1301 checked 1303 shot "$ART/dialog_purchase.bmp" \
       click 1303 click 1 dialog-gone
     printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" text 1001 checked 1303 click 2 dialog-gone
@@ -261,7 +262,7 @@ case_dialog_purchase_short() {
     printf '%s\n' command 40304 wait-dialog "$T_LIST"
     register_steps 'Ken'
     printf '%s\n' click 1 dialog-gone command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone
-    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' take-machine "$PLAY_CLASS" 16
     printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
     for n in 2 3 4 5 6 7 8 9 10; do printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1 dialog-gone; done
     printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" text 1001 click 1 wait-msgbox press-ok click 2 dialog-gone
@@ -289,8 +290,8 @@ case_dialog_scores_and_version() {
   expect "$log" "text_1002="
   expect "$log" "text_1003=0"
   expect "$log" "text_1015=0"
-  expect "$log" "text_1001=$T_PROGRAM"
-  expect "$log" "text_1002=BRAVOLT"
+  expect_after "$log" "dialog=$T_VERSION" "text_1001=$MACHINE_PROGRAM_TITLE"
+  expect_after "$log" "dialog=$T_VERSION" "text_1002=$MACHINE_TITLE"
   expect "$log" "exit=0"
   to_png "$ART/dialog_scores.bmp"
   to_png "$ART/dialog_version.bmp"
@@ -309,19 +310,19 @@ case_dialog_notice() {
     register_steps 'Nao'
     printf '%s\n' click 1 dialog-gone command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone
     # switching away and back delivers the waiting no-balls notice
-    printf '%s\n' take-machine Qm4101Play 16 command 40202 command 40201 \
-      wait-dialog "$T_PROGRAM" text 1001 shot "$ART/dialog_notice.bmp" timeout 25000 dialog-gone
-    printf '%s\n' timeout 20000 command 40202 command 40201 wait-dialog "$T_PROGRAM" click 1 dialog-gone kill
+    printf '%s\n' take-machine "$PLAY_CLASS" 16 command 40202 command 40201 \
+      wait-dialog "$MACHINE_PROGRAM_TITLE" text 1001 shot "$ART/dialog_notice.bmp" timeout 25000 dialog-gone
+    printf '%s\n' timeout 20000 command 40202 command 40201 wait-dialog "$MACHINE_PROGRAM_TITLE" click 1 dialog-gone kill
   )
   dlg_run "$log" "${steps[@]}"
   expect "$log" "text_1001=持ち玉がありません。"
   # the notice's own closings, in order: by itself, then by OK
-  ms=$(grep -A1 "^dialog_closed=$T_PROGRAM\$" "$log" | grep '^dialog_open_ms=' | sed -n '1s/.*=//p')
+  ms=$(grep -xF -A1 "dialog_closed=$MACHINE_PROGRAM_TITLE" "$log" | grep '^dialog_open_ms=' | sed -n '1s/.*=//p')
   # 8 pacing periods of 64 ticks: 12.8 to 14.4 s; a busy machine may drop
   # ticks and stretch it, never shorten it
   [ -n "$ms" ] && [ "$ms" -ge 11500 ] && [ "$ms" -le 22000 ] ||
     complain "the notice stayed ${ms:-?} ms, expected 12800 to 14400 (up to 22000 on a busy machine)"
-  ms=$(grep -A1 "^dialog_closed=$T_PROGRAM\$" "$log" | grep '^dialog_open_ms=' | sed -n '2s/.*=//p')
+  ms=$(grep -xF -A1 "dialog_closed=$MACHINE_PROGRAM_TITLE" "$log" | grep '^dialog_open_ms=' | sed -n '2s/.*=//p')
   [ -n "$ms" ] && [ "$ms" -le 3000 ] || complain "OK did not hide the notice at once (${ms:-?} ms)"
   to_png "$ART/dialog_notice.bmp"
   return 0

@@ -1,5 +1,6 @@
-# The walk of a visit through the commands, under Wine: sourced by run_e2e.sh
-# after dialogs_e2e.sh (whose helpers it uses).
+# The walk of a visit through the commands, the street's refusals and the
+# help, the same in every program, under Wine: sourced by run_e2e.sh after
+# dialogs_e2e.sh (whose helpers it uses).
 
 # Signed little-endian word at OFFSET of FILE.
 file_word() {
@@ -29,7 +30,7 @@ case_shell_full_visit() {
     printf '%s\n' click 1 dialog-gone
     printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
     printf '%s\n' command 40306 command 40307 command 40307 sleep 800 shot "$ART/shell_hall.bmp"
-    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' take-machine "$PLAY_CLASS" 16
     printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
     # hold the up key for a second and a half: the strength rises, balls fly
     printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0 sleep 6000 shot "$ART/shell_play.bmp"
@@ -38,9 +39,9 @@ case_shell_full_visit() {
     printf '%s\n' command 40310 wait-msgbox press-ok sleep 300
     # P2 takes Ben in, P1 takes Aki in again; both sit down
     printf '%s\n' command 40202 command 40303 wait-dialog "$T_SELECT" select-row 1201 1 click 1 dialog-gone
-    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' take-machine "$PLAY_CLASS" 16
     printf '%s\n' command 40201 command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone
-    printf '%s\n' take-machine Qm4101Play 16
+    printf '%s\n' take-machine "$PLAY_CLASS" 16
     # closing: Cancel at the first question keeps the program running
     printf '%s\n' close wait-msgbox press 2 sleep 500 expect-running
     # then OK to everything: both players are walked out and the data saved
@@ -68,10 +69,11 @@ case_shell_full_visit() {
   local money visits label date
   money=$(file_word "$f" 44)
   visits=$(($(file_word "$f" 28) + $(file_word "$f" 32)))
-  label=$(file_text "$f" $((48 + 6)) 26)
+  # the label is kept in Shift-JIS, the name in the header is UTF-8
+  label=$(file_text "$f" $((48 + 6)) 26 | iconv -f CP932 -t UTF-8 2>/dev/null)
   date=$(file_text "$f" 48 6)
   echo "Aki: money=$money wins+losses=$visits row0=$date $label" >>"$log"
-  [ "$label" = BRAVOLT ] || complain "Aki's history row 0 is not BRAVOLT: '$label'"
+  [ "$label" = "$HISTORY_LABEL" ] || complain "Aki's history row 0 is not $HISTORY_LABEL: '$label'"
   [ "$date" = "$today" ] || complain "Aki's history row 0 date '$date', expected $today"
   [ "$money" -ge 9000 ] 2>/dev/null || complain "Aki's money $money: less than what was left after buying"
   [ "$visits" -ge 1 ] 2>/dev/null || complain "Aki's first visit (it spent 1,000 yen) counted neither as a win nor a loss"
@@ -80,7 +82,7 @@ case_shell_full_visit() {
   # the day shop's five best (block 0 of the shop file, from byte 44, 36 bytes
   # each) hold exactly Aki's winning visits of today (history rows 0 and 1,
   # amounts at bytes 80 and 116): a losing or even visit is not there
-  local shopfile="$dir/Qm4103.dat" amount row won="" listed=""
+  local shopfile="$dir/$MACHINE_SHOP_FILE" amount row won="" listed=""
   for row in 0 1; do
     amount=$(file_word "$f" $((80 + 36 * row)))
     [ "$amount" -gt 0 ] 2>/dev/null && won="$won $amount $today;"
@@ -111,7 +113,7 @@ case_street_refusals() {
     printf '%s\n' click 1 dialog-gone
     printf '%s\n' command 40302 command 40303 wait-msgbox press-ok
     printf '%s\n' command 40301 command 40303 wait-dialog "$T_SELECT" click 2 dialog-gone
-    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone take-machine Qm4101Play 16
+    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone take-machine "$PLAY_CLASS" 16
     printf '%s\n' command 40202 command 40303 wait-dialog "$T_SELECT" select-row 1201 1 click 1 dialog-gone sleep 300
     printf '%s\n' walk-to-last-seat sleep 300 command 40308 wait-msgbox press-ok
     printf '%s\n' close
@@ -130,54 +132,29 @@ case_street_refusals() {
 
 export -f file_word file_text case_shell_full_visit case_street_refusals
 
-# (soak) Not part of the ordinary run (E2E_SOAK=1 adds it): one player buys
-#     3,000 yen of balls and plays for about three minutes with the handle
-#     held, a screenshot every ten seconds for a person to look through
-#     (build/e2e-artifacts/soak_NN.png); the program must stay up and answer.
-case_play_soak() {
-  local log="$ART/play_soak.log" steps=() i
-  dlg_fresh_data
-  mapfile -t steps < <(
-    printf '%s\n' command 40304 wait-dialog "$T_LIST"
-    register_steps 'Soak'
-    printf '%s\n' click 1 dialog-gone
-    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
-    printf '%s\n' take-machine Qm4101Play 16
-    for i in 1 2 3; do
-      printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
-    done
-    printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0
-    for i in $(seq -w 1 "${E2E_SOAK_SHOTS:-18}"); do printf '%s\n' sleep 10000 screen-shot "$ART/soak_$i.bmp"; done
-    printf '%s\n' info command 40312 sleep 500 command 40309 sleep 500
-    printf '%s\n' command 40313 wait-msgbox press-ok wait-msgbox press-ok
-    printf '%s\n' close
-    for _ in 1 2 3 4; do printf '%s\n' dismiss-msgbox 4000; done
-    printf '%s\n' expect-exit 0
-  )
-  DRV_LIMIT=$((120 + 10 * ${E2E_SOAK_SHOTS:-18})) dlg_run "$log" "${steps[@]}"
-  for i in "$ART"/soak_*.bmp; do to_png "$i"; done
-  return 0
-}
-
-export -f case_play_soak
-
 # (h) Help from the menu and from F1 opens the help viewer (blank under Wine,
 #     which has no HTML engine here) without stopping the game, which still
 #     closes cleanly with the viewer open; without the help file the user is
 #     told.
 case_help_opens() {
-  local log="$ART/help_opens.log"
+  local log="$ART/help_opens.log" help="$BUILD/$MACHINE_HELP_FILE" dir="$TMP/help"
+  [ -f "$help" ] || { complain "no $help (the Windows tree builds it when chmcmd is installed)"; return 0; }
+  # the program and its help file alone in a folder: the help is found by
+  # the file name the program has, beside it
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp "$EXE" "$help" "$dir/"
   dlg_fresh_data
-  dlg_run "$log" command 40700 await-window "HH Parent" sleep 2000 screen-shot "$ART/help_menu.bmp" expect-running \
+  EXE="$dir/$(basename "$EXE")" dlg_run "$log" command 40700 await-window "HH Parent" sleep 2000 \
+    screen-shot "$ART/help_menu.bmp" expect-running \
     command 40000 sleep 1000 expect-running command 40304 wait-dialog "$T_LIST" click 1 dialog-gone \
     close dismiss-msgbox 3000 expect-exit 0
   expect "$log" "exit=0"
   to_png "$ART/help_menu.bmp"
 
-  # a copy of the program without its help file beside it says so
-  mkdir -p "$TMP/nohelp"
-  cp "$EXE" "$TMP/nohelp/"
-  drv "$log" start "$TMP/nohelp/$(basename "$EXE")" wait-window Qm4101Main command 40000 wait-msgbox press-ok \
+  # without its help file beside it, the program says so
+  rm "$dir/$MACHINE_HELP_FILE"
+  drv "$log" start "$dir/$(basename "$EXE")" wait-window "$MACHINE_MAIN_CLASS" command 40000 wait-msgbox press-ok \
     close expect-exit 0 || complain "driver failed without the help file: $(grep -m1 -E '^(FAIL|TIMEOUT)' "$log")"
   expect "$log" "msgbox_text=ヘルプファイルが見つかりません。"
   return 0

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <memory>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "hallcore/hall/hall.h"
 #include "hallcore/gfx/screens.h"
 #include "hallcore/machine/random.h"
@@ -17,23 +20,30 @@
 #include "null/sys_null.h"
 #include "tools/hallsim/observer.h"
 
+void Tally::merge(const Tally& o)
+{
+    plainDraws += o.plainDraws;
+    plainPrizes += o.plainPrizes;
+    plainReaches += o.plainReaches;
+    quickDraws += o.quickDraws;
+    quickPrizes += o.quickPrizes;
+    fevers += o.fevers;
+    feversKept += o.feversKept;
+    rounds.merge(o.rounds);
+    feverSeconds.merge(o.feverSeconds);
+    fired += o.fired;
+    paid += o.paid;
+    payout.merge(o.payout);
+    steps += o.steps;
+}
+
 Tally SimResult::total() const
 {
     Tally t;
     for (int s = 0; s < kSettings; s++) {
-        const Tally& b = bySetting[s];
-        t.plainDraws += b.plainDraws;
-        t.plainPrizes += b.plainPrizes;
-        t.plainReaches += b.plainReaches;
-        t.quickDraws += b.quickDraws;
-        t.quickPrizes += b.quickPrizes;
-        t.fevers += b.fevers;
-        t.feversKept += b.feversKept;
-        t.rounds.merge(b.rounds);
-        t.feverSeconds.merge(b.feverSeconds);
-        t.fired += b.fired;
-        t.paid += b.paid;
-        t.steps += b.steps;
+        Tally b = bySetting[s];
+        b.payout = RatioTally{};
+        t.merge(b);
     }
     // the hall's ratio is batched by machine-hour, like each machine's
     for (const auto& shop : machines)
@@ -405,4 +415,187 @@ bool runHall(const SimOptions& options, SimResult& result, std::string* error)
     }
     HallRun(options, result).run();
     return true;
+}
+
+void mergeResult(SimResult& into, const SimResult& from)
+{
+    into.ticks += from.ticks;
+    into.passes += from.passes;
+    into.wallSeconds = std::max(into.wallSeconds, from.wallSeconds);
+    into.cpuSeconds += from.cpuSeconds;
+    for (int s = 0; s < kSettings; s++)
+        into.bySetting[s].merge(from.bySetting[s]);
+    for (int s = 0; s < kShopCount; s++) {
+        for (int i = 0; i < kMachinesPerShop; i++) {
+            MachineResult& m = into.machines[s][i];
+            m.tally.merge(from.machines[s][i].tally);
+            for (int k = 0; k < kSettings; k++)
+                m.stepsBySetting[k] += from.machines[s][i].stepsBySetting[k];
+        }
+        for (int h = 0; h < 24; h++) {
+            into.hours[s][h].passes += from.hours[s][h].passes;
+            into.hours[s][h].seatedSum += from.hours[s][h].seatedSum;
+            into.hours[s][h].arrivals += from.hours[s][h].arrivals;
+        }
+    }
+    into.unresolvedPayouts += from.unresolvedPayouts;
+    into.sessions.insert(into.sessions.end(), from.sessions.begin(), from.sessions.end());
+    into.end = from.end;
+}
+
+namespace {
+
+// A result over a pipe: the plain figures as they lie in memory (both ends
+// are the same program), then the chart and the start-ups.
+bool writeAll(int fd, const void* data, size_t size)
+{
+    const char* p = (const char*)data;
+    while (size > 0) {
+        ssize_t n = ::write(fd, p, size);
+        if (n <= 0)
+            return false;
+        p += n;
+        size -= (size_t)n;
+    }
+    return true;
+}
+
+bool readAll(int fd, void* data, size_t size)
+{
+    char* p = (char*)data;
+    while (size > 0) {
+        ssize_t n = ::read(fd, p, size);
+        if (n <= 0)
+            return false;
+        p += n;
+        size -= (size_t)n;
+    }
+    return true;
+}
+
+struct PlainFigures {
+    BrokenDownTime start, end;
+    int64_t ticks, passes, unresolvedPayouts;
+    double wallSeconds, cpuSeconds;
+    Tally bySetting[kMaxSettings];
+    MachineResult machines[kShopCount][kMachinesPerShop];
+    HourResult hours[kShopCount][24];
+    int watchShop, watchMachine;
+    int32_t watchMinutes;
+    uint64_t watchPoints, sessions;
+};
+
+bool sendResult(int fd, const SimResult& r)
+{
+    std::unique_ptr<PlainFigures> f(new PlainFigures{});
+    f->start = r.start;
+    f->end = r.end;
+    f->ticks = r.ticks;
+    f->passes = r.passes;
+    f->unresolvedPayouts = r.unresolvedPayouts;
+    f->wallSeconds = r.wallSeconds;
+    f->cpuSeconds = r.cpuSeconds;
+    std::copy(r.bySetting, r.bySetting + kMaxSettings, f->bySetting);
+    std::memcpy(f->machines, r.machines, sizeof f->machines);
+    std::memcpy(f->hours, r.hours, sizeof f->hours);
+    f->watchShop = r.watchShop;
+    f->watchMachine = r.watchMachine;
+    f->watchMinutes = r.watchMinutes;
+    f->watchPoints = r.watch.size();
+    f->sessions = r.sessions.size();
+    return writeAll(fd, f.get(), sizeof *f) && writeAll(fd, r.watch.data(), r.watch.size() * sizeof(WatchPoint))
+           && writeAll(fd, r.sessions.data(), r.sessions.size() * sizeof(SessionStart));
+}
+
+bool receiveResult(int fd, SimResult& r)
+{
+    std::unique_ptr<PlainFigures> f(new PlainFigures{});
+    if (!readAll(fd, f.get(), sizeof *f) || f->watchPoints > (1u << 24) || f->sessions > (1u << 20))
+        return false;
+    r = SimResult{};
+    r.start = f->start;
+    r.end = f->end;
+    r.ticks = f->ticks;
+    r.passes = f->passes;
+    r.unresolvedPayouts = f->unresolvedPayouts;
+    r.wallSeconds = f->wallSeconds;
+    r.cpuSeconds = f->cpuSeconds;
+    std::copy(f->bySetting, f->bySetting + kMaxSettings, r.bySetting);
+    std::memcpy(r.machines, f->machines, sizeof r.machines);
+    std::memcpy(r.hours, f->hours, sizeof r.hours);
+    r.watchShop = f->watchShop;
+    r.watchMachine = f->watchMachine;
+    r.watchMinutes = f->watchMinutes;
+    r.watch.resize(f->watchPoints);
+    r.sessions.resize(f->sessions);
+    return readAll(fd, r.watch.data(), r.watch.size() * sizeof(WatchPoint))
+           && readAll(fd, r.sessions.data(), r.sessions.size() * sizeof(SessionStart));
+}
+
+} // namespace
+
+bool runHallJobs(const SimOptions& options, int jobs, SimResult& result, std::string* error)
+{
+    if (jobs <= 1)
+        return runHall(options, result, error);
+    // where the calendar starts, as a single run would start it
+    BrokenDownTime start = options.start;
+    if (!options.startGiven && !(options.shopFile.size() && lastMomentOpen(options.shopFile, start)))
+        start = makeLocalTime(2026, 12, 8, 0, 0, 0);
+    const double share = options.hours / jobs;
+    std::vector<pid_t> children;
+    std::vector<int> pipes;
+    for (int k = 0; k < jobs; k++) {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            if (error)
+                *error = "cannot make a pipe for the jobs";
+            return false;
+        }
+        pid_t pid = ::fork();
+        if (pid < 0) {
+            if (error)
+                *error = "cannot start the jobs";
+            return false;
+        }
+        if (pid == 0) { // a job: its slice of the calendar with its own seed
+            ::close(fds[0]);
+            SimOptions mine = options;
+            mine.seed = options.seed + (uint32_t)k;
+            mine.hours = share;
+            mine.startGiven = true;
+            mine.start = start;
+            for (int64_t s = (int64_t)(k * share * 3600); s > 0; s--)
+                addSecond(mine.start);
+            if (k != 0)
+                mine.progress = nullptr;
+            SimResult mineResult;
+            bool ok = runHall(mine, mineResult, nullptr) && sendResult(fds[1], mineResult);
+            ::close(fds[1]);
+            ::_exit(ok ? 0 : 1);
+        }
+        ::close(fds[1]);
+        children.push_back(pid);
+        pipes.push_back(fds[0]);
+    }
+    bool ok = true;
+    for (int k = 0; k < jobs; k++) {
+        SimResult part;
+        if (!receiveResult(pipes[(size_t)k], part))
+            ok = false;
+        else if (k == 0)
+            result = part;
+        else
+            mergeResult(result, part);
+        ::close(pipes[(size_t)k]);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ok = ok && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    if (!ok && error)
+        *error = "a job of the run failed";
+    result.start = start;
+    return ok;
 }

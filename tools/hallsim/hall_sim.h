@@ -29,6 +29,8 @@ struct Tally {
     int64_t steps = 0; // machine steps counted here
 
     int64_t spins() const { return plainDraws + quickDraws; }
+    // adds another run's counts (the payout batches too)
+    void merge(const Tally& o);
     int64_t prizes() const { return plainPrizes + quickPrizes; }
 };
 
@@ -119,3 +121,12 @@ void addSecond(BrokenDownTime& t);
 
 // Runs the hall. False (with the reason) when the shop file cannot be read.
 bool runHall(const SimOptions& options, SimResult& result, std::string* error);
+
+// The same in `jobs` processes at once, each an independent hall with its
+// own seed (seed + k) running its share of the time, the k-th share of the
+// calendar; their figures are merged (the chart is the first one's). The
+// game's state is global, so each job is a process of its own.
+bool runHallJobs(const SimOptions& options, int jobs, SimResult& result, std::string* error);
+
+// Adds another run's figures to a result.
+void mergeResult(SimResult& into, const SimResult& from);

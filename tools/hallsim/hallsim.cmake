@@ -12,8 +12,11 @@ function(add_machine_simulator model)
   file(GLOB model_tests CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
   add_library(hallsim_core_${model} STATIC
     ${HALLSIM_DIR}/hall_sim.cpp ${HALLSIM_DIR}/observer.cpp ${HALLSIM_DIR}/odds.cpp ${HALLSIM_DIR}/report.cpp
-    ${HALLSIM_DIR}/sim_stats.cpp ${model_sim})
-  target_link_libraries(hallsim_core_${model} PUBLIC hallcore_${model})
+    ${HALLSIM_DIR}/sim_stats.cpp ${HALLSIM_DIR}/exact_lottery.cpp ${model_sim})
+  target_link_libraries(hallsim_core_${model} PUBLIC hallcore_${model} exact_odds)
+  # where the model keeps the lottery counted over the generator's states
+  target_compile_definitions(hallsim_core_${model} PUBLIC
+    HALLSIM_EXACT_LOTTERY="${CMAKE_SOURCE_DIR}/machines/${model}/sim/exact_lottery.txt")
 
   add_executable(hallsim_${model} ${HALLSIM_DIR}/hallsim.cpp ${NULL_PLATFORM_SOURCES})
   target_link_libraries(hallsim_${model} PRIVATE hallsim_core_${model})

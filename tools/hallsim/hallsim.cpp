@@ -16,7 +16,9 @@
 
 #include "machine_model.h"
 #include "null/sys_null.h"
+#include "tools/hallsim/exact_lottery.h"
 #include "tools/hallsim/hall_sim.h"
+#include "tools/hallsim/odds.h"
 #include "tools/hallsim/report.h"
 
 namespace {
@@ -39,7 +41,13 @@ void usage(std::FILE* out)
                  "                      the hall is saved (in memory) and caught up on start-up\n"
                  "  --csv PATH          the figures as CSV\n"
                  "  --svg PATH          the chart\n"
-                 "  --quiet             no progress line\n",
+                 "  --quiet             no progress line\n"
+                 "  --write-exact-lottery [PATH]  count the start lottery over all 2^32 states\n"
+                 "                      of the generator (minutes) and write the figures the\n"
+                 "                      report's exact columns use (default: the model's file)\n"
+                 "  --jobs N            run N independent halls at once (seeds seed..seed+N-1),\n"
+                 "                      each a share of the time, and merge their figures;\n"
+                 "                      threads for --write-exact-lottery (default 1, and 2 there)\n",
                  MACHINE_NUMBER, MACHINE_PROGRAM);
 }
 
@@ -107,6 +115,9 @@ int main(int argc, char** argv)
     const char* csvPath = nullptr;
     const char* svgPath = nullptr;
     bool quiet = false;
+    const char* exactPath = nullptr;
+    bool writeExact = false;
+    int jobs = 0;
     for (int k = 1; k < argc; k++) {
         std::string a = argv[k];
         auto value = [&]() -> const char* {
@@ -151,6 +162,16 @@ int main(int argc, char** argv)
             svgPath = value();
         } else if (a == "--quiet") {
             quiet = true;
+        } else if (a == "--write-exact-lottery") {
+            writeExact = true;
+            if (k + 1 < argc && argv[k + 1][0] != '-')
+                exactPath = argv[++k];
+        } else if (a == "--jobs") {
+            jobs = std::atoi(value());
+            if (jobs < 1 || jobs > 64) {
+                std::fprintf(stderr, "hallsim: --jobs wants 1 to 64\n");
+                return 2;
+            }
         } else if (a == "--help" || a == "-h") {
             usage(stdout);
             return 0;
@@ -159,6 +180,25 @@ int main(int argc, char** argv)
             usage(stderr);
             return 2;
         }
+    }
+
+    if (writeExact) {
+        const LotteryTable& t = simLottery();
+        std::fprintf(stderr, "hallsim: counting the start lottery over all 2^32 states on %d threads...\n",
+                     jobs > 0 ? jobs : 2);
+        ExactLottery e = computeExactLottery(t, jobs > 0 ? jobs : 2, t.chanceOdds > 0);
+        const char* path = exactPath ? exactPath : HALLSIM_EXACT_LOTTERY;
+        if (!writeText(path, exactLotteryText(t, e))) {
+            std::fprintf(stderr, "hallsim: cannot write %s\n", path);
+            return 1;
+        }
+        std::printf("hallsim: the start lottery's exact figures are in %s\n", path);
+        return 0;
+    }
+    {
+        std::vector<uint8_t> counted;
+        if (readFileBytes(HALLSIM_EXACT_LOTTERY, counted))
+            loadExactLottery(std::string(counted.begin(), counted.end()));
     }
 
     if (shopPath && !readFileBytes(shopPath, options.shopFile)) {
@@ -186,7 +226,7 @@ int main(int argc, char** argv)
 
     SimResult result;
     std::string error;
-    if (!runHall(options, result, &error)) {
+    if (!runHallJobs(options, jobs > 0 ? jobs : 1, result, &error)) {
         std::fprintf(stderr, "hallsim: %s%s%s\n", shopPath ? shopPath : "", shopPath ? ": " : "", error.c_str());
         return 1;
     }
@@ -194,6 +234,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "\r%60s\r", "");
     result.source = shopPath ? std::string("shop file ") + shopPath + ", seed " + std::to_string(options.seed)
                              : "fresh hall, seed " + std::to_string(options.seed);
+    if (jobs > 1)
+        result.source += " (" + std::to_string(jobs) + " halls at once, seeds " + std::to_string(options.seed) +
+                         ".." + std::to_string(options.seed + jobs - 1) + ", each a share of the time)";
 
     writeTable(stdout, result);
     if (csvPath) {
@@ -210,8 +253,11 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("\nspeed: %.0f machine-hours in %.2f s of processor time (%.2f s elapsed) = %.1f machine-hours "
-                "per second on one core (a machine-hour is %d steps)\n",
+                "per second on one core (a machine-hour is %d steps)",
                 result.machineHours(), result.cpuSeconds, result.wallSeconds, result.machineHoursPerSecond(),
                 kPassesPerHour);
+    if (jobs > 1 && result.wallSeconds > 0)
+        std::printf(", %.1f per second elapsed on %d jobs", result.machineHours() / result.wallSeconds, jobs);
+    std::printf("\n");
     return 0;
 }

@@ -1,5 +1,8 @@
 #include "tools/hallsim/odds.h"
 
+#include "tools/hallsim/exact_lottery.h"
+#include "tools/odds/exact_odds.h"
+
 enum { kRandomValues = 32768 };
 
 bool drawHasQuickChance(int continueBarred, int startsSincePrize, int setting)
@@ -34,20 +37,67 @@ double oneInChance(int n)
     return p * remainderChance(n, 0);
 }
 
+static ExactLottery counted;
+static bool countedLoaded;
+
+bool loadExactLottery(const std::string& text)
+{
+    countedLoaded = parseExactLottery(text, simLottery(), &counted);
+    return countedLoaded;
+}
+
+bool exactLotteryLoaded()
+{
+    return countedLoaded;
+}
+
+static double ruleChance(int n)
+{
+    return (double)odds::exactOneIn(n).value();
+}
+
+static int settingIn(int setting)
+{
+    return setting >= 0 && setting < kSettings ? setting : kSettingNormal;
+}
+
 double exactPrizeChance(int setting)
 {
-    return oneInChance(simLottery().prizeOdds[setting]);
+    setting = settingIn(setting);
+    if (countedLoaded && counted.computed[kDrawPlain])
+        return counted.prizeChance(kDrawPlain, setting);
+    return ruleChance(simLottery().prizeOdds[setting]);
 }
 
 double exactReachChance(int setting)
 {
+    setting = settingIn(setting);
+    if (countedLoaded && counted.computed[kDrawPlain])
+        return counted.reachChance(kDrawPlain, setting);
     double p = exactPrizeChance(setting);
-    return p + (1 - p) * oneInChance(simLottery().reachOdds[setting]);
+    return p + (1 - p) * ruleChance(simLottery().reachOdds[setting]);
 }
 
 double exactQuickPrizeChance()
 {
-    return oneInChance(simLottery().quickOdds);
+    if (countedLoaded && counted.computed[kDrawQuick])
+        return counted.prizeChance(kDrawQuick, kSettingNormal);
+    return ruleChance(simLottery().quickOdds);
+}
+
+double exactChancePrizeChance(int setting)
+{
+    const LotteryTable& t = simLottery();
+    if (t.chanceOdds <= 0)
+        return 0;
+    if (countedLoaded && counted.computed[kDrawChance])
+        return counted.prizeChance(kDrawChance, settingIn(setting));
+    return ruleChance(t.chanceOdds);
+}
+
+double namedPrizeChance(int setting)
+{
+    return 1.0 / simLottery().prizeOdds[settingIn(setting)];
 }
 
 double settingShareInMidReserve(int setting)

@@ -120,8 +120,9 @@ void writeTable(std::FILE* out, const SimResult& r)
                      (int)r.sessions.size(), r.simulatedHours(), r.calendarHours());
     std::fprintf(out, "\n");
 
-    std::fprintf(out, "Big prizes by the setting in force at the draw (simulated, 95%% interval; exact from the "
-                      "lottery rules)\n");
+    std::fprintf(out, "Big prizes by the setting in force at the draw (simulated, 95%% interval; exact: %s)\n",
+                 exactLotteryLoaded() ? "the start lottery counted over all 2^32 states of the generator"
+                                      : "each rule's exact odds from the generator");
     std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "prizes", "1 in", "95% interval",
                  "exact 1 in", "inside");
     for (int s = 0; s < kSettings; s++) {

@@ -19,11 +19,13 @@
 #include "hallcore/players/data_files.h"
 #include "hallcore/machine/anim_clock.h"
 #include "null/sys_null.h"
+#include "tools/hallsim/exact_lottery.h"
 #include "tools/hallsim/hall_sim.h"
 #include "tools/hallsim/observer.h"
 #include "tools/hallsim/odds.h"
 #include "tools/hallsim/report.h"
 #include "tools/hallsim/sim_stats.h"
+#include "tools/odds/exact_odds.h"
 
 namespace {
 
@@ -111,6 +113,87 @@ TEST(HallsimOdds, TheGeneratorPassesOneInAsOftenAsComputed)
             passed += oneIn(n);
         EXPECT_TRUE(wilsonInterval(passed, draws, kZ999).contains(oneInChance(n)))
             << "oneIn(" << n << "): " << passed << " of " << draws << ", computed " << oneInChance(n) * draws;
+    }
+}
+
+// The count over the generator's states draws as the game's own lottery
+// does: the same classes and the same generator state afterwards, from many
+// starting states, settings and kinds of draw.
+TEST(HallsimOdds, TheCountedLotteryDrawsAsTheGameDoes)
+{
+    const LotteryTable& t = simLottery();
+    std::mt19937 pick(5);
+    for (int k = 0; k < 20000; k++) {
+        uint32_t state = (uint32_t)pick();
+        int start = k % kSettings, kind = (k / kSettings) % kDrawKinds;
+        if (kind == kDrawChance && t.chanceOdds <= 0)
+            kind = kDrawPlain;
+        MachineState m{};
+        m.setting = start;
+        m.luckReserve = (t.hotAbove + t.coldBelow) / 2;
+        if (kind == kDrawQuick) {
+            m.continueBarred = 1;
+            m.startsSincePrize = t.quickStarts;
+        }
+        seedRandom(state);
+        lotteryPrelude(m, t);
+        bool prize = oneIn(lotteryPrizeOdds(m, t, kind == kDrawChance));
+        bool reach = !prize && oneIn(t.reachOdds[m.setting]);
+        int engineClass = m.setting * 4 + (prize ? 2 : 0) + (reach ? 1 : 0);
+
+        uint32_t counted = state;
+        ASSERT_EQ(exactLotteryClass(counted, t, start, kind), engineClass) << state << " kind " << kind;
+        ASSERT_EQ(counted, randomSeed) << "the count drew as many values as the game";
+    }
+}
+
+TEST(HallsimOdds, CountedFiguresAreReadBackOnlyForTheirOwnTable)
+{
+    LotteryTable t = simLottery();
+    ExactLottery e;
+    e.computed[kDrawPlain] = true;
+    for (int s = 0; s < kSettings; s++) {
+        e.states[kDrawPlain][s] = 4000000000u + s;
+        e.prizes[kDrawPlain][s] = 62500000u * (s + 1);
+        e.reachesAfterMiss[kDrawPlain][s] = 500000000u;
+    }
+    std::string text = exactLotteryText(t, e);
+    ExactLottery back;
+    ASSERT_TRUE(parseExactLottery(text, t, &back));
+    EXPECT_EQ(back.prizes[kDrawPlain][2], e.prizes[kDrawPlain][2]);
+    EXPECT_TRUE(back.computed[kDrawPlain]);
+    EXPECT_FALSE(back.computed[kDrawQuick]);
+    EXPECT_DOUBLE_EQ(back.prizeChance(kDrawPlain, 1), (double)e.prizes[kDrawPlain][1] / e.states[kDrawPlain][1]);
+    // counted for other numbers, or damaged: not used
+    LotteryTable other = t;
+    other.prizeOdds[0] += 1;
+    EXPECT_FALSE(parseExactLottery(text, other, &back));
+    EXPECT_FALSE(parseExactLottery(text.substr(0, text.size() / 2) + "kind 9 setting 0 1 2 3\n", t, &back));
+    EXPECT_FALSE(parseExactLottery("", t, &back));
+}
+
+// The model's committed count is for its lottery as it stands: a changed
+// table must be counted again (hallsim_<model> --write-exact-lottery).
+TEST(HallsimOdds, TheModelsCountedLotteryIsForItsTable)
+{
+    std::FILE* f = std::fopen(HALLSIM_EXACT_LOTTERY, "rb");
+    if (!f)
+        GTEST_SKIP() << "no counted lottery for this model yet";
+    std::string text;
+    char chunk[4096];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        text.append(chunk, n);
+    std::fclose(f);
+    ExactLottery e;
+    ASSERT_TRUE(parseExactLottery(text, simLottery(), &e)) << HALLSIM_EXACT_LOTTERY;
+    for (int s = 0; s < kSettings; s++) {
+        // each setting keeps all but the redraws that leave it: about 1 - 2/3 * 1/81
+        double kept = (double)e.states[kDrawPlain][s] / 4294967296.0;
+        EXPECT_NEAR(kept, 1 - 2.0 / 3 / 81, 0.002) << s;
+        // and the prize comes out near the rule's own exact odds
+        double rule = (double)odds::exactOneIn(simLottery().prizeOdds[s]).value();
+        EXPECT_NEAR(e.prizeChance(kDrawPlain, s) / rule, 1.0, 0.05) << s;
     }
 }
 
@@ -510,4 +593,39 @@ TEST(HallsimReport, TableCsvAndChartCarryTheFigures)
     EXPECT_NE(svg.find(machineName(r.watchShop, r.watchMachine)), std::string::npos);
     EXPECT_NE(svg.find("<polyline"), std::string::npos);
     EXPECT_EQ(svg.find("game not running"), std::string::npos); // it ran all along
+}
+
+// Jobs: independent halls with their own seeds, each a share of the
+// calendar, merged; the same figures as the two halls run one after the
+// other and merged by hand.
+TEST(HallsimJobs, TwoJobsAreTwoHallsMerged)
+{
+    SimOptions o;
+    o.seed = 41;
+    o.hours = 1;
+    o.startGiven = true;
+    o.start = makeLocalTime(2026, 12, 8, 15, 0, 0);
+    SimResult together;
+    std::string error;
+    ASSERT_TRUE(runHallJobs(o, 2, together, &error)) << error;
+
+    SimOptions first = o, second = o;
+    first.hours = second.hours = 0.5;
+    second.seed = 42;
+    second.start = makeLocalTime(2026, 12, 8, 15, 30, 0);
+    SimResult a, b;
+    ASSERT_TRUE(runHall(first, a, &error));
+    ASSERT_TRUE(runHall(second, b, &error));
+    mergeResult(a, b);
+
+    EXPECT_EQ(together.passes, a.passes);
+    EXPECT_EQ(together.passes, (int64_t)kPassesPerHour);
+    Tally x = together.total(), y = a.total();
+    EXPECT_EQ(x.spins(), y.spins());
+    EXPECT_EQ(x.prizes(), y.prizes());
+    EXPECT_EQ(x.fired, y.fired);
+    EXPECT_EQ(x.paid, y.paid);
+    EXPECT_EQ(together.machines[kNightShop][3].tally.plainDraws, a.machines[kNightShop][3].tally.plainDraws);
+    EXPECT_EQ(together.hours[kDayShop][15].passes, a.hours[kDayShop][15].passes);
+    EXPECT_EQ(together.end.hour, 16);
 }
