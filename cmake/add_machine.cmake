@@ -25,6 +25,9 @@ file(GLOB WIN32_LAYER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/win32/*.cpp)
 
 set(TAMAROW_MACHINES "" CACHE INTERNAL "machine models of this tree")
 
+# The engine's test suites that need a model's pictures (left out until it has them).
+set(TAMAROW_ART_TESTS "ArtFiles.*:DeliveredArt.*:Panel.*:Screens.*:SceneTicks.*")
+
 function(add_machine model)
   cmake_parse_arguments(M "" "PROGRAM" "MECHANISM" ${ARGN})
   read_machine_identity(${model})
@@ -56,13 +59,24 @@ function(add_machine model)
     target_link_options(unit_${model} PRIVATE -static -static-libgcc -static-libstdc++)
   else()
     target_link_libraries(unit_${model} PRIVATE hallcore_${model} GTest::gtest_main)
-    gtest_discover_tests(unit_${model} TEST_PREFIX "${model}.")
+    if(EXISTS ${dir}/art/art.rc)
+      gtest_discover_tests(unit_${model} TEST_PREFIX "${model}.")
+    else()
+      # A model whose pictures have not come yet: the engine's tests that load
+      # or draw them wait for its art (tools/test.sh leaves them out the same way).
+      message(STATUS "unit_${model}: no machines/${model}/art yet; CTest leaves out the tests that need its pictures")
+      gtest_discover_tests(unit_${model} TEST_PREFIX "${model}."
+        TEST_FILTER "-${TAMAROW_ART_TESTS}")
+    endif()
   endif()
 
   add_machine_help(${model})
 
   if(WIN32)
-    add_machine_program(${model})
+    # a model whose screen and art are still to come has no resource script yet
+    if(EXISTS ${dir}/machine_resources.rc)
+      add_machine_program(${model})
+    endif()
   else()
     add_machine_tools(${model})
   endif()
@@ -97,7 +111,7 @@ function(add_machine_tools model)
   if(COMMAND add_machine_art AND EXISTS ${dir}/gen/art)
     add_machine_art(${model})
   endif()
-  if(COMMAND add_machine_simulator)
+  if(COMMAND add_machine_simulator AND EXISTS ${dir}/sim)
     add_machine_simulator(${model})
   endif()
   if(TARGET benchmark::benchmark)

@@ -34,7 +34,12 @@ fi
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 for model in $models; do
   set +e
-  (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_$model --gtest_brief=1) 2>&1 |
+  filter=()
+  # a model whose pictures have not come yet: the tests that need them wait
+  [ -f "machines/$model/art/art.rc" ] ||
+    filter=(--gtest_filter="-$(sed -nE 's/^set\(TAMAROW_ART_TESTS "([^"]*)"\)/\1/p' cmake/add_machine.cmake)")
+  (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_$model --gtest_brief=1 \
+    "${filter[@]}") 2>&1 |
     tee build/sanitize-$model.log
   sanitize_status=${PIPESTATUS[0]}
   set -e

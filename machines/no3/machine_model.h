@@ -10,38 +10,17 @@
 #include "hallcore/machine/machine_layout.h"
 #include "machine_identity.h"
 
-
 struct MachineState {
-    // common head
-    int32_t occupant;         // 0 vacant, 1 simulated customer, 2..5 player of slot 0..3
-    int32_t reserved;         // kept in the file, never used
-    int32_t payoutToggle;     // 1 after a paying launch beat: the next one pays nothing
-    int32_t attackerOpen;     // 1 while the big-prize door is open
-    int32_t continueBarred;   // 1: the occupant lost the right to go on; nothing is launched
-    int32_t prizesTwoDaysAgo; // big prizes two business days ago
-    int32_t prizesYesterday;  // big prizes on the previous business day
-    int32_t prizesToday;      // big prizes today
-    int32_t setting;          // lottery table: 0 normal, 1 hot, 2 cold
-    int32_t customerState;    // 0 playing, 2 out of balls, 3 leaving (barred), 4 leaving (closed)
-    int32_t dirty;            // play-screen redraw bits, cleared by the screen
-    int32_t soundRequest;     // 0 none, 701..708 a sound to start, -10000 stop all
-    int32_t feverKind;        // 0..3, kind of the last fever
-    int32_t handleState;      // 0 released, 1 raising, 2 lowering, 3 paused
-    int32_t launchPower;      // 0..113 for a player, 48 for customers
-    int32_t boxes;            // full ball boxes shown in the hall: balls / 2400
-    int32_t startsSincePrize; // spins since the last fever ended
-    int32_t luckReserve;      // hidden reserve that steers the setting
+    MACHINE_HEAD_FIRST_WORDS
+    MACHINE_HEAD_LATER_WORDS
     // No.3 display
     int32_t reelPos[9];       // reel positions in strip units, 6 a cell
     int32_t reelTravel[9];    // travel still to run; -4..-1 while bouncing to a stop
     int32_t reelBoost[9];     // steps on which a reel moves 6 units more
     int32_t stopSymbol[9];    // symbol each reel stops on, cell k = row * 3 + column
     int32_t spinner[6];       // spin values of the six windmills
-    // common tail
-    int32_t heldStarts;          // spins owed, 0..4
-    int32_t pendingPrizePayouts; // payouts of 15 balls owed
-    int32_t pendingStartPayouts; // payouts of 7 balls owed
-    int32_t mode;                // 0 idle, 1 idle after play, 2 spinning, 3 fever
+    // common tail, with No.3's spin words among the mode words
+    MACHINE_TAIL_FIRST_WORDS
     int32_t reelPhase;           // phase of the spin, 0..3
     int32_t stopStage;           // reel stop sequence stage; carries the lottery outcome
     int32_t modeTick;            // steps since the mode was entered
@@ -50,8 +29,7 @@ struct MachineState {
     int32_t round;               // 0 fanfare, 1..16 rounds, 17 ending
     int32_t attackerCount;       // balls taken by the attacker this round
     int32_t vHit;                // > 0 once a ball went through the V zone this round
-    BallSlot ballSlot[8];
-    int32_t balls;               // balls in the tray
+    MACHINE_TAIL_LAST_WORDS
 };
 
 MACHINE_CHECK_FIRST_HEAD_WORDS(MachineState);

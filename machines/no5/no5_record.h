@@ -7,25 +7,8 @@
 #include "hallcore/machine/machine_layout.h"
 
 struct MachineState {
-    // common head
-    int32_t occupant;         // 0 vacant, 1 simulated customer, 2..5 player of slot 0..3
-    int32_t reserved;         // kept in the file, never used
-    int32_t payoutToggle;     // 1 after a paying launch beat: the next one pays nothing
-    int32_t attackerOpen;     // 1 while the big-prize door is open
-    int32_t continueBarred;   // 1: the occupant lost the right to go on; nothing is launched
-    int32_t prizesTwoDaysAgo; // big prizes two business days ago
-    int32_t prizesYesterday;  // big prizes on the previous business day
-    int32_t prizesToday;      // big prizes today
-    int32_t setting;          // lottery table: 0 normal, 1 hot, 2 cold
-    int32_t customerState;    // 0 playing, 2 out of balls, 3 leaving (barred), 4 leaving (closed)
-    int32_t dirty;            // play-screen redraw bits, cleared by the screen
-    int32_t soundRequest;     // 0 none, 701..709 a sound to start, -10000 stop all
-    int32_t feverKind;        // 0..3, kind of the last fever
-    int32_t handleState;      // 0 released, 1 raising, 2 lowering, 3 paused
-    int32_t launchPower;      // 0..113 for a player, 48 for customers
-    int32_t boxes;            // full ball boxes shown in the hall: balls / 2400
-    int32_t startsSincePrize; // spins since the last fever ended
-    int32_t luckReserve;      // hidden reserve that steers the setting
+    MACHINE_HEAD_FIRST_WORDS
+    MACHINE_HEAD_LATER_WORDS
     // the three reels on the pay line, and the windmills
     int32_t reelPos[3];       // position in pixels, 42 a cell
     int32_t reelTravel[3];    // pixels still to travel; -1 stopped this step
@@ -33,10 +16,7 @@ struct MachineState {
     int32_t spinner[6];       // two upper and four lower windmills
     int32_t creepRest;        // pixels still to creep before the next stage; -1 during the revival spin
     // common tail, with No.5's words among the mode words
-    int32_t heldStarts;          // spins owed, 0..4
-    int32_t pendingPrizePayouts; // payouts of 15 balls owed
-    int32_t pendingStartPayouts; // payouts of 5 balls owed
-    int32_t mode;                // 0 idle, 1 idle after play, 2 spinning, 3 fever
+    MACHINE_TAIL_FIRST_WORDS
     int32_t spinPhase;           // 0 reels running, 1 creep, 2 fast spin, 3 revival, 4 settle
     int32_t drawOutcome;         // 0..5
     int32_t modeTick;            // steps in the mode, round or stage
@@ -51,8 +31,7 @@ struct MachineState {
     int32_t digitTick;           // 0..288
     int32_t digitGate;           // 0 closed, 1 open, 2 has caught a ball
     int32_t digitShown;          // digit 0..9 on show
-    BallSlot ballSlot[8];
-    int32_t balls;               // balls in the tray
+    MACHINE_TAIL_LAST_WORDS
 };
 
 MACHINE_CHECK_FIRST_HEAD_WORDS(MachineState);

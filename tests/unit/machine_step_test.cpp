@@ -23,7 +23,8 @@ TEST(MachineStep, PayoutsAlternateWithAnEmptyBeat)
     MachineState m = idleMachine();
     m.pendingStartPayouts = 2;
     m.pendingPrizePayouts = 2;
-    const int expected[] = {22, 0, 22, 0, 0};
+    const int both = kStartPayoutBalls + kPrizePayoutBalls;
+    const int expected[] = {both, 0, both, 0, 0};
     for (int gain : expected) {
         int before = m.balls;
         launchBeatStep(m);
@@ -36,7 +37,7 @@ TEST(MachineStep, PayoutsAlternateWithAnEmptyBeat)
     // nothing is paid between launch beats
     m.pendingPrizePayouts = 1;
     ordinaryStep(m);
-    EXPECT_EQ(m.balls, 44);
+    EXPECT_EQ(m.balls, 2 * both);
 }
 
 TEST(MachineStep, PrizePayoutAloneAlsoTakesABeatOff)
@@ -44,10 +45,10 @@ TEST(MachineStep, PrizePayoutAloneAlsoTakesABeatOff)
     MachineState m = idleMachine();
     m.pendingPrizePayouts = 2;
     launchBeatStep(m);
-    EXPECT_EQ(m.balls, 15);
+    EXPECT_EQ(m.balls, kPrizePayoutBalls);
     EXPECT_EQ(m.payoutToggle, 1);
     launchBeatStep(m);
-    EXPECT_EQ(m.balls, 15);
+    EXPECT_EQ(m.balls, kPrizePayoutBalls);
     EXPECT_EQ(m.payoutToggle, 0);
 }
 
@@ -72,7 +73,7 @@ TEST(MachineStep, BoxCountRisesAtOnceAndFallsLate)
 TEST(MachineStep, IdleModesTimeOutAndTakeHeldStarts)
 {
     MachineState m = idleMachine();
-    for (int i = 0; i < 511; i++)
+    for (int i = 0; i < kIdleSteps - 1; i++)
         ordinaryStep(m);
     EXPECT_EQ(m.mode, 0);
     ordinaryStep(m);
@@ -81,13 +82,13 @@ TEST(MachineStep, IdleModesTimeOutAndTakeHeldStarts)
     m.dirty = 0;
     ordinaryStep(m);
     EXPECT_EQ(m.dirty, 16); // first step of mode 1 lights the board again
-    for (int i = 0; i < 255; i++)
+    for (int i = 0; i < kIdleAfterPlaySteps - 1; i++)
         ordinaryStep(m);
     EXPECT_EQ(m.mode, 0);
 
     // at the timeout with a start waiting: mode 1 first, then the spin, same step
     m = idleMachine();
-    m.modeTick = 511;
+    m.modeTick = kIdleSteps - 1;
     m.heldStarts = 2;
     m.soundRequest = 0;
     ordinaryStep(m);

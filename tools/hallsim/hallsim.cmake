@@ -6,6 +6,10 @@
 # hallsim_core_<model> is what the tests drive.
 set(HALLSIM_DIR ${CMAKE_CURRENT_LIST_DIR})
 
+# The family side by side, from each machine's CSV (tools/compare.sh runs it).
+add_executable(hallsim_compare ${HALLSIM_DIR}/compare.cpp)
+target_include_directories(hallsim_compare PRIVATE ${CMAKE_SOURCE_DIR})
+
 function(add_machine_simulator model)
   set(dir ${CMAKE_SOURCE_DIR}/machines/${model}/sim)
   file(GLOB model_sim CONFIGURE_DEPENDS ${dir}/*.cpp)

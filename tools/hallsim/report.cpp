@@ -2,26 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <vector>
 
 #include "machine_model.h"
+#include "tools/hallsim/svg.h"
 
 namespace {
-
-std::string format(const char* f, ...)
-{
-    va_list args, again;
-    va_start(args, f);
-    va_copy(again, args);
-    int n = std::vsnprintf(nullptr, 0, f, args);
-    va_end(args);
-    std::string out(n > 0 ? (size_t)n : 0, '\0');
-    if (n > 0)
-        std::vsnprintf(&out[0], (size_t)n + 1, f, again);
-    va_end(again);
-    return out;
-}
 
 // "1 in x" of a share, and its interval turned round.
 std::string oneIn(double p)
@@ -217,7 +203,7 @@ void writeCsv(std::FILE* out, const SimResult& r)
     static const char* const kColumns[] = {
         "scope",         "shop",         "machine",     "setting",     "hour",
         "steps",         "draws",        "prizes",      "one_in",      "one_in_low",
-        "one_in_high",   "exact_one_in", "reaches",     "exact_reach_one_in",
+        "one_in_high",   "exact_one_in", "named_one_in", "reaches",    "exact_reach_one_in",
         "fevers",        "rounds_per_fever", "rounds_half", "fever_seconds", "fever_seconds_half",
         "kept_share",    "kept_low",     "kept_high",   "fired",       "paid",
         "payout_ratio",  "payout_half",  "mean_seated", "arrivals_per_hour",
@@ -232,7 +218,7 @@ void writeCsv(std::FILE* out, const SimResult& r)
 
     auto number = [](double v, const char* f) { return format(f, v); };
     auto row = [&](const char* scope, const std::string& shop, const std::string& machine, const std::string& setting,
-                   const Tally& t, int64_t draws, int64_t prizes, double exact, double exactReach) {
+                   const Tally& t, int64_t draws, int64_t prizes, double exact, double exactReach, double named) {
         std::vector<std::string> c = {scope, shop, machine, setting, "", std::to_string(t.steps),
                                       std::to_string(draws), std::to_string(prizes)};
         Interval i = wilsonInterval(prizes, draws);
@@ -240,6 +226,7 @@ void writeCsv(std::FILE* out, const SimResult& r)
         c.push_back(prizes > 0 ? number(1 / i.high, "%.4f") : "");
         c.push_back(i.low > 0 ? number(1 / i.low, "%.4f") : "");
         c.push_back(exact > 0 ? number(1 / exact, "%.4f") : "");
+        c.push_back(named > 0 ? number(1 / named, "%.4f") : "");
         c.push_back(std::to_string(t.plainReaches));
         c.push_back(exactReach > 0 ? number(1 / exactReach, "%.4f") : "");
         c.push_back(std::to_string(t.fevers));
@@ -262,16 +249,17 @@ void writeCsv(std::FILE* out, const SimResult& r)
     for (int s = 0; s < kSettings; s++) {
         const Tally& t = r.bySetting[s];
         row("setting", "", "", std::to_string(s), t, t.plainDraws, t.plainPrizes, exactPrizeChance(s),
-            exactReachChance(s));
+            exactReachChance(s), namedPrizeChance(s));
     }
     const Tally total = r.total();
-    row("quick", "", "", "", total, total.quickDraws, total.quickPrizes, exactQuickPrizeChance(), 0);
-    row("all", "", "", "", total, total.spins(), total.prizes(), 0, 0);
+    row("quick", "", "", "", total, total.quickDraws, total.quickPrizes, exactQuickPrizeChance(), 0,
+        1.0 / simLottery().quickOdds);
+    row("all", "", "", "", total, total.spins(), total.prizes(), 0, 0, 0);
     for (int s = 0; s < kShopCount; s++)
         for (int i = 0; i < kMachinesPerShop; i++) {
             const MachineResult& m = r.machines[s][i];
             row("machine", s == kDayShop ? "day" : "night", std::to_string(machineNumber(i)),
-                std::to_string(m.finalSetting), m.tally, m.tally.spins(), m.tally.prizes(), 0, 0);
+                std::to_string(m.finalSetting), m.tally, m.tally.spins(), m.tally.prizes(), 0, 0, 0);
         }
     for (int s = 0; s < kShopCount; s++)
         for (int h = 0; h < 24; h++) {
@@ -291,37 +279,8 @@ void writeCsv(std::FILE* out, const SimResult& r)
 
 namespace {
 
-struct Svg {
-    std::string s;
-
-    void add(const std::string& text) { s += text + "\n"; }
-    void line(double x1, double y1, double x2, double y2, const char* style)
-    {
-        add(format("<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\" style=\"%s\"/>", x1, y1, x2, y2, style));
-    }
-    void rect(double x, double y, double w, double h, const char* style)
-    {
-        add(format("<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\" style=\"%s\"/>", x, y, w, h, style));
-    }
-    void text(double x, double y, const std::string& t, const char* anchor = "start", int size = 12,
-              const char* extra = "")
-    {
-        add(format("<text x=\"%.1f\" y=\"%.1f\" font-size=\"%d\" text-anchor=\"%s\" %s>", x, y, size, anchor, extra)
-            + t + "</text>");
-    }
-};
-
 const char* kSettingColour[kMaxSettings] = {"#4c78a8", "#e45756", "#72b7b2"};
 
-// A round step for an axis that spans `range` in about `ticks` steps.
-double niceStep(double range, int ticks)
-{
-    double raw = range / ticks, p = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (raw <= m * p)
-            return m * p;
-    return 10 * p;
-}
 
 // Payout ratio by setting, with the hall's figure and the break-even line.
 void ratioPanel(Svg& g, const SimResult& r, double top)

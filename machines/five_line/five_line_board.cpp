@@ -1,0 +1,131 @@
+// The five-line board: the lower-board path a ball takes from its entry
+// zone, the door's capture, the landing rule, the windmills, and the hall's
+// hooks both models share.
+#include "five_line.h"
+
+#include <cstdint>
+
+#include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/machine_words.h"
+#include "hallcore/machine/random.h"
+
+enum { kSecondStageFirstPath = 128 };
+
+// Draws in this order: which half, the lucky test, the unlucky path's offset.
+void chooseLowerPath(BallSlot& ball, int code, int luckyOdds)
+{
+    ball.path = kSecondStageFirstPath + code + 4 * (randomNext() % 2);
+    if (luckyOdds > 0 && randomNext() % luckyOdds != 0)
+        ball.path += 1 + randomNext() % 3;
+}
+
+bool onDoorPath(const BallSlot& ball)
+{
+    return ball.path == kDoorLeftward || ball.path == kDoorRightward;
+}
+
+int doorJoinStep(int path, int x)
+{
+    const bool leftward = path == kDoorLeftward;
+    int last = 0;
+    for (int step = 0; step < kPathEntries && !isPathEnd(path, step); step++) {
+        int px = modelPathEntry(path, step)[0];
+        if (leftward ? px <= x : px >= x)
+            return step;
+        last = step;
+    }
+    return last; // beyond the run's end: its last point, so the ball still lands in the door
+}
+
+void doorCapture(BallSlot& ball)
+{
+    if (onDoorPath(ball))
+        return; // already in the door
+    const five_line::AttackerMouth& a = *kFiveLine.mouth;
+    int x = ballX(ball), y = ballY(ball);
+    if (x < a.catchX0 || x > a.catchX1 || (y != a.catchRowA && y != a.catchRowB))
+        return;
+    ball.path = (x & 1) ? kDoorLeftward : kDoorRightward;
+    ball.step = doorJoinStep(ball.path, x);
+}
+
+void modelLandBall(MachineState& m, const BallSlot& ball, int code)
+{
+    if (code == kFiveLine.startPocketCode) {
+        m.pendingStartPayouts += 1; // paid even when four starts are held
+        if (m.heldStarts < 4) {
+            m.heldStarts += 1;
+            m.dirty |= kDirtyHeldStarts;
+        }
+    } else if (code == kCodePrizePocket) {
+        m.pendingPrizePayouts += 1;
+        if (onDoorPath(ball)) {
+            m.attackerCount += 1;
+            m.dirty |= kFiveLine.doorBallDirty;
+            if (kFiveLine.vOnRightwardDoor && ball.path == kDoorRightward && m.vHit == 0)
+                m.vHit = 1;
+        }
+    }
+    // anything else: lost at the bottom of the board
+}
+
+// ---------------------------------------------------------------- windmills
+
+static void hitZones(MachineState& m, const five_line::WindmillZone* zones, int count, int base, int x, int y)
+{
+    for (int i = 0; i < count; i++) {
+        const five_line::WindmillZone& z = zones[i];
+        if (x >= z.xMin && x <= z.xMax && y >= z.yMin && y <= z.yMax) {
+            hitWindmill(m.spinner[z.spinner], z.towards, base);
+            return; // the zones do not overlap: one windmill at most
+        }
+    }
+}
+
+void modelUpperBoardHit(MachineState& m, int x, int y)
+{
+    hitZones(m, kFiveLine.upperZones, kFiveLine.upperZoneCount, kFiveLine.upperBase, x, y);
+}
+
+void modelLowerBoardHit(MachineState& m, int x, int y)
+{
+    hitZones(m, kFiveLine.lowerZones, kFiveLine.lowerZoneCount, kFiveLine.lowerBase, x, y);
+}
+
+void modelSlowWindmills(MachineState& m)
+{
+    slowWindmill(m.spinner[0], kFiveLine.upperLimit);
+    slowWindmill(m.spinner[1], kFiveLine.upperLimit);
+    slowWindmill(m.spinner[2], kFiveLine.lowerLimit);
+    slowWindmill(m.spinner[3], kFiveLine.lowerLimit);
+}
+
+// ---------------------------------------------------------------- the hall
+
+// No chance states: once a fever is over, the odds are the plain ones.
+bool modelInChanceState(const MachineState&)
+{
+    return false;
+}
+
+int modelNewLuckReserve()
+{
+    return randomNext() % 16;
+}
+
+// A prize period needs a reserve and a one-in-three draw. The fever kind
+// comes out 2 on an even draw (unless the machine already holds 3), 3
+// otherwise; the fever leaves the customer 1248 to 1880 balls up.
+bool modelAbsencePrize(MachineState& m)
+{
+    if (!(m.luckReserve > 0 && oneIn(3)))
+        return false;
+    m.prizesToday += 1;
+    m.luckReserve -= 1;
+    m.feverKind = (randomNext() % 2 == 0 && m.feverKind != 3) ? 2 : 3;
+    int g = randomNext() % 80;
+    int64_t balls = (int64_t)m.balls + 1880 - 8 * g; // a tray from a file may hold anything
+    m.balls = balls > INT32_MAX ? INT32_MAX : (int32_t)balls;
+    m.startsSincePrize = g + 40;
+    return true;
+}
