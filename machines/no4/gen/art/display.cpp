@@ -55,6 +55,48 @@ void bigText(Canvas& c, int cx, int cy, const std::string& s, int sx, int sy, co
                 c.rampPixel(ox + i, oy + j, ramp, 1.0 - (j - 2.0) / (7 * sy - 1));
 }
 
+// Bold digits for the reel symbols, 6 x 9, strokes two pixels wide.
+const char* const kBoldDigits[10][9] = {
+    {".####.", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", "##..##", ".####."},
+    {"..##..", ".###..", "####..", "..##..", "..##..", "..##..", "..##..", "..##..", "######"},
+    {".####.", "##..##", "....##", "...##.", "..##..", ".##...", "##....", "##....", "######"},
+    {"#####.", "....##", "....##", "..###.", "....##", "....##", "....##", "....##", "#####."},
+    {"...##.", "..###.", ".####.", "##.##.", "##.##.", "######", "...##.", "...##.", "...##."},
+    {"######", "##....", "##....", "#####.", "....##", "....##", "....##", "##..##", ".####."},
+    {".####.", "##....", "##....", "#####.", "##..##", "##..##", "##..##", "##..##", ".####."},
+    {"######", "....##", "....##", "...##.", "...##.", "..##..", "..##..", "..##..", "..##.."},
+    {".####.", "##..##", "##..##", ".####.", "##..##", "##..##", "##..##", "##..##", ".####."},
+    {".####.", "##..##", "##..##", "##..##", ".#####", "....##", "....##", "....##", ".####."},
+};
+
+// A number in the bold digits stretched by (sx, sy), filled with a ramp from
+// top to bottom and outlined; centred at (cx, cy).
+void boldNumber(Canvas& c, int cx, int cy, int n, int sx, int sy, const Ramp& ramp, uint8_t outline)
+{
+    std::string text = std::to_string(n);
+    int w = (int)text.size() * 6 * sx + ((int)text.size() - 1), h = 9 * sy;
+    Canvas m(w + 4, h + 4, col::key);
+    for (size_t k = 0; k < text.size(); k++)
+        for (int j = 0; j < h; j++)
+            for (int i = 0; i < 6 * sx; i++)
+                if (kBoldDigits[text[k] - '0'][j / sy][i / sx] == '#')
+                    m.set(2 + (int)k * (6 * sx + 1) + i, 2 + j, col::white);
+    int ox = cx - m.w / 2, oy = cy - m.h / 2;
+    for (int j = 0; j < m.h; j++)
+        for (int i = 0; i < m.w; i++) {
+            if (m.get(i, j) == col::white) {
+                c.rampPixel(ox + i, oy + j, ramp, 1.0 - (j - 2.0) / (h - 1));
+                continue;
+            }
+            bool near = false;
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++)
+                    near = near || m.get(i + dx, j + dy) == col::white;
+            if (near)
+                c.set(ox + i, oy + j, outline);
+        }
+}
+
 // ---------------------------------------------------------------- 606
 
 // Colours of the ordinary symbols, so that neighbours on the strip differ.
@@ -81,20 +123,18 @@ const Ramp kSymbolRamps[16] = {
 
 void drawReelSymbol(Canvas& c, int cx, int cy, int s)
 {
-    std::string text = std::to_string(s);
-    int sx = text.size() > 1 ? 2 : 3;
     if (s == 4 || s == 8) {
         // the chance symbols: a gold number on a red star badge with a gold rim
         c.polygon(starShape(cx, cy + 1, 16.5, 10), col::yellow);
         c.polygon(starShape(cx, cy + 1, 15, 9), col::black);
         const LampHue deepRed = {{col::maroon}, {col::maroon, col::crimson, col::red, col::red}};
         shapeLamp(c, starShape(cx, cy + 1, 14, 8.4), cx, cy - 2, 15, deepRed, true);
-        bigText(c, cx, cy + 1, text, 3, 3, {col::white, col::cream, col::yellow, col::amber}, col::black, 1);
+        boldNumber(c, cx, cy + 2, s, 2, 2, {col::white, col::cream, col::yellow, col::amber}, col::black);
         c.set(cx - 12, cy - 12, col::white);
         c.set(cx + 11, cy + 13, col::white);
         return;
     }
-    bigText(c, cx, cy, text, sx, 4, kSymbolRamps[s], col::black);
+    boldNumber(c, cx, cy, s, s >= 10 ? 2 : 3, 3, kSymbolRamps[s], col::black);
 }
 
 namespace {
