@@ -319,15 +319,16 @@ void drawWings(Canvas& c, const Lights& L)
     // the pocket: a cup with a gold rim, its mouth between the wings' feet
     roundRectGrad(c, (int)px - 13, (int)py - 2, 27, 14, 4, {col::gold, col::yellow, col::amber, col::brown});
     c.fill((int)px - 8, (int)py - 2, 17, 5, col::black);
-    drawText(c, (int)px - textWidth("START") / 2, (int)py + 5, "START", col::maroon);
+    shapeLamp(c, starShape(px, py + 7.5, 4.5, 2), px, py + 7, 5, hue::red, true);
     // the lamp's socket above the mouth
     c.fill(kWingLampPlace.x - 1, kWingLampPlace.y - 1, kWingLampW + 2, kWingLampH + 2, col::black);
-    // the wings: gold blades on pivots at the pocket's corners
+    // the wings: gold blades on pivots at the pocket's corners, kept inside
+    // their picture whether open or closed
     for (int side = 0; side < 2; side++) {
         double dir = side ? 1 : -1;
-        double pivotX = px + dir * 15, pivotY = py - 2;
-        double angle = L.wings ? 0.95 : 0.12; // from upright, outwards
-        double len = 30;
+        double pivotX = px + dir * 14, pivotY = py + 6;
+        double angle = L.wings ? 0.85 : 0.1; // from upright, outwards
+        double len = 25;
         double tipX = pivotX + dir * len * std::sin(angle), tipY = pivotY - len * std::cos(angle);
         double nx = std::cos(angle) * 3.2, ny = std::sin(angle) * 3.2; // half the blade's width
         std::vector<double> blade = {pivotX - dir * nx, pivotY - ny, tipX - dir * nx, tipY - ny,
