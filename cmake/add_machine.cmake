@@ -24,6 +24,7 @@ file(GLOB NULL_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/null/*.cpp
 file(GLOB WIN32_LAYER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/win32/*.cpp)
 
 set(TAMAROW_MACHINES "" CACHE INTERNAL "machine models of this tree")
+find_package(Threads REQUIRED)
 
 # The engine's test suites that need a model's pictures (left out until it has them).
 set(TAMAROW_ART_TESTS "ArtFiles.*:DeliveredArt.*:Panel.*:Screens.*:SceneTicks.*")
@@ -50,7 +51,13 @@ function(add_machine model)
   # Unit tests: the engine's (model-neutral) and the module's own.
   file(GLOB engine_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
   file(GLOB module_tests CONFIGURE_DEPENDS ${dir}/tests/*.cpp)
-  add_executable(unit_${model} ${engine_tests} ${module_tests} ${NULL_PLATFORM_SOURCES})
+  foreach(mechanism IN LISTS M_MECHANISM) # a shared mechanism's tests run against each model
+    file(GLOB shared_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/machines/${mechanism}/tests/*.cpp)
+    list(APPEND module_tests ${shared_tests})
+  endforeach()
+  # (the exact odds of the game's generator: the statistics tests derive their figures with it)
+  add_executable(unit_${model} ${engine_tests} ${module_tests} ${NULL_PLATFORM_SOURCES}
+    ${CMAKE_SOURCE_DIR}/tools/odds/exact_odds.cpp)
   target_include_directories(unit_${model} PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
   target_compile_definitions(unit_${model} PRIVATE TAMAROW_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     TAMAROW_MODEL="${model}")
@@ -58,7 +65,7 @@ function(add_machine model)
     target_link_libraries(unit_${model} PRIVATE hallcore_${model} gtest_main)
     target_link_options(unit_${model} PRIVATE -static -static-libgcc -static-libstdc++)
   else()
-    target_link_libraries(unit_${model} PRIVATE hallcore_${model} GTest::gtest_main)
+    target_link_libraries(unit_${model} PRIVATE hallcore_${model} GTest::gtest_main Threads::Threads)
     if(EXISTS ${dir}/art/art.rc)
       gtest_discover_tests(unit_${model} TEST_PREFIX "${model}.")
     else()

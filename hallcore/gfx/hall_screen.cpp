@@ -178,7 +178,8 @@ int hallLampFrame(int openState, const MachineState& m)
 int hallFrontFrame(const MachineState& m)
 {
     int frame = seated(m) ? 2 : 0;
-    if (m.mode == kFeverMode && animClock.blink256)
+    // a machine in its fever, or in a model's chance state, blinks
+    if ((m.mode == kFeverMode || modelInChanceState(m)) && animClock.blink256)
         frame += 1;
     return frame;
 }

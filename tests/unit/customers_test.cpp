@@ -224,15 +224,16 @@ TEST_F(Customers, TheFeverIsBookedAtItsFanfareFirstRoundAndEnding)
     m.modeTick = 1;
     m.continueBarred = 1;
     int kind = modelFeverKind(m);
+    const int prizes = m.prizesToday; // what the start-up's catch-up left
     customerTurn(kDayShop, 10);
-    EXPECT_EQ(m.prizesToday, 1);
+    EXPECT_EQ(m.prizesToday, prizes + 1);
     EXPECT_EQ(m.continueBarred, 0);
     EXPECT_EQ(m.feverKind, kind);
     EXPECT_NE(m.dirty & 2, 0);
     expectPosted(kCmdNotice, 10 * 65536 + STR_FEVER_START); // for customers too
     m.modeTick = 2;
     customerTurn(kDayShop, 10);
-    EXPECT_EQ(m.prizesToday, 1);
+    EXPECT_EQ(m.prizesToday, prizes + 1);
 
     // round 1: a broke customer buys in again; a player buys through the shell
     MachineState& p = seat(11, 2, 0);

@@ -15,3 +15,8 @@ bool simSpinShowedReach(const MachineState& atStart, const MachineState& atEnd);
 // Big prizes still to come at raised odds (0 for models without a chance
 // state).
 int simChanceCount(const MachineState& m);
+
+// On models whose reels, not the lottery, decide a prize: the share of the
+// spins drawn as a reach without prize that still end in one (0 where the
+// lottery's prize is the prize). The exact prize chance adds it.
+double simReachStillWinsShare();

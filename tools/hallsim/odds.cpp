@@ -64,9 +64,15 @@ static int settingIn(int setting)
 double exactPrizeChance(int setting)
 {
     setting = settingIn(setting);
-    if (countedLoaded && counted.computed[kDrawPlain])
-        return counted.prizeChance(kDrawPlain, setting);
-    return ruleChance(simLottery().prizeOdds[setting]);
+    double drawn, reach;
+    if (countedLoaded && counted.computed[kDrawPlain]) {
+        drawn = counted.prizeChance(kDrawPlain, setting);
+        reach = counted.reachChance(kDrawPlain, setting) - drawn;
+    } else {
+        drawn = ruleChance(simLottery().prizeOdds[setting]);
+        reach = (1 - drawn) * ruleChance(simLottery().reachOdds[setting]);
+    }
+    return drawn + reach * simReachStillWinsShare(); // where the reels may still make one
 }
 
 double exactReachChance(int setting)
@@ -74,7 +80,7 @@ double exactReachChance(int setting)
     setting = settingIn(setting);
     if (countedLoaded && counted.computed[kDrawPlain])
         return counted.reachChance(kDrawPlain, setting);
-    double p = exactPrizeChance(setting);
+    double p = ruleChance(simLottery().prizeOdds[setting]);
     return p + (1 - p) * ruleChance(simLottery().reachOdds[setting]);
 }
 

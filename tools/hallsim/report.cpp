@@ -117,7 +117,8 @@ void writeTable(std::FILE* out, const SimResult& r)
     }
     {
         printOddsRow(out, "quick", total.quickPrizes, total.quickDraws, exactQuickPrizeChance());
-        std::fprintf(out, "  quick: the first %d spins after a fever that lost the right to go on, not cold\n", 4);
+        std::fprintf(out, "  quick: the first %d spins after a fever that lost the right to go on, not cold\n",
+                     rules.quickStarts);
     }
     {
         Interval i = wilsonInterval(total.prizes(), total.spins());
@@ -130,10 +131,11 @@ void writeTable(std::FILE* out, const SimResult& r)
         mix += format("%s%.2f%%", s ? "/" : "", 100 * settingShareInMidReserve(s));
     std::fprintf(out,
                  "  a reserve of %d..%d redraws the setting one spin in %d (shares %s): exact 1 in %.2f per spin;\n"
-                 "  above %d the machine stays hot (1 in %.2f), below %d cold (1 in %.2f); spins only add to it\n\n",
+                 "  above %d the machine stays hot (1 in %.2f), below %d cold (1 in %.2f); a spin adds one to it\n"
+                 "  one time in %d\n\n",
                  rules.coldBelow, rules.hotAbove, rules.redrawOdds, mix.c_str(), 1 / exactMixedPrizeChance(),
                  rules.hotAbove, 1 / exactPrizeChance(kSettingHot), rules.coldBelow,
-                 1 / exactPrizeChance(kSettingCold));
+                 1 / exactPrizeChance(kSettingCold), rules.reserveOdds);
 
     std::fprintf(out, "Reaches (a reach line at the start of the spin, prizes included)\n");
     std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "reaches", "1 in", "95% interval",

@@ -17,3 +17,8 @@ int simChanceCount(const MachineState&)
 {
     return 0;
 }
+
+double simReachStillWinsShare()
+{
+    return 0; // No.3's reels stop on the symbols the lottery chose
+}

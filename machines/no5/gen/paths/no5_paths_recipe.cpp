@@ -1,0 +1,321 @@
+// Machine No.5's ball path recipe: pathgen_no5 draws the table and writes it
+// as C++ source.
+//
+//   pathgen_no5 [-v] [output.cpp]    (standard output without an argument)
+//
+// The committed machines/no5/no5_paths.cpp is its output; after changing the
+// recipe, pathkit or the board, rewrite it with
+//   cmake --build <tree> --target no5_paths
+// and commit both (CTest's no5.PathTableUpToDate compares them).
+//
+// The board is no5_board_geometry.h's. The paths:
+//  - First stage (0..127): off the rail along the arc and down through the
+//    pins to just above the entry point of the zone the zone digits give
+//    (pathkit's firstStagePath); balls into zones 2..5 go through the upper
+//    windmills.
+//  - Second stage (128..191): from the zone's entry point through the lower
+//    pins and windmills. The lucky paths (128 + 8z and 128 + 8z + 4) end in
+//    a prize pocket from zones 0 and 7 and from the first half of zones 1
+//    and 6 (their second half is lost), and in the start pocket from zones
+//    2..5; the others are lost through the hole at the bottom, many over the
+//    attacker's mouth, several past the digit lottery's start points, and
+//    some into the digit gate. The routes below are the left half's; the
+//    right half mirrors them (x -> 118 - x).
+//  - The attacker's channels (192..194) lie on the mouth's row, so the
+//    closing sweep takes every ball still in them; the gate's path (195)
+//    runs hidden inside the board into the start pocket.
+#include <string>
+
+#include "machine_identity.h"
+#include "no5_board_geometry.h"
+#include "pathkit.h"
+
+using namespace pathkit;
+
+namespace {
+
+namespace g = no5board;
+
+constexpr Pt pt(g::Point p) { return {p.x, p.y}; }
+constexpr Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
+
+Board no5Board()
+{
+    Board b;
+    b.arcCentre = pt(g::kArcCentre);
+    b.arcRadius = g::kArcRadius;
+    b.fieldRadius = g::kFieldRadius;
+    b.leftEdge = g::kLeftEdge;
+    b.rightEdge = g::kRightEdge;
+    b.topRow = g::kTopRow;
+    b.bottomRow = g::kBottomRow;
+    b.railEnd = pt(g::kRailEnd);
+    b.features = {rect(g::kCentreFeature)};
+    for (const g::Windmill& w : g::kWindmills) // every ball turns every windmill
+        b.windmills.push_back({{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, 0});
+    b.startPocket = pt(g::kStartPocket);
+    for (const g::Pocket& p : g::kPockets)
+        if (p.code == g::kCodePrizePocket)
+            b.prizePockets.push_back(pt(p.at));
+    b.outHole = rect(g::kOutHole);
+    b.hasMouth = true;
+    b.mouth = {g::kMouthXMin, g::kMouthXMax, g::kMouthRow, g::kMouthRow, g::kDoorBottomRow};
+    for (const g::Point& e : g::kEntryPoints)
+        b.entries.push_back(pt(e));
+    b.zoneDigits = g::kZoneDigits;
+    b.codes = {g::kCodeLost, g::kCodeStartPocket, g::kCodePrizePocket};
+    b.firstStage = kFirstStageSteps;
+    b.secondStage = kSecondStageSteps;
+    return b;
+}
+
+const Board kBoard = no5Board();
+const int kMirror = g::kMirrorX;
+constexpr Pt kStartPocket = pt(g::kStartPocket);
+constexpr Pt kSidePocketLeft = pt(g::kPockets[1].at);
+constexpr Pt kLowPocketLeft = pt(g::kPockets[3].at);
+constexpr Pt kGate = pt(g::kGatePoint);
+const Pt kLost = {0, 0}; // a lucky path of a zone whose lucky path is lost
+
+// ---------------------------------------------------------------- own paths
+
+Path channel(int fromX, int toX)
+{
+    Path p;
+    for (int x = fromX;; x += fromX < toX ? 1 : -1) {
+        p.push_back({x, g::kMouthRow});
+        if (x == toX)
+            break;
+    }
+    return p;
+}
+
+Path vChannel()
+{
+    return Path(g::kVChannelPoints, Pt{g::kVColumn, g::kMouthRow});
+}
+
+Path gatePath()
+{
+    Path p(g::kGateHiddenPoints, Pt{0, 0}); // inside the board, out of sight
+    p.push_back(kStartPocket);
+    return p;
+}
+
+// ---------------------------------------------------------------- second stage
+
+// The way out from the lower left: over the attacker's mouth (now and then
+// on into the digit gate), or past its left end, into the hole at the bottom.
+void exitRoute(Path& r, bool overMouth, bool intoGate, Lcg& rng)
+{
+    if (intoGate) { // straight down over the V into the gate
+        r.push_back({g::kVColumn, g::kMouthRow});
+        r.push_back(kGate);
+    } else if (overMouth) {
+        // a ball in four crosses the mouth at the V's column
+        Pt m = {rng.chance(25) ? g::kVColumn : rng.range(49, 58), g::kMouthRow};
+        r.push_back(m);
+        r.push_back({m.x + rng.range(0, 4), rng.range(104, 106)});
+    } else {
+        r.push_back(pick(rng, 39, 43, 97, 100));
+        r.push_back(pick(rng, 44, 46, 104, 106));
+    }
+}
+
+// Past a digit lottery start point, then down towards the attacker.
+void pastTheDigitStart(Path& r, Lcg& rng)
+{
+    r.push_back(pt(g::kDigitStartPoints[rng.chance(50) ? 0 : 1]));
+    r.push_back(pick(rng, 44, 47, 90, 94));
+}
+
+// Route of a lost ball of a left-half zone (0..3) from its entry point.
+Path lostRoute(int zone, int variant, bool overMouth, bool intoGate, Lcg& rng)
+{
+    Path r;
+    switch (zone) {
+    case 0: // through the far-left windmill, down the left past the side pocket
+        r.push_back(variant == 1 ? pick(rng, 10, 12, 59, 62) : pick(rng, 16, 18, 59, 62));
+        if (variant == 0) {
+            r.push_back(pick(rng, 23, 25, 70, 73));
+            r.push_back(pick(rng, 28, 31, 80, 83));
+        } else {
+            r.push_back(pick(rng, 11, 13, 72, 76));
+            r.push_back(pick(rng, 18, 22, 84, 88));
+        }
+        r.push_back(pick(rng, 28, 32, 93, 96));
+        exitRoute(r, overMouth, false, rng);
+        break;
+    case 1:
+        if (variant == 0) { // between the windmills, left of the low pocket
+            r.push_back(pick(rng, 26, 28, 52, 56));
+            r.push_back(pick(rng, 27, 30, 68, 72));
+            r.push_back(pick(rng, 29, 32, 80, 83));
+            r.push_back(pick(rng, 30, 33, 92, 95));
+            exitRoute(r, overMouth, false, rng);
+        } else if (variant == 1) { // into the far-left windmill
+            r.push_back(pick(rng, 16, 18, 59, 62));
+            r.push_back(pick(rng, 12, 14, 72, 75));
+            r.push_back(pick(rng, 19, 22, 84, 87));
+            r.push_back(pick(rng, 28, 31, 93, 96));
+            exitRoute(r, overMouth, false, rng);
+        } else { // through the inner windmill past a digit start
+            r.push_back(pick(rng, 29, 31, 55, 57));
+            r.push_back(pick(rng, 34, 36, 60, 63));
+            r.push_back(pick(rng, 36, 38, 72, 75));
+            pastTheDigitStart(r, rng);
+            exitRoute(r, true, intoGate, rng);
+        }
+        break;
+    case 2:
+        if (variant == 0) {
+            r.push_back(pick(rng, 35, 37, 60, 63));
+            r.push_back(pick(rng, 37, 39, 72, 75));
+            pastTheDigitStart(r, rng);
+            exitRoute(r, true, intoGate, rng);
+        } else if (variant == 1) {
+            r.push_back(pick(rng, 30, 32, 59, 63));
+            r.push_back(pick(rng, 28, 31, 76, 80));
+            r.push_back(pick(rng, 30, 33, 92, 95));
+            exitRoute(r, overMouth, false, rng);
+        } else {
+            r.push_back(pick(rng, 40, 42, 60, 63));
+            r.push_back(pick(rng, 42, 44, 70, 74));
+            r.push_back(pick(rng, 44, 47, 84, 88));
+            exitRoute(r, overMouth, intoGate, rng);
+        }
+        break;
+    default: // 3, beside the display
+        if (variant == 1) {
+            r.push_back(pick(rng, 39, 42, 60, 63));
+            r.push_back(pick(rng, 39, 41, 72, 75));
+            pastTheDigitStart(r, rng);
+            exitRoute(r, true, intoGate, rng);
+        } else {
+            r.push_back(pick(rng, 35, 37, 60, 63));
+            r.push_back(pick(rng, 42, 44, 72, 76));
+            r.push_back(pick(rng, 44, 47, 86, 90));
+            exitRoute(r, overMouth, intoGate, rng);
+        }
+        break;
+    }
+    return r;
+}
+
+// Route of a lucky ball of a left-half zone into `pocket`.
+Path luckyRoute(int zone, Pt pocket, Lcg& rng)
+{
+    Path r;
+    if (pocket == kStartPocket) { // along under the display
+        if (zone == 2)
+            r.push_back(pick(rng, 35, 37, 59, 62));
+        else
+            r.push_back(pick(rng, 40, 42, 59, 62));
+        r.push_back(pick(rng, 42, 43, 66, 67));
+        r.push_back(pick(rng, 47, 49, 68, 69));
+        r.push_back(pick(rng, 52, 54, 69, 70));
+        r.push_back(pick(rng, 56, 57, 70, 70));
+    } else if (pocket == kSidePocketLeft) {
+        if (zone == 1) {
+            r.push_back(pick(rng, 22, 23, 51, 55));
+            r.push_back(pick(rng, 18, 19, 59, 62));
+        } else {
+            r.push_back(pick(rng, 10, 12, 59, 62));
+        }
+        r.push_back(pick(rng, 17, 18, 66, 68));
+    } else { // the low pocket
+        r.push_back(pick(rng, 16, 18, 59, 62));
+        r.push_back(pick(rng, 23, 25, 70, 73));
+        r.push_back(pick(rng, 29, 31, 79, 82));
+        r.push_back(pick(rng, 35, 36, 85, 86));
+    }
+    r.push_back(pocket);
+    return r;
+}
+
+// Pockets of the lucky paths of the left-half zones, first half then second
+// (kLost: the lucky path of that half is lost).
+constexpr Pt kLuckyPocket[4][2] = {
+    {kSidePocketLeft, kLowPocketLeft},
+    {kSidePocketLeft, {0, 0}},
+    {kStartPocket, kStartPocket},
+    {kStartPocket, kStartPocket},
+};
+
+Path secondStagePath(int zone, int index, Lcg& rng, int& code)
+{
+    const bool right = zone >= 4;
+    const int leftZone = right ? 7 - zone : zone;
+    const int half = index / 4, k = index % 4;
+    Pt pocket = k == 0 ? kLuckyPocket[leftZone][half] : kLost;
+    const bool toPocket = pocket != kLost;
+    if (toPocket) {
+        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
+        if (right)
+            pocket.x = kMirror - pocket.x;
+    } else {
+        code = g::kCodeLost;
+    }
+    const Pt entry = kBoard.entries[zone];
+    // Lost balls: the middle one of each half goes over the attacker's mouth
+    // (except from the far zones), the others do so now and then; the last
+    // of each half of the inner zones ends in the digit gate.
+    Path out;
+    drawUntilSound("zone " + std::to_string(zone) + ", path " + std::to_string(index), 600, [&](int attempt) {
+        const RunStyle& st = kLowerRunStyles[attempt / 200];
+        Path route;
+        if (toPocket) {
+            route = luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
+        } else {
+            int variant = (half * 3 + k + 2 + zone) % 3;
+            bool overMouth = (k == 2 && leftZone != 0) || rng.chance(40);
+            bool intoGate = k == 3 && leftZone >= 1;
+            route = lostRoute(leftZone, variant, overMouth, intoGate, rng);
+        }
+        if (right)
+            route = mirrored(route, kMirror);
+        out.clear();
+        out.push_back(entry);
+        completeRoute(kBoard, entry, route, 2, rng);
+        runRoute(out, entry, 0, FP, route, st, 1, rng);
+        return pathIsValid(kBoard, out, kBoard.secondStage, entry, route.back(), toPocket ? &pocket : nullptr);
+    });
+    return out;
+}
+
+Recipe no5Recipe()
+{
+    Recipe r;
+    r.format = {"no5", MACHINE_NUMBER, g::kPathCount};
+    r.seed = 0x4E6F3035u;
+    r.board = kBoard;
+    r.firstStage.releaseFrom = 19;
+    r.firstStage.releaseSpan = 84;
+    r.firstStage.leftZones = 4;
+    r.firstStage.leftHalfLastRelease = 50;
+    r.firstStage.rightHalfFirstRelease = 66;
+    r.firstStage.lastRelease = 104;
+    r.firstStage.rubberX = 98;
+    r.firstStage.zoneWindmill = {-1, -1, 0, 0, 1, 1, -1, -1}; // the upper windmills over zones 2..5
+    r.firstStage.windmillChance = 80;
+    r.firstStage.styles = kUpperRunStyles;
+    r.firstStage.attempts = 400;
+    r.firstStage.attemptsPerStyle = 120;
+    r.fixedFirstStage = [](int) { return Path(); };
+    r.secondStage = secondStagePath;
+    r.extraPaths = [] {
+        return Table{
+            {channel(g::kLeftChannelFromX, g::kLeftChannelToX), g::kCodePrizePocket,
+             "attacker, left channel", Role::Door, 0},
+            {vChannel(), g::kCodePrizePocket, "attacker, the V in the centre", Role::Door, 0},
+            {channel(g::kRightChannelFromX, g::kRightChannelToX), g::kCodePrizePocket,
+             "attacker, right channel", Role::Door, 0},
+            {gatePath(), g::kCodeStartPocket, "digit gate: hidden, then the start pocket", Role::Special, 0},
+        };
+    };
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv) { return pathgenMain(argc, argv, no5Recipe()); }
