@@ -102,14 +102,6 @@ void drawField(Canvas& c)
             c.set(x, y + 1, col::royal);
         }
     }
-    // A crescent moon low on the left, and its twin star on the right.
-    for (int y = 290; y < 330; y++)
-        for (int x = 70; x < 110; x++) {
-            double d1 = std::hypot(x - 90.0, y - 310.0), d2 = std::hypot(x - 97.0, y - 305.0);
-            if (d1 < 14 && d2 > 12)
-                c.rampPixel(x, y, {col::olive, col::gold, col::amber}, 1.0 - d1 / 14);
-        }
-    shapeLamp(c, starShape(390, 308, 11, 4.5), 390, 308, 11, hues::gold, false);
 }
 
 // A pin: a brass nail head seen from the front.
@@ -129,6 +121,29 @@ void spinnerPlate(Canvas& c, double cx, double cy, double r)
     c.ring(cx, cy, r, 2, col::gold);
     c.ring(cx, cy, r - 2, 1, col::olive);
     c.disc(cx, cy, r - 5, col::indigo);
+}
+
+// A prize pocket: a cup whose mouth is at (cx, cy), with its wings.
+void prizePocket(Canvas& c, int cx, int cy, const LampHue& h)
+{
+    c.fill(cx - 8, cy + 2, 17, 8, col::black);
+    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
+    c.hline(cx - 7, cx + 7, cy + 3, col::white);
+    c.fill(cx - 6, cy - 1, 13, 4, col::black);
+    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
+    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
+    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
+    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
+    drawText(c, cx - textWidth("15") / 2, cy + 4, "15", col::white);
+}
+
+// The out hole under the attacker, where lost balls leave the board.
+void outHole(Canvas& c)
+{
+    const no4board::Box& b = no4board::kOutHole;
+    int x0 = (int)unitX(b.x0) - 6, x1 = (int)unitX(b.x1) + 6, y0 = (int)unitY(b.y0) - 4;
+    roundRectGrad(c, x0 - 3, y0 - 3, x1 - x0 + 6, 432 - y0 + 6, 8, {col::cream, col::gold, col::brown});
+    roundRect(c, x0, y0, x1 - x0, 432 - y0 + 4, 6, col::black);
 }
 
 // A wing-lottery gate: two posts and the front bar the balls pass behind.
@@ -326,9 +341,9 @@ void drawWings(Canvas& c, const Lights& L)
     // their picture whether open or closed
     for (int side = 0; side < 2; side++) {
         double dir = side ? 1 : -1;
-        double pivotX = px + dir * 14, pivotY = py + 6;
-        double angle = L.wings ? 0.85 : 0.1; // from upright, outwards
-        double len = 25;
+        double pivotX = px + dir * 14, pivotY = py - 5;
+        double angle = L.wings ? 0.6 : 0.1; // from upright, outwards: open, along the wing's run
+        double len = 29;
         double tipX = pivotX + dir * len * std::sin(angle), tipY = pivotY - len * std::cos(angle);
         double nx = std::cos(angle) * 3.2, ny = std::sin(angle) * 3.2; // half the blade's width
         std::vector<double> blade = {pivotX - dir * nx, pivotY - ny, tipX - dir * nx, tipY - ny,
@@ -340,7 +355,7 @@ void drawWings(Canvas& c, const Lights& L)
         }
         c.polygon(shadow, col::black);
         shapeLamp(c, blade, pivotX, pivotY, len, L.wings ? hue::red : hue::orange, true);
-        c.disc(tipX, tipY, 3.2, L.wings ? col::white : col::yellow);
+        c.disc(tipX, tipY, 2.5, L.wings ? col::white : col::yellow);
         c.disc(pivotX, pivotY, 2.5, col::silver);
         c.set((int)pivotX, (int)pivotY, col::black);
     }
@@ -437,6 +452,7 @@ Canvas drawBoard(const Lights& L)
     Canvas c(480, 432);
     drawFrame(c);
     drawField(c);
+    outHole(c);
     for (int k = 0; k < 8; k++) {
         const Spot& s = kSpinnerPlaces[k];
         spinnerPlate(c, s.x + 18, s.y + 18, k < 2 ? 15 : 17);
@@ -445,6 +461,10 @@ Canvas drawBoard(const Lights& L)
         pin(c, p.first, p.second);
     for (const Piece& g : kGateFronts)
         gate(c, g);
+    const LampHue* const kPocketHues[4] = {&hue::green, &hue::green, &hue::cyan, &hue::cyan};
+    for (int k = 1; k < no4board::kPocketCount; k++)
+        prizePocket(c, (int)unitX(no4board::kPockets[k].at.x), (int)unitY(no4board::kPockets[k].at.y),
+                    *kPocketHues[k - 1]);
     drawDisplayBlock(c, L);
     drawSideLamps(c, L);
     drawCornerLamps(c, L);
@@ -619,6 +639,6 @@ Canvas boardWithPaths()
 {
     Canvas c = drawBoard(Lights());
     for (auto& p : pathPoints())
-        c.set(p.x, p.y, p.stage == 0 ? col::lime : p.stage == 1 ? col::magenta : col::cyan);
+        c.fill(p.x - 1, p.y - 1, 3, 3, p.stage == 0 ? col::lime : p.stage == 1 ? col::white : col::cyan);
     return c;
 }

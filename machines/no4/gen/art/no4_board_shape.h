@@ -5,16 +5,18 @@
 #include <utility>
 #include <vector>
 
+#include "no4_board_geometry.h"
+
 namespace no4shape {
 
 // Ball centre in pixels of board point (x, y).
 inline double unitX(int x) { return 4 * x + 4; }
 inline double unitY(int y) { return 4 * y + 2; }
 
-const double kArcX = 240, kArcY = 314; // centre of the rail arc (pixels)
-const double kFieldR = 288;            // inner edge of the guide rail
+const double kArcX = unitX(no4board::kArcCentre.x), kArcY = unitY(no4board::kArcCentre.y); // the rail arc's centre
+const double kFieldR = 4 * no4board::kFieldRadius; // inner edge of the guide rail
 const int kLeftRail = 22, kRightRail = 458;
-const double kStartPocketX = 240, kStartPocketY = 302; // the start pocket's mouth
+const double kStartPocketX = unitX(no4board::kStartPocket.x), kStartPocketY = unitY(no4board::kStartPocket.y);
 
 inline bool inField(double x, double y)
 {
