@@ -19,6 +19,8 @@
 #include "hallcore/gfx/sound.h"
 #include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/random.h"
+#include "hallcore/players/registry.h"
+#include "hall_fixture.h"
 #include "no4_art_layout.h"
 #include "no4_screen.h"
 #include "null/sys_null.h"
@@ -863,6 +865,89 @@ TEST_F(No4Screen, StillStatesForLooking)
     m.modeTick = 90;
     m.attackerOpen = 0;
     shoot("ending-panorama", clockWith(0, 1));
+}
+
+// --------------------------------------------------------------- stills of real play
+
+// NO4_PLAY_SHOTS=<dir>: a seeded hall played through the whole program's
+// ticks (rules and screen together, as under Windows) until every state
+// below has been seen once, each written as play-real-<state>.bmp. To see
+// big prizes in a few minutes of play time the seated machine starts in a
+// chance state on the hot setting.
+class No4RealPlay : public HallTest {
+protected:
+    void SetUp() override
+    {
+        HallTest::SetUp();
+        nullShellReset();
+        modalDepth = 0;
+        ASSERT_TRUE(useProgramArt());
+        ASSERT_TRUE(createArtwork());
+        registerPlayer("Mira");
+    }
+    void TearDown() override
+    {
+        releaseArtwork();
+        setResourceLookup(nullptr);
+    }
+};
+
+TEST_F(No4RealPlay, StillsOfEveryPerformance)
+{
+    const char* dir = std::getenv("NO4_PLAY_SHOTS");
+    if (!dir)
+        GTEST_SKIP() << "set NO4_PLAY_SHOTS to a folder to write the pictures";
+    ASSERT_TRUE(nullWalkToScene(kScenePlaying, 0));
+    nullPaintScene();
+    MachineState& m = *activePlayerSlot().machine;
+    m.setting = 1;
+    m.chanceCount = 2;
+    struct Shot {
+        const char* name;
+        bool taken;
+    };
+    Shot shots[] = {{"sudden-stop", false}, {"creep", false},       {"action-shake", false}, {"wings-open", false},
+                    {"intro-flash", false}, {"intro-still", false}, {"intro-panorama", false}, {"round-slide-in", false},
+                    {"round-door", false},  {"v-frames", false},    {"after-v", false},      {"ending", false}};
+    const int n = sizeof shots / sizeof shots[0];
+    auto want = [&](int i, bool now) {
+        if (!now || shots[i].taken)
+            return;
+        shots[i].taken = true;
+        writeBmp(sceneSurface, std::string(dir) + "/play-real-" + shots[i].name + ".bmp");
+    };
+    for (long tick = 0; tick < 4000000; tick++) {
+        if (m.balls < 1000)
+            m.balls = 3000;
+        if (m.mode != 3 && m.chanceCount == 0 && m.setting != 1)
+            m.setting = 1;
+        nullClearPosted();
+        const MachineState before = m; // what this tick's frame shows: the step comes after it
+        onTick();
+        if (animClock.halfPhase != 0)
+            continue; // the screen drew on this tick
+        const MachineState& drawn = before;
+        bool chance = drawn.reachSymbol == 4 || drawn.reachSymbol == 8;
+        want(0, drawn.mode == 2 && drawn.spinPhase == 0 && drawn.reelEffect[0] > 20 && drawn.reelTravel[1] > 0);
+        want(1, drawn.mode == 2 && drawn.spinPhase == 1 && drawn.reelBoost[2] > 2);
+        want(2, drawn.mode == 2 && drawn.spinPhase == 2 && drawn.reelEffect[2] > 10);
+        want(3, drawn.wingsOpen == 1 && drawn.mode == 2);
+        want(4, drawn.mode == 3 && drawn.round == 0 && !chance && drawn.modeTick == 12);
+        want(5, drawn.mode == 3 && drawn.round == 0 && !chance && drawn.modeTick == 50);
+        want(6, drawn.mode == 3 && drawn.round == 0 && chance && drawn.modeTick == 60);
+        want(7, drawn.mode == 3 && drawn.round >= 1 && drawn.round <= 16 && drawn.modeTick == 58);
+        want(8, drawn.mode == 3 && drawn.round >= 2 && drawn.modeTick >= 200 && drawn.vHit == 0 && drawn.attackerCount >= 3);
+        want(9, drawn.mode == 3 && drawn.vHit >= 14 && drawn.vHit <= 30);
+        want(10, drawn.mode == 3 && drawn.vHit > 72 && drawn.attackerCount >= 5);
+        want(11, drawn.mode == 3 && drawn.round == 17 && drawn.modeTick == 80);
+        bool all = true;
+        for (const Shot& s : shots)
+            all = all && s.taken;
+        if (all)
+            break;
+    }
+    for (int i = 0; i < n; i++)
+        EXPECT_TRUE(shots[i].taken) << shots[i].name << " never came";
 }
 
 } // namespace
