@@ -45,12 +45,11 @@ function(add_machine_art model)
   if(NOT sources)
     message(FATAL_ERROR "add_machine_art(${model}): no sources in ${module}/gen/art")
   endif()
-  # the committed path table, once the model has one
-  set(paths)
+  # the board's pins stand beside the model's paths once it has its table
   if(EXISTS ${module}/${model}_paths.cpp)
-    set(paths ${module}/${model}_paths.cpp)
+    list(APPEND sources ${module}/${model}_paths.cpp)
   endif()
-  add_executable(artgen_${model} ${sources} ${paths})
+  add_executable(artgen_${model} ${sources})
   target_link_libraries(artgen_${model} PRIVATE artkit)
   target_include_directories(artgen_${model} PRIVATE ${CMAKE_SOURCE_DIR} ${module} ${module}/gen/art)
   add_custom_target(${model}_art
