@@ -220,6 +220,20 @@ void copyPicture(Picture& target, int x, int y, int w, int h, const Picture& sou
     }
 }
 
+void andPicture(Picture& target, int x, int y, int w, int h, const Picture& source, int sx, int sy)
+{
+    if (!target.bits || !source.bits)
+        return;
+    if (!clip(x, y, w, h, sx, sy, source.width, source.height, target.width, target.height))
+        return;
+    for (int r = 0; r < h; r++) {
+        uint8_t* t = pixelRow(target, y + r) + x;
+        const uint8_t* s = pixelRow(source, sy + r) + sx;
+        for (int c = 0; c < w; c++)
+            t[c] &= s[c];
+    }
+}
+
 void drawSprite(Picture& target, int x, int y, int w, int h, int sx, int sy, const Sprite& sprite)
 {
     if (!target.bits || !sprite.image.bits || !sprite.mask.bits)

@@ -88,6 +88,13 @@ void freeSprite(Sprite* sprite);
 // Copies w x h from (sx, sy) of `source` to (x, y) of `target`.
 void copyPicture(Picture& target, int x, int y, int width, int height, const Picture& source, int sx, int sy);
 
+// Copies w x h from (sx, sy) of `source` onto (x, y) of `target` with the
+// raster operation AND (SRCAND): each target pixel keeps only the index bits
+// the source pixel has. With the colour cube's indices a white source leaves
+// the target as it is, black blacks it out and the greys in between take
+// each channel a level or two down: a shading laid over a finished picture.
+void andPicture(Picture& target, int x, int y, int width, int height, const Picture& source, int sx, int sy);
+
 // The transparent blit: AND the mask, then XOR the image, so key-coloured
 // pixels leave the target unchanged and every other colour, black included,
 // covers it.

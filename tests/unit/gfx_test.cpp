@@ -293,6 +293,51 @@ TEST_F(Gfx, BlitsClipAtEverySurfaceEdge)
     freeSprite(&s);
 }
 
+TEST_F(Gfx, AndCopyKeepsTheTargetUnderWhiteDarkensUnderGreysAndClips)
+{
+    const uint8_t white = kPaletteWhite, silver = (uint8_t)paletteIndex(2, 2, 2), grey = (uint8_t)paletteIndex(1, 1, 1);
+    const uint8_t red = (uint8_t)paletteIndex(3, 0, 0), sky = (uint8_t)paletteIndex(1, 2, 3);
+    std::vector<uint8_t> px = {white, silver, grey, kPaletteBlack};
+    fakeResources[906] = makeBmp(4, 1, px);
+    Picture band;
+    ASSERT_TRUE(loadPicture(906, &band));
+    for (uint8_t under : {white, red, sky}) {
+        Picture t = surface(6, 3, under);
+        andPicture(t, 1, 1, 4, 1, band, 0, 0);
+        EXPECT_EQ(at(t, 1, 1), under) << "white keeps every bit";
+        EXPECT_EQ(at(t, 4, 1), kPaletteBlack) << "black clears every bit";
+        EXPECT_EQ(at(t, 0, 1), under) << "nothing left of the copy";
+        EXPECT_EQ(at(t, 5, 1), under) << "nothing right of the copy";
+        EXPECT_EQ(at(t, 1, 0), under);
+        EXPECT_EQ(at(t, 1, 2), under);
+        // every result is still a colour of the cube, never one of the unused indices
+        for (int x = 1; x < 5; x++)
+            EXPECT_TRUE(at(t, x, 1) < 32 || at(t, x, 1) >= 224) << int(at(t, x, 1));
+        freePicture(&t);
+    }
+    // silver takes white to silver and red a level down; grey takes them lower still
+    Picture t = surface(4, 1, white);
+    andPicture(t, 0, 0, 4, 1, band, 0, 0);
+    EXPECT_EQ(at(t, 1, 0), silver);
+    EXPECT_EQ(at(t, 2, 0), grey);
+    fillRect(t, 0, 0, 4, 1, red);
+    andPicture(t, 0, 0, 4, 1, band, 0, 0);
+    EXPECT_EQ(at(t, 1, 0), paletteIndex(2, 0, 0));
+    EXPECT_EQ(at(t, 2, 0), paletteIndex(1, 0, 0));
+    // clipped at the target's edges and to the source, like every blit
+    fillRect(t, 0, 0, 4, 1, white);
+    andPicture(t, -2, 0, 4, 1, band, 0, 0);
+    EXPECT_EQ(at(t, 0, 0), grey);
+    EXPECT_EQ(at(t, 1, 0), kPaletteBlack);
+    EXPECT_EQ(at(t, 2, 0), white);
+    fillRect(t, 0, 0, 4, 1, white);
+    andPicture(t, 0, 0, 4, 1, band, 3, 0);
+    EXPECT_EQ(at(t, 0, 0), kPaletteBlack);
+    EXPECT_EQ(at(t, 1, 0), white) << "a source rectangle past the source's edge reads nothing";
+    freePicture(&t);
+    freePicture(&band);
+}
+
 TEST_F(Gfx, CopyWithinOnePictureMovesRowsDownWithoutSmearing)
 {
     Picture p = surface(2, 4, 0);
@@ -347,31 +392,18 @@ TEST_F(DeliveredArt, LoadsEveryPictureInTheDocumentedOrderAndReleasesAll)
 {
     lookedUp.clear();
     ASSERT_TRUE(createArtwork());
-    // 500 for the palette, 500 501 502, the three pieces of 508, then the
-    // table: the engine's plain pictures, the machine's plain ones, the
-    // engine's sprites, the machine's sprites (each program's own lists).
-    struct MachinePictures {
-        int number;
-        std::vector<int> plain, sprites;
-    };
-    const MachinePictures kPrograms[] = {
-        {1, {601, 602, 603, 604, 605, 606, 607, 610, 611, 612}, {608, 609}},
-        {2, {601, 603, 604, 605, 606, 608}, {602}},
-        {3, {601, 603, 604, 605, 606, 607, 610}, {602, 608, 609}},
-        {4, {601, 603, 604, 605, 606, 608, 609, 610}, {602, 607}},
-        {5, {601, 603, 604, 605, 606, 607, 609, 610}, {602, 608}},
-    };
-    const MachinePictures* own = nullptr;
-    for (const MachinePictures& p : kPrograms)
-        if (p.number == MACHINE_NUMBER)
-            own = &p;
-    ASSERT_NE(own, nullptr);
+    // 500 for the palette, 500 501 502, the three pieces of 508, then the table.
+    // The machine's plain pictures come after the engine's, its sprites after the engine's sprites.
     std::vector<int> want = {500, 500, 501, 502, 508, 508, 508, 509, 507, 503, 504, 505, 506, 512, 513, 514,
                              515, 511, 519, 521, 522, 524};
-    want.insert(want.end(), own->plain.begin(), own->plain.end());
+    for (int i = 0; i < modelPictureCount(); i++)
+        if (!modelPicture(i).sprite)
+            want.push_back(modelPicture(i).id);
     for (int id : {516, 517, 518, 510, 520, 523})
         want.push_back(id);
-    want.insert(want.end(), own->sprites.begin(), own->sprites.end());
+    for (int i = 0; i < modelPictureCount(); i++)
+        if (modelPicture(i).sprite)
+            want.push_back(modelPicture(i).id);
     EXPECT_EQ(lookedUp, want);
 
     EXPECT_EQ(programPalette.keyIndex, 20);
@@ -419,7 +451,11 @@ TEST_F(DeliveredArt, ComposedPicturesHoldTheirPieces)
 
 TEST_F(DeliveredArt, AMissingOrMisshapenPictureFailsCreationAndLeavesNothing)
 {
-    for (int id : {500, 509, 523, 609}) {
+    // an engine picture, an engine sprite, and the machine's last picture
+    std::vector<int> ids = {500, 509, 523};
+    if (modelPictureCount() > 0)
+        ids.push_back(modelPicture(modelPictureCount() - 1).id);
+    for (int id : ids) {
         std::vector<uint8_t> kept = fakeResources[id];
         fakeResources.erase(id);
         EXPECT_FALSE(createArtwork()) << id;

@@ -132,10 +132,11 @@ void writeTable(const std::vector<Run>& runs)
         line("chance", run.find("chance"));
         line("all", run.find("all"));
         if (const Row* c = run.find("chains"))
-            std::printf("%-16s chains: %s started by %s of %s prizes (exact share %s), %s prizes a chain (exact %s)\n",
-                        run.name.c_str(), cell(c, "chains").c_str(), cell(c, "chains").c_str(),
-                        cell(c, "prizes").c_str(), cell(c, "exact_chain_share").c_str(),
-                        cell(c, "prizes_per_chain").c_str(), cell(c, "exact_prizes_per_chain").c_str());
+            std::printf("%-16s chance chains: %s, started by %s of all prizes (exact %s), %s prizes a chain (exact %s)\n",
+                        run.name.c_str(), cell(c, "chains").c_str(), fixed(number(c, "chain_share"), "%.4f").c_str(),
+                        fixed(number(c, "exact_chain_share"), "%.4f").c_str(),
+                        fixed(number(c, "prizes_per_chain"), "%.3f").c_str(),
+                        fixed(number(c, "exact_prizes_per_chain"), "%.3f").c_str());
     }
     std::printf("  exact: the chance from the game's own generator (the start lottery counted over its 2^32\n"
                 "  states where the model has the count); named: the 1 in n the rules name\n");

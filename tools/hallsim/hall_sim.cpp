@@ -27,6 +27,9 @@ void Tally::merge(const Tally& o)
     plainReaches += o.plainReaches;
     quickDraws += o.quickDraws;
     quickPrizes += o.quickPrizes;
+    chanceDraws += o.chanceDraws;
+    chancePrizes += o.chancePrizes;
+    chains += o.chains;
     fevers += o.fevers;
     feversKept += o.feversKept;
     rounds.merge(o.rounds);
@@ -348,12 +351,19 @@ private:
                 if (e.spin.quick) {
                     t->quickDraws++;
                     t->quickPrizes += e.spin.prize;
+                } else if (e.spin.chance) {
+                    t->chanceDraws++;
+                    t->chancePrizes += e.spin.prize;
                 } else {
                     t->plainDraws++;
                     t->plainPrizes += e.spin.prize;
                     t->plainReaches += e.spin.reach;
                 }
             }
+        }
+        if (e.chainStarted) { // booked under the setting of the draw that won it
+            result.bySetting[e.chainSetting].chains++;
+            mt.chains++;
         }
         if (e.feverDone) {
             Tally& won = result.bySetting[e.fever.setting];

@@ -22,16 +22,18 @@ enum {
 struct Tally {
     int64_t plainDraws = 0, plainPrizes = 0, plainReaches = 0; // draws at the setting's own odds
     int64_t quickDraws = 0, quickPrizes = 0;                   // draws at the quick chance
+    int64_t chanceDraws = 0, chancePrizes = 0;                 // draws in a chance state (not quick)
+    int64_t chains = 0;                                        // chance states a prize started
     int64_t fevers = 0, feversKept = 0;
     MeanTally rounds, feverSeconds;
     int64_t fired = 0, paid = 0;
     RatioTally payout; // paid over fired, in hourly batches
     int64_t steps = 0; // machine steps counted here
 
-    int64_t spins() const { return plainDraws + quickDraws; }
+    int64_t spins() const { return plainDraws + quickDraws + chanceDraws; }
     // adds another run's counts (the payout batches too)
     void merge(const Tally& o);
-    int64_t prizes() const { return plainPrizes + quickPrizes; }
+    int64_t prizes() const { return plainPrizes + quickPrizes + chancePrizes; }
 };
 
 struct MachineResult {

@@ -20,3 +20,8 @@ int simChanceCount(const MachineState& m);
 // spins drawn as a reach without prize that still end in one (0 where the
 // lottery's prize is the prize). The exact prize chance adds it.
 double simReachStillWinsShare();
+
+// The chance chains of a model that has them, from its rules and the game's
+// generator: the share of all prizes that start a chain and the prizes in a
+// chain, the starting one included. False for models without.
+bool simChainFigures(double* shareStarting, double* prizesPerChain);

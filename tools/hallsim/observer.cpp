@@ -6,7 +6,8 @@
 MachineWatch::Words MachineWatch::wordsOf(const MachineState& m)
 {
     return {m.occupant,      m.mode,  m.round,          m.setting,          m.continueBarred, m.startsSincePrize,
-            m.customerState, m.balls, m.pendingStartPayouts, m.pendingPrizePayouts, m.payoutToggle};
+            m.customerState, m.balls, m.pendingStartPayouts, m.pendingPrizePayouts, m.payoutToggle,
+            simChanceCount(m)};
 }
 
 void MachineWatch::begin(const MachineState& m)
@@ -63,6 +64,7 @@ PassEvents MachineWatch::pass(const MachineState& m, bool beat)
         drawKnown = true;
         draw.setting = m.setting;
         draw.quick = drawHasQuickChance(b.continueBarred, b.startsSincePrize, m.setting);
+        draw.chance = !draw.quick && b.chanceCount > 0;
         draw.reach = false;
         draw.prize = false;
         atSpinStart = m; // what the lottery set up, for telling the reach at the end
@@ -80,6 +82,12 @@ PassEvents MachineWatch::pass(const MachineState& m, bool beat)
             fever = FeverDone{draw.setting, 0, 0, false};
         }
         drawKnown = false;
+    }
+    // the fever's first step books the chance state: a machine in none that
+    // now is one has started a chain
+    if (m.mode == 3 && b.mode == 3 && b.chanceCount <= 0 && simChanceCount(m) > 0 && feverKnown) {
+        e.chainStarted = true;
+        e.chainSetting = fever.setting;
     }
     if (m.mode == 3) {
         fever.steps++;

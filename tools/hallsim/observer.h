@@ -15,6 +15,7 @@
 struct SpinDone {
     int setting;   // in force at the draw, after any redraw
     bool quick;    // drawn at the quick chance's odds
+    bool chance;   // drawn in a chance state (and not at the quick chance)
     bool reach;    // the spin showed a reach (prizes included), by the model's rule
     bool prize;    // ended in a fever
 };
@@ -35,6 +36,8 @@ struct PassEvents {
     bool feverDone = false;
     FeverDone fever{};
     bool arrived = false;    // a customer sat down at a vacant machine
+    bool chainStarted = false; // a fever's start took a machine out of no chance state into one
+    int chainSetting = 0;      // the setting of the draw that won it
 };
 
 class MachineWatch {
@@ -48,7 +51,7 @@ public:
 private:
     struct Words {
         int32_t occupant, mode, round, setting, continueBarred, startsSincePrize, customerState;
-        int32_t balls, pendingStart, pendingPrize, payoutToggle;
+        int32_t balls, pendingStart, pendingPrize, payoutToggle, chanceCount;
     };
     static Words wordsOf(const MachineState& m);
     static int launchedThisPass(const MachineState& m);

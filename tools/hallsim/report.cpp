@@ -120,6 +120,10 @@ void writeTable(std::FILE* out, const SimResult& r)
         std::fprintf(out, "  quick: the first %d spins after a fever that lost the right to go on, not cold\n",
                      rules.quickStarts);
     }
+    if (simLottery().chanceOdds > 0) {
+        printOddsRow(out, "chance", total.chancePrizes, total.chanceDraws, exactChancePrizeChance(kSettingNormal));
+        std::fprintf(out, "  chance: spins in a chance state (not at the quick chance), from the normal setting\n");
+    }
     {
         Interval i = wilsonInterval(total.prizes(), total.spins());
         std::fprintf(out, "%-10s %10s %8s %10s %16s\n", "all spins", thousands(total.spins()).c_str(),
@@ -136,6 +140,18 @@ void writeTable(std::FILE* out, const SimResult& r)
                  rules.coldBelow, rules.hotAbove, rules.redrawOdds, mix.c_str(), 1 / exactMixedPrizeChance(),
                  rules.hotAbove, 1 / exactPrizeChance(kSettingHot), rules.coldBelow,
                  1 / exactPrizeChance(kSettingCold), rules.reserveOdds);
+
+    double exactShare, exactPerChain;
+    if (simChainFigures(&exactShare, &exactPerChain)) {
+        int64_t prizes = total.prizes();
+        std::fprintf(out,
+                     "Chance chains: %s started by a prize, %.4f of all prizes (exact %.4f); %s prizes a chain "
+                     "(exact %.3f)\n\n",
+                     thousands(total.chains).c_str(), share(total.chains, prizes), exactShare,
+                     total.chains ? format("%.3f", (double)(total.chains + total.chancePrizes) / total.chains).c_str()
+                                  : "-",
+                     exactPerChain);
+    }
 
     std::fprintf(out, "Reaches (a reach line at the start of the spin, prizes included)\n");
     std::fprintf(out, "%-10s %10s %8s %10s %16s %10s  %s\n", "setting", "draws", "reaches", "1 in", "95% interval",
@@ -209,7 +225,9 @@ void writeCsv(std::FILE* out, const SimResult& r)
         "fevers",        "rounds_per_fever", "rounds_half", "fever_seconds", "fever_seconds_half",
         "kept_share",    "kept_low",     "kept_high",   "fired",       "paid",
         "payout_ratio",  "payout_half",  "mean_seated", "arrivals_per_hour",
+        "chains",        "chain_share",  "exact_chain_share", "prizes_per_chain", "exact_prizes_per_chain",
     };
+    const size_t kChainColumns = 5; // the last five: only the chains row of a model with a chance state
     const size_t columns = sizeof kColumns / sizeof kColumns[0];
     auto emit = [&](const std::vector<std::string>& cells) {
         for (size_t k = 0; k < columns; k++)
@@ -256,7 +274,22 @@ void writeCsv(std::FILE* out, const SimResult& r)
     const Tally total = r.total();
     row("quick", "", "", "", total, total.quickDraws, total.quickPrizes, exactQuickPrizeChance(), 0,
         1.0 / simLottery().quickOdds);
+    if (simLottery().chanceOdds > 0)
+        row("chance", "", "", "", total, total.chanceDraws, total.chancePrizes, exactChancePrizeChance(kSettingNormal),
+            0, 1.0 / simLottery().chanceOdds);
     row("all", "", "", "", total, total.spins(), total.prizes(), 0, 0, 0);
+    double exactShare, exactPerChain;
+    if (simChainFigures(&exactShare, &exactPerChain)) {
+        std::vector<std::string> c = {"chains", "", "", "", "", std::to_string(total.steps),
+                                      std::to_string(total.spins()), std::to_string(total.prizes())};
+        c.resize(columns - kChainColumns);
+        c.push_back(std::to_string(total.chains));
+        c.push_back(number(share(total.chains, total.prizes()), "%.6f"));
+        c.push_back(number(exactShare, "%.6f"));
+        c.push_back(total.chains ? number((double)(total.chains + total.chancePrizes) / total.chains, "%.4f") : "");
+        c.push_back(number(exactPerChain, "%.4f"));
+        emit(c);
+    }
     for (int s = 0; s < kShopCount; s++)
         for (int i = 0; i < kMachinesPerShop; i++) {
             const MachineResult& m = r.machines[s][i];
@@ -270,7 +303,7 @@ void writeCsv(std::FILE* out, const SimResult& r)
                 continue;
             std::vector<std::string> c = {"hour", s == kDayShop ? "day" : "night", "", "", std::to_string(h),
                                           std::to_string(hr.passes)};
-            c.resize(columns - 2);
+            c.resize(columns - kChainColumns - 2);
             c.push_back(number(hr.meanSeated(), "%.4f"));
             c.push_back(number(hr.arrivalsPerHour(), "%.3f"));
             emit(c);

@@ -32,3 +32,8 @@ double simReachStillWinsShare()
     double slow = (double)odds::exactOneIn(kSlowReachOdds).value();
     return (1 - stopGo) * (1 - slow) * 2.0 / 105.0;
 }
+
+bool simChainFigures(double*, double*)
+{
+    return false; // no chance state
+}

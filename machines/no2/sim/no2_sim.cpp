@@ -24,3 +24,8 @@ double simReachStillWinsShare()
 {
     return 0;
 }
+
+bool simChainFigures(double*, double*)
+{
+    return false; // no chance state
+}

@@ -22,3 +22,8 @@ double simReachStillWinsShare()
 {
     return 0; // No.3's reels stop on the symbols the lottery chose
 }
+
+bool simChainFigures(double*, double*)
+{
+    return false; // no chance state
+}

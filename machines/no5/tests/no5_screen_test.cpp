@@ -62,6 +62,28 @@ std::string groupsText(int bits)
     return s.empty() ? "-" : s;
 }
 
+// ---------------------------------------------------------------- the pictures
+
+TEST(No5Pictures, TheProgramLoadsItsDocumentedPlainPicturesAndSprites)
+{
+    // Qm4105's machine pictures: plain 601, 603..607, 609, 610; sprites 602, 608.
+    const int plain[] = {601, 603, 604, 605, 606, 607, 609, 610}, sprites[] = {602, 608};
+    std::vector<int> gotPlain, gotSprites;
+    for (int i = 0; i < modelPictureCount(); i++)
+        (modelPicture(i).sprite ? gotSprites : gotPlain).push_back(modelPicture(i).id);
+    EXPECT_EQ(gotPlain, std::vector<int>(std::begin(plain), std::end(plain)));
+    EXPECT_EQ(gotSprites, std::vector<int>(std::begin(sprites), std::end(sprites)));
+    // the sizes the screen's table gives
+    const int sizes[][3] = {{601, 8, 16},   {605, 92, 96},   {606, 72, 756}, {607, 324, 800},
+                            {608, 216, 480}, {609, 34, 123}, {610, 34, 256}, {603, 96, 229}};
+    for (auto& s : sizes) {
+        int w = 0, h = 0;
+        EXPECT_TRUE(pictureSize(s[0], &w, &h)) << s[0];
+        EXPECT_EQ(w, s[1]) << s[0];
+        EXPECT_EQ(h, s[2]) << s[0];
+    }
+}
+
 // ---------------------------------------------------------------- the composed board's rules
 
 TEST(No5ScreenRules, DecorativeLampGroupsByStateAndBlink)

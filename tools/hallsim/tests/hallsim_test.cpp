@@ -331,8 +331,10 @@ const SimResult& pinnedDay()
             for (int i = 0; i < kMachinesPerShop; i++) {
                 MachineState& m = shops[kDayShop].machines[i];
                 // a reserve no run of prizes brings below the hot bound (models
-                // that take one off per prize) and one too low to leave the cold
-                m.luckReserve = i < 8 ? 100000 : 0;
+                // that take one off per prize) and one no spin brings up to the
+                // cold bound (a model that keeps it at 0 or above on a prize may
+                // lift it to 0 after a rare cold win, and then it grows slowly)
+                m.luckReserve = i < 8 ? 100000 : -100000;
                 m.setting = i < 8 ? kSettingHot : kSettingCold;
             }
         };
@@ -364,9 +366,13 @@ TEST(HallsimRun, AHallRunPaysMoreInTheHotSettingAndDrawsAtTheExactOdds)
             << "setting " << s << ": " << t.plainPrizes << " prizes in " << t.plainDraws << " draws";
         EXPECT_TRUE(wilsonInterval(t.plainReaches, t.plainDraws, kZ999).contains(exactReachChance(s))) << s;
     }
-    // and the hot setting's could not pass for the normal one's
+    // and the hot setting's could not pass for the normal one's, where the
+    // day holds enough of its prizes to tell (the rarer prizes of some models
+    // would need a longer day than a unit test runs)
     const Tally& hot = r.bySetting[kSettingHot];
-    EXPECT_FALSE(wilsonInterval(hot.plainPrizes, hot.plainDraws, kZ999).contains(exactPrizeChance(0)));
+    if (hot.plainDraws * exactPrizeChance(kSettingHot) >= 80) {
+        EXPECT_FALSE(wilsonInterval(hot.plainPrizes, hot.plainDraws, kZ999).contains(exactPrizeChance(0)));
+    }
 
     // balls paid per ball fired: hot above cold, by more than the intervals
     const Tally& cold = r.bySetting[kSettingCold];
@@ -381,7 +387,7 @@ TEST(HallsimRun, AHallRunPaysMoreInTheHotSettingAndDrawsAtTheExactOdds)
         if (i < 8)
             EXPECT_EQ(r.machines[kDayShop][i].stepsBySetting[kSettingHot], r.passes) << i;
         else
-            EXPECT_EQ(r.machines[kDayShop][i].stepsBySetting[kSettingCold], r.passes) << i;
+            EXPECT_GE(r.machines[kDayShop][i].stepsBySetting[kSettingCold], r.passes * 95 / 100) << i;
     }
     EXPECT_GT(hotPaid / hotFired, coldPaid / coldFired);
 
@@ -422,7 +428,7 @@ TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
     o.sessionStart = 21 * 60 + 50;
     o.sessionEnd = 22 * 60 + 20; // across the day shop's closing and the night shop's opening
     o.afterStart = [] {
-        shops[kDayShop].machines[0].luckReserve = 40;
+        shops[kDayShop].machines[0].luckReserve = simLottery().hotAbove + 8;
         shops[kDayShop].machines[0].setting = kSettingHot;
     };
     SimResult r;
@@ -442,8 +448,9 @@ TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
     EXPECT_GT(r.sessions[1].seated[kDayShop], 0);
     EXPECT_EQ(r.sessions[1].seated[kNightShop], 0);
     EXPECT_GT(r.hours[kNightShop][22].arrivals, 0);
-    // the reserve came back from the saved hall, not from a fresh one
-    EXPECT_GE(r.machines[kDayShop][0].finalReserve, 40);
+    // the reserve came back from the saved hall, not from a fresh one (the
+    // catch-up moves it, and a model's prizes may take some off)
+    EXPECT_GE(r.machines[kDayShop][0].finalReserve, simLottery().hotAbove - 8);
     // hot all the first session; the new business day draws a setting afresh until its first spin
     EXPECT_GE(r.machines[kDayShop][0].stepsBySetting[kSettingHot], r.passes / 2);
     // the chart spans the day and has points only while the game ran
@@ -474,7 +481,7 @@ std::vector<uint8_t> savedShopFile()
             resetMachine(s, i, kResetNew);
     shops[kDayShop].lastOpenStamp = makeLocalTime(2026, 12, 9, 15, 20, 0);
     shops[kNightShop].lastOpenStamp = makeLocalTime(2026, 12, 9, 9, 59, 0);
-    shops[kDayShop].machines[5].luckReserve = 44; // hot for good
+    shops[kDayShop].machines[5].luckReserve = simLottery().hotAbove + 12; // hot for good
     std::vector<uint8_t> bytes(kShopFileSize);
     encodeShopFile(shops, bytes.data());
     return bytes;
@@ -511,7 +518,7 @@ TEST(HallsimShopFile, ARunFromAShopFileLeavesTheFileAsItWas)
     EXPECT_EQ(formatTime(r.start), "2026-12-09 15:20:00");
     // the file's machines were the ones run: its hot reserve (a prize may take
     // one off on some models, never half an hour's worth)
-    EXPECT_GE(r.machines[kDayShop][5].finalReserve, 34);
+    EXPECT_GT(r.machines[kDayShop][5].finalReserve, simLottery().hotAbove);
     EXPECT_EQ(r.machines[kDayShop][5].finalSetting, kSettingHot);
 
     // the program too, with every output, quitting (and saving) once on the way

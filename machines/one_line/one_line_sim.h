@@ -1,0 +1,14 @@
+// The one-line machines in the hall simulator: what they share (a reach is
+// the outcome a spin ends with; the chance chains' figures from how likely
+// a prize's symbol is a chance symbol).
+#pragma once
+
+// The chain figures from p0 and p1, the chances that a prize's symbol is a
+// chance symbol outside and inside the chance state. A chain starts with a
+// prize on a chance symbol outside one (count 2); inside, a prize on a
+// chance symbol sets the count to 2 again and any other takes one off, and
+// the chain ends at 0. So from count 2 the prizes still to come are
+// E2 = (2 - p1) / (1 - p1)^2, and a chain holds 1 + E2 in all; between chains
+// 1 / p0 prizes come on average, so a chain starts with p0 / (1 + p0 E2) of
+// all prizes.
+void oneLineChainFigures(double p0, double p1, double* shareStarting, double* prizesPerChain);
