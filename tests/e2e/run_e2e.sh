@@ -417,7 +417,10 @@ use_folders family
 export E2E_MODELS="${MODELS[*]}"
 run_case family identities 20
 run_case family driver_reports_timeout
-[ ${#MODELS[@]} -ge 2 ] && run_case family guard_across_programs
+if [ ${#MODELS[@]} -ge 2 ]; then
+  run_case family guard_every_pair 400
+  run_case family players_shared 900
+fi
 
 for model in "${MODELS[@]}"; do
   use_model "$model" || die_setup "cannot read machines/$model/machine_identity.h"
