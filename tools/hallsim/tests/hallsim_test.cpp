@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "hallcore/machine/machine_step.h"
+#include "machine_identity.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/data_files.h"
 #include "hallcore/machine/anim_clock.h"
@@ -466,9 +467,10 @@ TEST(HallsimRun, BetweenSessionsTheHallIsSavedAndCaughtUpAtTheNextStartUp)
 
 namespace {
 
+// A file of this model's tests alone: the models' tests run at once.
 std::string tempPath(const char* name)
 {
-    return ::testing::TempDir() + name;
+    return ::testing::TempDir() + MACHINE_PROGRAM "_" + name;
 }
 
 // A shop file as the game saves it, with a machine the run can recognise.
