@@ -1,3 +1,5 @@
-// Machine No.1's golden day of both shops and the day's soak (the runner is
-// the five-line machines' own, machines/five_line/tests/five_line_day.h).
-#include "machines/five_line/tests/five_line_day.h"
+// Machine No.1's seeded day of both shops: the soak and the golden day
+// (tests/unit/day_runner.h runs the day every model runs).
+#include "day_runner.h"
+
+SEEDED_DAY_TESTS(DayRunner)

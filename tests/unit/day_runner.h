@@ -1,12 +1,14 @@
-#pragma once
-// Included once by each five-line model's tests (no1_day_test.cpp,
-// no2_day_test.cpp), as machines/no3/tests/no3_day_test.cpp is No.3's.
+// A whole seeded day of both shops (seeded_day.h): 24 hours of hall passes
+// from 09:00, through the night shop's closing, the day shop's opening and
+// closing and the night shop's opening, with P1 playing in the day shop. The
+// soak checks the hall after every pass; the golden day compares each
+// machine's day with the recorded one (regenerate it only on purpose,
+// TAMAROW_UPDATE_GOLDEN=1).
 //
-// A whole seeded day of both shops: 24 hours of hall passes from 09:00,
-// through the night shop's closing, the day shop's opening and closing and
-// the night shop's opening, with P1 playing in the day shop. The soak checks
-// the hall after every pass; the golden day compares each machine's day with
-// the recorded one (regenerate it only on purpose, TAMAROW_UPDATE_GOLDEN=1).
+// Every model runs the same day. A model whose machines have more to check
+// or to count (the one-line machines' reels and chance state) derives its
+// runner from DayRunner; its day test then says SEEDED_DAY_TESTS(itsRunner).
+#pragma once
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -18,19 +20,7 @@
 #include "hallcore/hall/customers.h"
 #include "hallcore/shell/command_ids.h"
 #include "machine_identity.h"
-
-namespace {
-
-const long kPassesADay = 1728000; // 24 hours of 50 ms
-const long kLongestWait = 36000;  // 30 minutes: nobody waits that long to stand up
-const uint32_t kSeed = 20261208;
-
-BrokenDownTime timeAt(long seconds) // from 09:00 on 8 December 2026
-{
-    long s = 9 * 3600 + seconds;
-    return makeLocalTime(2026, 12, 8 + (int)(s / 86400), (int)(s / 3600 % 24), (int)(s / 60 % 60),
-                         (int)(s % 60));
-}
+#include "seeded_day.h"
 
 struct SeededDay {
     std::vector<std::string> faults;
@@ -44,27 +34,17 @@ class DayRunner {
 public:
     SeededDay day;
 
+    virtual ~DayRunner() = default;
+
     void run()
     {
-        // a fresh hall at 09:00, never saved: a long absence for the open night shop
-        nullSetLocalTime(timeAt(0));
-        forgetClockMinute();
-        seedRandom(kSeed);
-        for (int s = 0; s < kShopCount; s++) {
-            shops[s].lastOpenStamp = BrokenDownTime{};
-            for (int i = 0; i <= kSpareMachine; i++)
-                resetMachine(s, i, kResetNew);
-        }
-        updateShopHours();
-        daySetUp();
-        startAnimClock();
+        seededday::openFreshHall();
         nullClearPosted();
         for (int s = 0; s < kShopCount; s++)
             wasOpen[s] = shops[s].openState;
 
-        for (long tick = 1; tick <= 2 * kPassesADay; tick++) {
-            advanceAnimClock();
-            if (animClock.halfPhase == 0) {
+        seededday::runDayTicks(
+            [this] {
                 for (int s = 0; s < kShopCount; s++)
                     for (int i = 0; i < kMachinesPerShop; i++)
                         before[s][i] = {shops[s].machines[i].mode, shops[s].machines[i].occupant};
@@ -75,10 +55,8 @@ public:
                 for (int s = 0; s < kShopCount; s++)
                     checkShop(s, counted[s]);
                 actAsTheShell();
-            }
-            if (animClock.count256 == 0) { // the info panel's clock check
-                nullSetLocalTime(timeAt(tick / 40));
-                updateShopHours();
+            },
+            [this] {
                 for (int s = 0; s < kShopCount; s++) {
                     bool open = shops[s].openState != kShopClosed;
                     day.opened[s] |= open && !wasOpen[s];
@@ -87,15 +65,40 @@ public:
                         closedAt[s] = pass;
                     wasOpen[s] = open;
                 }
-            }
-        }
+            });
         if (shops[kDayShop].customerCount != 0)
             fault("the day shop still has customers at 09:00");
         summarize();
     }
 
-private:
+protected:
+    static const long kLongestWait = 36000; // 30 minutes: nobody waits that long to stand up
+
     long pass = 0;
+
+    void fault(const std::string& what)
+    {
+        if (day.faults.size() < 12)
+            day.faults.push_back("pass " + std::to_string(pass) + ": " + what);
+    }
+
+    // A model's own checks of machine i of shop s after a pass, before the
+    // ones every machine has.
+    virtual void checkMachine(int s, int i, const MachineState& m) {}
+
+    // Shop s, closed `since` passes ago, still has customers.
+    virtual void checkClosingOut(int s, long since)
+    {
+        if (since == kLongestWait)
+            fault("shop " + std::to_string(s) + " still has customers 30 minutes after closing");
+    }
+
+    // A model's own columns of the summary: their heading (each with its
+    // blank before it) and machine i of shop s's cells.
+    virtual std::string extraColumns() const { return ""; }
+    virtual std::string extraCells(int s, int i) const { return ""; }
+
+private:
     bool wasOpen[kShopCount] = {};
     long closedAt[kShopCount] = {-1, -1};
     struct {
@@ -105,12 +108,6 @@ private:
     long barredFor[kShopCount][kMachinesPerShop] = {};
     long playerAway = 0;
 
-    void fault(const std::string& what)
-    {
-        if (day.faults.size() < 12)
-            day.faults.push_back("pass " + std::to_string(pass) + ": " + what);
-    }
-
     void checkShop(int s, int counted)
     {
         const ShopState& shop = shops[s];
@@ -119,6 +116,7 @@ private:
         for (int i = 0; i < kMachinesPerShop; i++) {
             const MachineState& m = shop.machines[i];
             occupied += m.occupant != 0;
+            checkMachine(s, i, m);
             if (m.balls < 0 || m.heldStarts < 0 || m.heldStarts > 4 || m.mode < 0 || m.mode > 3 || m.round < 0
                 || m.round > 17 || m.feverKind < 0 || m.feverKind > 3 || m.occupant < 0 || m.occupant > 2
                 || (m.occupant == 1 && m.customerState != kCustomerPlaying && m.customerState != kCustomerOutOfBalls))
@@ -140,8 +138,8 @@ private:
             if (shop.customerCount == 0) {
                 day.longestClosingOut = std::max(day.longestClosingOut, pass - closedAt[s]);
                 closedAt[s] = -1;
-            } else if (pass - closedAt[s] == kLongestWait) {
-                fault("shop " + std::to_string(s) + " still has customers 30 minutes after closing");
+            } else {
+                checkClosingOut(s, pass - closedAt[s]);
             }
         }
     }
@@ -194,15 +192,16 @@ private:
     void summarize()
     {
         std::ostringstream out;
-        out << "both shops, No." << MACHINE_NUMBER << ", seed " << kSeed << ", 2026-12-08 09:00 to 2026-12-09 09:00, " << kPassesADay
-            << " hall passes\nshop machine number prizesToday spins seated balls\n";
+        out << "both shops, No." << MACHINE_NUMBER << ", seed " << seededday::kSeed
+            << ", 2026-12-08 09:00 to 2026-12-09 09:00, " << seededday::kPassesADay
+            << " hall passes\nshop machine number prizesToday spins seated balls" << extraColumns() << "\n";
         for (int s = 0; s < kShopCount; s++)
             for (int i = 0; i < kMachinesPerShop; i++) {
                 char line[96];
-                std::snprintf(line, sizeof line, "%d %2d %2d %3d %5ld %3ld %6d\n", s, i, machineNumber(i),
+                std::snprintf(line, sizeof line, "%d %2d %2d %3d %5ld %3ld %6d", s, i, machineNumber(i),
                               shops[s].machines[i].prizesToday, spins[s][i], seated[s][i],
                               shops[s].machines[i].balls);
-                out << line;
+                out << line << extraCells(s, i) << "\n";
             }
         out << "P1 stood up without the right " << day.playerStops[kCustomerBarred] << ", at closing "
             << day.playerStops[kCustomerClosing] << "\n";
@@ -210,21 +209,22 @@ private:
     }
 };
 
-const SeededDay& seededDay()
+// The day of `Runner`, run once for all the tests that look at it.
+template <class Runner>
+const SeededDay& seededDayOf()
 {
     static const SeededDay result = [] {
-        DayRunner r;
+        Runner r;
         r.run();
         return r.day;
     }();
     return result;
 }
 
-} // namespace
-
-TEST_F(HallTest, SoakBothShopsThroughADayKeepTheirInvariants)
+// What every day must keep: no fault, both shops opened and closed, the day
+// shop's limit, P1 sent home at closing, every shop emptied after closing.
+inline void expectTheDayKeptItsInvariants(const SeededDay& day)
 {
-    const SeededDay& day = seededDay();
     for (const std::string& f : day.faults)
         ADD_FAILURE() << f;
     for (int s = 0; s < kShopCount; s++)
@@ -240,7 +240,14 @@ TEST_F(HallTest, SoakBothShopsThroughADayKeepTheirInvariants)
                 day.longestBarredSeat, day.longestClosingOut, day.peak[0], day.peak[1]);
 }
 
-TEST_F(HallTest, GoldenDayOfBothShopsMatchesTheRecordedOne)
-{
-    expectGoldenText(TAMAROW_MODEL "_day.txt", seededDay().summary);
-}
+// A model's two day tests: the soak and its golden day
+// (machines/<model>/tests/golden/<model>_day.txt).
+#define SEEDED_DAY_TESTS(Runner)                                                                                  \
+    TEST_F(HallTest, SoakBothShopsThroughADayKeepTheirInvariants)                                                 \
+    {                                                                                                             \
+        expectTheDayKeptItsInvariants(seededDayOf<Runner>());                                                     \
+    }                                                                                                             \
+    TEST_F(HallTest, GoldenDayOfBothShopsMatchesTheRecordedOne)                                                   \
+    {                                                                                                             \
+        expectGoldenText(TAMAROW_MODEL "_day.txt", seededDayOf<Runner>().summary);                                \
+    }
