@@ -7,63 +7,29 @@
 #include <sstream>
 #include <string>
 
-#include "golden.h"
-#include "hall_fixture.h"
+#include "golden_run.h"
 #include "machines/one_line/one_line.h"
 
 namespace {
 
 struct Summary {
-    long fired = 0, paid = 0, bought = 0, spins = 0, planned = 0, unplanned = 0, prizes = 0, chancePrizes = 0;
-    long rounds = 0, vHits = 0, startPocket = 0, doorBalls = 0, longestSpin = 0, longestFever = 0;
+    CustomerRun run;
+    long planned = 0, unplanned = 0, chancePrizes = 0, longestSpin = 0, longestFever = 0;
     std::string fault;
 };
 
 Summary playGolden(long steps)
 {
-    seedRandom(20261208);
-    MachineState m = idleMachine();
-    resetMachineRecord(m, kResetNew);
-    m.occupant = 1;
-    m.launchPower = 48;
-    m.balls = 250;
-    startAnimClock();
-
     Summary s;
     long inMode = 0;
-    for (long step = 0; step < steps; step++) {
-        if (m.balls < 25 && m.pendingPrizePayouts == 0 && m.pendingStartPayouts == 0) {
-            m.balls += 250; // the customer buys more
-            s.bought += 250;
-        }
-        int mode = m.mode, round = m.round, vHit = m.vHit, balls = m.balls, chance = m.chanceCount;
-        int starts = m.pendingStartPayouts, door = m.attackerCount, outcome = m.drawOutcome;
-        advanceAnimClock();
-        advanceAnimClock(); // one machine step every second tick
-        machineStep(m);
-        if (m.balls < balls)
-            s.fired += balls - m.balls;
-        else
-            s.paid += m.balls - balls;
-        if (mode != 2 && m.mode == 2) {
-            s.spins++;
+    playSeededCustomer(steps, 2, s.run, [&](const MachineState& before, const MachineState& m, long step) {
+        if (before.mode != 2 && m.mode == 2)
             s.planned += m.drawOutcome != 0;
-        }
-        if (mode == 2 && outcome == 0 && m.drawOutcome != 0)
+        if (before.mode == 2 && before.drawOutcome == 0 && m.drawOutcome != 0)
             s.unplanned++;
-        if (mode != 3 && m.mode == 3) {
-            s.prizes++;
-            s.chancePrizes += chance > 0;
-        }
-        if (m.mode == 3 && m.round != round && m.round >= 2 && m.round <= 16)
-            s.rounds++;
-        if (vHit == 0 && m.vHit > 0)
-            s.vHits++;
-        if (m.pendingStartPayouts > starts)
-            s.startPocket += m.pendingStartPayouts - starts;
-        if (m.attackerCount > door)
-            s.doorBalls += m.attackerCount - door;
-        inMode = m.mode == mode ? inMode + 1 : 0;
+        if (before.mode != 3 && m.mode == 3)
+            s.chancePrizes += before.chanceCount > 0;
+        inMode = m.mode == before.mode ? inMode + 1 : 0;
         if (m.mode == 2 && inMode > s.longestSpin)
             s.longestSpin = inMode;
         if (m.mode == 3 && inMode > s.longestFever)
@@ -83,7 +49,7 @@ Summary playGolden(long steps)
             if (!s.fault.empty())
                 s.fault += " at step " + std::to_string(step);
         }
-    }
+    });
     return s;
 }
 
@@ -97,22 +63,22 @@ TEST(OneLineGolden, SeededCustomerRunMatchesTheRecordedSummary)
     // its stand included); a big prize at most 16 rounds of 960 and the rest
     EXPECT_LT(s.longestSpin, 1200);
     EXPECT_LT(s.longestFever, 17 * 1000 + 400);
-    EXPECT_GT(s.prizes, 0);
+    EXPECT_GT(s.run.prizes, 0);
 
     std::ostringstream out;
     out << "machine No." << MACHINE_NUMBER << ", seed 20261208, power 48, 400000 steps\n"
-        << "balls fired " << s.fired << "\n"
-        << "balls paid " << s.paid << "\n"
-        << "balls bought " << s.bought << "\n"
-        << "start pocket " << s.startPocket << "\n"
-        << "spins " << s.spins << "\n"
+        << "balls fired " << s.run.fired << "\n"
+        << "balls paid " << s.run.paid << "\n"
+        << "balls bought " << s.run.bought << "\n"
+        << "start pocket " << s.run.startPocket << "\n"
+        << "spins " << s.run.spins << "\n"
         << "planned reaches and wins " << s.planned << "\n"
         << "unplanned reaches " << s.unplanned << "\n"
-        << "prizes " << s.prizes << "\n"
+        << "prizes " << s.run.prizes << "\n"
         << "prizes in a chance state " << s.chancePrizes << "\n"
-        << "rounds continued " << s.rounds << "\n"
-        << "door balls " << s.doorBalls << "\n"
-        << "V hits " << s.vHits << "\n"
+        << "rounds continued " << s.run.rounds << "\n"
+        << "door balls " << s.run.doorBalls << "\n"
+        << "V hits " << s.run.vHits << "\n"
         << "longest spin " << s.longestSpin << " steps\n";
     expectGoldenText(TAMAROW_MODEL "_power48.txt", out.str());
 }
