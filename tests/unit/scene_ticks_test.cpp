@@ -11,8 +11,7 @@
 #include <vector>
 
 #include "golden.h"
-#include "hall_fixture.h"
-#include "program_art.h"
+#include "program_fixture.h"
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
 #include "hallcore/players/registry.h"
@@ -23,23 +22,8 @@ namespace {
 
 const char* const kSceneNames[] = {"street", "hall", "play", "hall keeping"};
 
-class SceneTicks : public HallTest {
+class SceneTicks : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        HallTest::SetUp();
-        nullShellReset();
-        modalDepth = 0;
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        registerPlayer("Aki");
-    }
-    void TearDown() override
-    {
-        releaseArtwork();
-        setResourceLookup(nullptr);
-    }
-
     static PlayerSlot& slot() { return activePlayerSlot(); }
 
     static void toScene(int scene) { ASSERT_TRUE(nullWalkToScene(scene, 0)) << kSceneNames[scene]; }

@@ -22,7 +22,7 @@
 #include "no1_art_layout.h"
 #include "no1_screen.h"
 #include "null/sys_null.h"
-#include "program_art.h"
+#include "screen_fixture.h"
 
 using namespace no1screen;
 using namespace no1art;
@@ -49,35 +49,14 @@ AnimClock clockWith(int blink64, int blink128, int blink256)
     return c;
 }
 
-class No1Screen : public ::testing::Test {
+class No1Screen : public PlayScreenTest {
 protected:
     void SetUp() override
     {
-        setBitmapBackend(nullptr);
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        startAnimClock();
+        PlayScreenTest::SetUp();
         m = blank();
         m.mode = 1;
-        savedSoundOn = soundOn;
         soundOn = 0;
-    }
-    void TearDown() override
-    {
-        releaseArtwork();
-        setResourceLookup(nullptr);
-        soundOn = savedSoundOn;
-    }
-
-    static int at(const Picture& p, int x, int y) { return pixelRow(p, y)[x]; }
-
-    // Whether w x h at (x, y) of `a` equals the same at (sx, sy) of `b`.
-    static bool same(const Picture& a, int x, int y, int w, int h, const Picture& b, int sx, int sy)
-    {
-        for (int r = 0; r < h; r++)
-            if (std::memcmp(pixelRow(a, y + r) + x, pixelRow(b, sy + r) + sx, w) != 0)
-                return false;
-        return true;
     }
 
     // Whether the view shows sprite `id`'s w x h at (sx, sy) over `under`
@@ -115,9 +94,6 @@ protected:
         }
         ~Copy() { freePicture(&p); }
     };
-
-    MachineState m;
-    int savedSoundOn = 0;
 };
 
 // ---------------------------------------------------------------- static layers
@@ -517,38 +493,6 @@ TEST_F(No1Screen, WildWordsDrawOnlyWholePiecesOfThePictures)
 }
 
 // ---------------------------------------------------------------- still states (NO1_SCREENSHOTS=<dir>)
-
-void writeBmp(const Picture& p, const std::string& path)
-{
-    uint8_t table[1024];
-    paletteColourTable(table);
-    int stride = rowBytes(p.width);
-    uint32_t pixels = (uint32_t)(stride * p.height), offset = 14 + 40 + 1024, size = offset + pixels;
-    std::vector<uint8_t> b(offset, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; i++)
-            b[at + i] = (uint8_t)(v >> (8 * i));
-    };
-    b[0] = 'B', b[1] = 'M';
-    put32(2, size);
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, (uint32_t)p.width);
-    put32(22, (uint32_t)p.height);
-    b[26] = 1, b[28] = 8;
-    put32(34, pixels);
-    put32(46, 256);
-    std::memcpy(b.data() + 54, table, 1024);
-    for (int y = p.height - 1; y >= 0; y--) {
-        const uint8_t* row = pixelRow(p, y);
-        b.insert(b.end(), row, row + p.width);
-        b.insert(b.end(), stride - p.width, 0);
-    }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(b.data(), 1, b.size(), f);
-    std::fclose(f);
-}
 
 TEST_F(No1Screen, StillStatesForLooking)
 {

@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_art.h"
+#include "screen_fixture.h"
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
@@ -32,46 +32,11 @@ using namespace no2art;
 
 namespace {
 
-void writeBmp(const Picture& p, const std::string& path)
-{
-    uint8_t table[1024];
-    paletteColourTable(table);
-    int stride = rowBytes(p.width);
-    uint32_t pixels = (uint32_t)(stride * p.height), offset = 14 + 40 + 1024;
-    std::vector<uint8_t> b(offset, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; i++)
-            b[at + i] = (uint8_t)(v >> (8 * i));
-    };
-    b[0] = 'B', b[1] = 'M';
-    put32(2, offset + pixels);
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, (uint32_t)p.width);
-    put32(22, (uint32_t)p.height);
-    b[26] = 1, b[28] = 8;
-    put32(34, pixels);
-    put32(46, 256);
-    std::memcpy(b.data() + 54, table, 1024);
-    for (int y = p.height - 1; y >= 0; y--) {
-        const uint8_t* row = pixelRow(p, y);
-        b.insert(b.end(), row, row + p.width);
-        b.insert(b.end(), stride - p.width, 0);
-    }
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(b.data(), 1, b.size(), f);
-        std::fclose(f);
-    }
-}
-
-class No2RealPlay : public ::testing::Test {
+class No2RealPlay : public PlayScreenTest {
 protected:
     void SetUp() override
     {
-        setBitmapBackend(nullptr);
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        startAnimClock();
+        PlayScreenTest::SetUp();
         seedRandom(20261209);
         std::memset(&m, 0, sizeof m);
         resetMachineRecord(m, kResetNew);
@@ -81,11 +46,6 @@ protected:
         m.handleState = 1;
         dir = std::getenv("NO2_SCREENSHOTS");
         modelPlayPaint(m);
-    }
-    void TearDown() override
-    {
-        releaseArtwork();
-        setResourceLookup(nullptr);
     }
 
     // One tick of the program: the clock, the screen on its drawing ticks,
@@ -114,7 +74,7 @@ protected:
     {
         modelPlayPaint(m);
         if (dir)
-            writeBmp(sceneSurface, std::string(dir) + "/real-" + name + ".bmp");
+            writeStill(sceneSurface, std::string(dir) + "/real-" + name + ".bmp");
     }
 
     // A spin with the outcome the test wants, set up by the rules' own reel set-up.
@@ -127,7 +87,6 @@ protected:
         setUpReels(m);
     }
 
-    MachineState m;
     const char* dir = nullptr;
 };
 

@@ -16,7 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_art.h"
+#include "screen_fixture.h"
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
@@ -232,39 +232,20 @@ struct SoundCallLog {
 };
 std::vector<int> SoundCallLog::calls;
 
-class No3Screen : public ::testing::Test {
+class No3Screen : public PlayScreenTest {
 protected:
     void SetUp() override
     {
-        setBitmapBackend(nullptr);
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        startAnimClock();
+        PlayScreenTest::SetUp();
         m = blank();
         m.mode = 1;
-        savedSoundOn = soundOn;
-        savedAvailable = soundAvailable;
         SoundCallLog::calls.clear();
         nullSoundHook = SoundCallLog::record;
     }
     void TearDown() override
     {
-        releaseArtwork();
-        setResourceLookup(nullptr);
         nullSoundHook = nullptr;
-        soundOn = savedSoundOn;
-        soundAvailable = savedAvailable;
-    }
-
-    static int at(const Picture& p, int x, int y) { return pixelRow(p, y)[x]; }
-
-    // Whether w x h at (x, y) of `a` equals the same at (sx, sy) of `b`.
-    static bool same(const Picture& a, int x, int y, int w, int h, const Picture& b, int sx, int sy)
-    {
-        for (int r = 0; r < h; r++)
-            if (std::memcmp(pixelRow(a, y + r) + x, pixelRow(b, sy + r) + sx, w) != 0)
-                return false;
-        return true;
+        PlayScreenTest::TearDown();
     }
 
     // The view of machine `m` as a drawing tick builds it, without the
@@ -276,9 +257,6 @@ protected:
         composeMovingParts(m, c, sceneSurface, countV);
         return sceneSurface;
     }
-
-    MachineState m;
-    int savedSoundOn = 0, savedAvailable = 0;
 };
 
 // Points on a line mark that lie in the gaps between the reel windows, so
@@ -514,38 +492,6 @@ TEST_F(No3Screen, BallsAreDrawnOnlyForSlotsOnTheBoard)
 }
 
 // --- still states written for looking at (NO3_SCREENSHOTS=<dir>) ---
-
-void writeBmp(const Picture& p, const std::string& path)
-{
-    uint8_t table[1024];
-    paletteColourTable(table);
-    int stride = rowBytes(p.width);
-    uint32_t pixels = (uint32_t)(stride * p.height), offset = 14 + 40 + 1024, size = offset + pixels;
-    std::vector<uint8_t> b(offset, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; i++)
-            b[at + i] = (uint8_t)(v >> (8 * i));
-    };
-    b[0] = 'B', b[1] = 'M';
-    put32(2, size);
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, (uint32_t)p.width);
-    put32(22, (uint32_t)p.height);
-    b[26] = 1, b[28] = 8;
-    put32(34, pixels);
-    put32(46, 256);
-    std::memcpy(b.data() + 54, table, 1024);
-    for (int y = p.height - 1; y >= 0; y--) {
-        const uint8_t* row = pixelRow(p, y);
-        b.insert(b.end(), row, row + p.width);
-        b.insert(b.end(), stride - p.width, 0);
-    }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(b.data(), 1, b.size(), f);
-    std::fclose(f);
-}
 
 TEST_F(No3Screen, StillStatesForLooking)
 {

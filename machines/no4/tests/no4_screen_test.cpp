@@ -20,11 +20,11 @@
 #include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/random.h"
 #include "hallcore/players/registry.h"
-#include "hall_fixture.h"
+#include "program_fixture.h"
 #include "no4_art_layout.h"
 #include "no4_screen.h"
 #include "null/sys_null.h"
-#include "program_art.h"
+#include "screen_fixture.h"
 
 using namespace no4screen;
 using namespace no4art;
@@ -526,45 +526,17 @@ TEST(No4ScreenRules, WildWordsNeverReadOutsideAPicture)
 
 // --------------------------------------------------------------- the composed surfaces
 
-class No4Screen : public ::testing::Test {
+class No4Screen : public PlayScreenTest {
 protected:
     void SetUp() override
     {
-        setBitmapBackend(nullptr);
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        startAnimClock();
+        PlayScreenTest::SetUp();
         m = blank();
         m.mode = 1;
         m.reelPos[0] = 120;
         m.reelPos[1] = 40;
         m.reelPos[2] = 600;
-        savedSoundOn = soundOn;
         soundOn = 0;
-    }
-    void TearDown() override
-    {
-        releaseArtwork();
-        setResourceLookup(nullptr);
-        soundOn = savedSoundOn;
-    }
-
-    static bool same(const Picture& a, int x, int y, int w, int h, const Picture& b, int sx, int sy)
-    {
-        for (int r = 0; r < h; r++)
-            if (std::memcmp(pixelRow(a, y + r) + x, pixelRow(b, sy + r) + sx, w) != 0)
-                return false;
-        return true;
-    }
-    static bool sameAsSprite(const Picture& a, int x, int y, int w, int h, const Sprite& s, int sx, int sy)
-    {
-        for (int r = 0; r < h; r++)
-            for (int i = 0; i < w; i++) {
-                uint8_t mask = pixelRow(s.mask, sy + r)[sx + i];
-                if (!mask && pixelRow(a, y + r)[x + i] != pixelRow(s.image, sy + r)[sx + i])
-                    return false;
-            }
-        return true;
     }
 
     Picture& compose(const AnimClock& c, bool counting = false)
@@ -574,9 +546,6 @@ protected:
         composeMovingParts(m, c, sceneSurface, counting);
         return sceneSurface;
     }
-
-    MachineState m;
-    int savedSoundOn = 0;
 };
 
 TEST_F(No4Screen, LampLayersCopyTheirLitAndUnlitPieces)
@@ -633,7 +602,7 @@ TEST_F(No4Screen, ReelsFlashesWingsAndTheirLampInTheView)
     Picture& v = compose(clockWith(0));
     for (int w = 0; w < 3; w += 2)
         EXPECT_TRUE(same(v, kWindowX[w], 180, 28, 48, artPicture(606), 0, stripRow(m.reelPos[w]))) << w;
-    EXPECT_TRUE(sameAsSprite(v, kWindowX[1], 180, 28, 48, artSprite(607), 0, 1728 - 48 * 20));
+    EXPECT_TRUE(spriteShows(v, kWindowX[1], 180, 28, 48, artSprite(607), 0, 1728 - 48 * 20));
     EXPECT_FALSE(same(v, kWindowX[1], 180, 28, 48, artPicture(606), 0, stripRow(m.reelPos[1])))
         << "the flash covers part of the reel";
     // the wing lamp is drawn over the wings
@@ -672,7 +641,7 @@ TEST_F(No4Screen, BallsPassBehindTheGateFrontsAndUnderTheSpinners)
     for (int k = 0; k < 8; k++) {
         int row = (k < 2 ? kSpinnerSmallRow : kSpinnerBigRow) + 36 * windmillFrame(m.spinner[k]);
         int h = std::min(36, 432 - kSpinnerPlaces[k].y);
-        EXPECT_TRUE(sameAsSprite(v, kSpinnerPlaces[k].x, kSpinnerPlaces[k].y, 36, h, artSprite(523), 0, row)) << k;
+        EXPECT_TRUE(spriteShows(v, kSpinnerPlaces[k].x, kSpinnerPlaces[k].y, 36, h, artSprite(523), 0, row)) << k;
     }
 }
 
@@ -693,7 +662,7 @@ TEST_F(No4Screen, DrawingTicksCountTheVAnimationAndTheColoursChangeAfterIt)
         int v = m.vHit;
         modelPlayTick(m);
         frames++;
-        ASSERT_TRUE(sameAsSprite(sceneSurface, 226, 180, 28, 48, artSprite(607), kFlashVX, vFrameRow(v))) << v;
+        ASSERT_TRUE(spriteShows(sceneSurface, 226, 180, 28, 48, artSprite(607), kFlashVX, vFrameRow(v))) << v;
         int column = v < 72 ? kNumbersX : kNumbersAfterVX;
         ASSERT_TRUE(same(sceneSurface, 194, 180, 28, 48, artPicture(606), column, 48 * 3)) << v;
     }
@@ -708,7 +677,7 @@ TEST_F(No4Screen, DrawingTicksCountTheVAnimationAndTheColoursChangeAfterIt)
     m.vHit = 10;
     modelPlayPaint(m);
     EXPECT_EQ(m.vHit, 10);
-    EXPECT_TRUE(sameAsSprite(sceneSurface, 226, 180, 28, 48, artSprite(607), kFlashVX, vFrameRow(10)));
+    EXPECT_TRUE(spriteShows(sceneSurface, 226, 180, 28, 48, artSprite(607), kFlashVX, vFrameRow(10)));
 }
 
 TEST_F(No4Screen, AnOrdinaryWinsFlashIsWrittenAndDrawnOnTheWatchedMachine)
@@ -722,7 +691,7 @@ TEST_F(No4Screen, AnOrdinaryWinsFlashIsWrittenAndDrawnOnTheWatchedMachine)
     for (int r = 0; r < 3; r++)
         EXPECT_EQ(m.reelEffect[r], -36);
     for (int w = 0; w < 3; w++)
-        EXPECT_TRUE(sameAsSprite(sceneSurface, kWindowX[w], 180, 28, 48, artSprite(607), kFlashMinusX, 0)) << w;
+        EXPECT_TRUE(spriteShows(sceneSurface, kWindowX[w], 180, 28, 48, artSprite(607), kFlashMinusX, 0)) << w;
     m.modeTick = 40;
     for (int32_t& e : m.reelEffect)
         e = 0;
@@ -752,38 +721,6 @@ TEST_F(No4Screen, APanoramaFillsTheThreeWindows)
 }
 
 // --------------------------------------------------------------- stills for looking at
-
-void writeBmp(const Picture& p, const std::string& path)
-{
-    uint8_t table[1024];
-    paletteColourTable(table);
-    int stride = rowBytes(p.width);
-    uint32_t pixels = (uint32_t)(stride * p.height), offset = 14 + 40 + 1024, size = offset + pixels;
-    std::vector<uint8_t> b(offset, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; i++)
-            b[at + i] = (uint8_t)(v >> (8 * i));
-    };
-    b[0] = 'B', b[1] = 'M';
-    put32(2, size);
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, (uint32_t)p.width);
-    put32(22, (uint32_t)p.height);
-    b[26] = 1, b[28] = 8;
-    put32(34, pixels);
-    put32(46, 256);
-    std::memcpy(b.data() + 54, table, 1024);
-    for (int y = p.height - 1; y >= 0; y--) {
-        const uint8_t* row = pixelRow(p, y);
-        b.insert(b.end(), row, row + p.width);
-        b.insert(b.end(), stride - p.width, 0);
-    }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(b.data(), 1, b.size(), f);
-    std::fclose(f);
-}
 
 TEST_F(No4Screen, StillStatesForLooking)
 {
@@ -875,22 +812,9 @@ TEST_F(No4Screen, StillStatesForLooking)
 // prizes within minutes of play the seated machine starts in a chance state
 // on the hot setting. NO4_PLAY_SHOTS=<dir> writes each state's frame as
 // play-real-<state>.bmp for looking at.
-class No4RealPlay : public HallTest {
+class No4RealPlay : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        HallTest::SetUp();
-        nullShellReset();
-        modalDepth = 0;
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        registerPlayer("Mira");
-    }
-    void TearDown() override
-    {
-        releaseArtwork();
-        setResourceLookup(nullptr);
-    }
+    No4RealPlay() : ProgramTest("Mira") {}
 };
 
 TEST_F(No4RealPlay, StillsOfEveryPerformance)

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "hall_fixture.h"
-#include "program_art.h"
+#include "program_fixture.h"
+#include "screen_fixture.h"
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
@@ -28,60 +28,17 @@ using namespace no5screen;
 
 namespace {
 
-void writeScene(const std::string& path)
-{
-    uint8_t table[1024];
-    paletteColourTable(table);
-    const Picture& p = sceneSurface;
-    int stride = rowBytes(p.width);
-    uint32_t pixels = (uint32_t)(stride * p.height), offset = 14 + 40 + 1024;
-    std::vector<uint8_t> b(offset, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; i++)
-            b[at + i] = (uint8_t)(v >> (8 * i));
-    };
-    b[0] = 'B', b[1] = 'M';
-    put32(2, offset + pixels);
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, (uint32_t)p.width);
-    put32(22, (uint32_t)p.height);
-    b[26] = 1, b[28] = 8;
-    put32(34, pixels);
-    put32(46, 256);
-    std::memcpy(b.data() + 54, table, 1024);
-    for (int y = p.height - 1; y >= 0; y--) {
-        const uint8_t* row = pixelRow(p, y);
-        b.insert(b.end(), row, row + p.width);
-        b.insert(b.end(), stride - p.width, 0);
-    }
-    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(b.data(), 1, b.size(), f);
-        std::fclose(f);
-    }
-}
-
-class No5RealPlay : public HallTest {
+class No5RealPlay : public ProgramTest {
 protected:
     void SetUp() override
     {
-        HallTest::SetUp();
-        nullShellReset();
-        modalDepth = 0;
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        registerPlayer("Aki");
+        ProgramTest::SetUp();
         ASSERT_TRUE(nullWalkToScene(kScenePlaying, 0));
         nullPaintScene();
         m = activePlayerSlot().machine;
         ASSERT_NE(m, nullptr);
         m->balls = 50000;
         dir = std::getenv("NO5_SCREENSHOTS");
-    }
-    void TearDown() override
-    {
-        releaseArtwork();
-        setResourceLookup(nullptr);
     }
 
     // The spin that has just begun gets the outcome asked for (and, when
@@ -122,7 +79,7 @@ protected:
         modelPlayPaint(*m);
         char name[160];
         std::snprintf(name, sizeof name, "%s/real-%02d-%s.bmp", dir, (int)shot.size(), what);
-        writeScene(name);
+        writeStill(sceneSurface, name);
     }
 
     // Ticks through one spin steered to `outcome`, then until the machine is

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_art.h"
+#include "screen_fixture.h"
 
 #include "hallcore/gfx/artwork.h"
 #include "hallcore/gfx/palette.h"
@@ -570,37 +570,20 @@ TEST(No5ScreenRules, NoWordReadsOutsideAPicture)
 
 // ---------------------------------------------------------------- the composed surfaces
 
-class No5Screen : public ::testing::Test {
+class No5Screen : public PlayScreenTest {
 protected:
     void SetUp() override
     {
-        setBitmapBackend(nullptr);
-        ASSERT_TRUE(useProgramArt());
-        ASSERT_TRUE(createArtwork());
-        startAnimClock();
+        PlayScreenTest::SetUp();
         m = blank();
         m.mode = 1;
-        savedSoundOn = soundOn;
-        savedAvailable = soundAvailable;
         soundOn = soundAvailable = 0;
         ASSERT_TRUE(createSurface(480, 432, &reference));
     }
     void TearDown() override
     {
         freePicture(&reference);
-        releaseArtwork();
-        setResourceLookup(nullptr);
-        soundOn = savedSoundOn;
-        soundAvailable = savedAvailable;
-    }
-
-    // Whether w x h at (x, y) of `a` equals the same at (sx, sy) of `b`.
-    static bool same(const Picture& a, int x, int y, int w, int h, const Picture& b, int sx, int sy)
-    {
-        for (int r = 0; r < h; r++)
-            if (std::memcmp(pixelRow(a, y + r) + x, pixelRow(b, sy + r) + sx, w) != 0)
-                return false;
-        return true;
+        PlayScreenTest::TearDown();
     }
 
     // The view of `m` as a drawing tick builds it, without the tick's own
@@ -613,9 +596,7 @@ protected:
         return sceneSurface;
     }
 
-    MachineState m;
     Picture reference = {};
-    int savedSoundOn = 0, savedAvailable = 0;
 };
 
 TEST_F(No5Screen, LayersPutEveryLampInItsStateOnTheBoard)
@@ -779,38 +760,6 @@ TEST_F(No5Screen, WildWordsComposeWithoutReadingOutside)
 }
 
 // ---------------------------------------------------------------- still states for looking at
-
-void writeBmp(const Picture& p, const std::string& path)
-{
-    uint8_t table[1024];
-    paletteColourTable(table);
-    int stride = rowBytes(p.width);
-    uint32_t pixels = (uint32_t)(stride * p.height), offset = 14 + 40 + 1024, size = offset + pixels;
-    std::vector<uint8_t> b(offset, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; i++)
-            b[at + i] = (uint8_t)(v >> (8 * i));
-    };
-    b[0] = 'B', b[1] = 'M';
-    put32(2, size);
-    put32(10, offset);
-    put32(14, 40);
-    put32(18, (uint32_t)p.width);
-    put32(22, (uint32_t)p.height);
-    b[26] = 1, b[28] = 8;
-    put32(34, pixels);
-    put32(46, 256);
-    std::memcpy(b.data() + 54, table, 1024);
-    for (int y = p.height - 1; y >= 0; y--) {
-        const uint8_t* row = pixelRow(p, y);
-        b.insert(b.end(), row, row + p.width);
-        b.insert(b.end(), stride - p.width, 0);
-    }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    std::fwrite(b.data(), 1, b.size(), f);
-    std::fclose(f);
-}
 
 TEST_F(No5Screen, StillStatesForLooking)
 {
