@@ -1,6 +1,7 @@
 // Test helpers of the five-line machines, shared by No.1's and No.2's tests:
-// running a spin to its end, forcing the generator's next draws, and the
-// exact enumeration of what the reels show for each lottery outcome.
+// running a spin to its end, forcing the generator's next draws, a machine
+// in a fever and its steps, and the exact enumeration of what the reels show
+// for each lottery outcome.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -107,6 +108,26 @@ inline MachineState standingMachine(int pos)
         m.reelPos[r] = pos;
     m.mode = 2;
     return m;
+}
+
+// A machine in round `round` of a fever at step `tick`, its reels standing
+// at `pos`.
+inline MachineState inFever(int pos, int round, int tick)
+{
+    MachineState m = standingMachine(pos);
+    m.mode = 3;
+    m.round = round;
+    m.modeTick = tick;
+    return m;
+}
+
+// Up to n fever steps, while the fever lasts.
+inline void feverSteps(MachineState& m, int n)
+{
+    for (int i = 0; i < n && m.mode == 3; i++) {
+        m.modeTick += 1;
+        feverStep(m);
+    }
 }
 
 // --- what the reels decide

@@ -12,22 +12,7 @@ using namespace five_line_testing;
 
 namespace {
 
-MachineState inRound(int round, int tick)
-{
-    MachineState m = standingMachine(312);
-    m.mode = 3;
-    m.round = round;
-    m.modeTick = tick;
-    return m;
-}
-
-void feverSteps(MachineState& m, int n)
-{
-    for (int i = 0; i < n && m.mode == 3; i++) {
-        m.modeTick += 1;
-        feverStep(m);
-    }
-}
+MachineState inRound(int round, int tick) { return inFever(312, round, tick); }
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "hallcore/machine/math_util.h"
 #include "machines/five_line/tests/five_line_testing.h"
 #include "no2.h"
+#include "no2_later_draws.h"
 #include "no2_lottery.h"
 
 using namespace five_line_testing;
@@ -23,22 +24,6 @@ MachineState plannedSpin(int outcome, int symbol, int line)
 int middleRowSymbol(const MachineState& m, int line)
 {
     return stripSymbol(kMiddleReel, shownCell(m, kMiddleReel, reachMiddleRow(line)));
-}
-
-// The losing reach's second set-up draws: line 6 one draw % 11; other lines
-// oneIn(8) (one draw % 8), then on a miss one % 13.
-std::vector<DrawCase> laterDrawsOf(int outcome, int line)
-{
-    static const std::vector<DrawCase> bothDiagonals = oneDrawCases(11), none = {{1, 1.0}};
-    static const std::vector<DrawCase> other = [] {
-        std::vector<DrawCase> c = {{seedForDraws(8, 0), drawShare(8, 0)}};
-        for (int r = 0; r < 13; r++)
-            c.push_back({seedForDraws(8, 1, 13, r), (1 - drawShare(8, 0)) * drawShare(13, r)});
-        return c;
-    }();
-    if (outcome != kReachLose)
-        return none;
-    return line == kLineBothDiagonals ? bothDiagonals : other;
 }
 
 } // namespace
@@ -105,7 +90,7 @@ TEST(No2Spin, ALosingReachNeverWinsOnItsLine)
         for (int line = 1; line <= 5; line++) {
             MachineState m = plannedSpin(kReachLose, symbol, line), c = m;
             reachCheck(c);
-            for (const DrawCase& d : laterDrawsOf(kReachLose, c.reachLine)) {
+            for (const DrawCase& d : no2LaterDraws(kReachLose, c.reachLine)) {
                 MachineState end;
                 runForced(m, d.seed, &end);
                 EXPECT_NE(middleRowSymbol(end, line), symbol) << symbol << " " << line;

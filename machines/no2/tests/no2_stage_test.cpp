@@ -14,22 +14,7 @@ using namespace no2board;
 
 namespace {
 
-MachineState inRound(int round, int tick)
-{
-    MachineState m = standingMachine(480);
-    m.mode = 3;
-    m.round = round;
-    m.modeTick = tick;
-    return m;
-}
-
-void feverSteps(MachineState& m, int n)
-{
-    for (int i = 0; i < n && m.mode == 3; i++) {
-        m.modeTick += 1;
-        feverStep(m);
-    }
-}
+MachineState inRound(int round, int tick) { return inFever(480, round, tick); }
 
 // A ball's life on the stage: where it was each step until it dropped.
 struct StageRun {
