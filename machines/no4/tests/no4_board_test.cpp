@@ -12,17 +12,6 @@ namespace {
 
 namespace g = no4board;
 
-// The step of a lower-board path whose point is p, and the path; false when
-// no lower-board path passes there.
-bool findLowerBoardPoint(g::Point p, int& path, int& step)
-{
-    for (path = 128; path <= 191; path++)
-        for (step = 0; step < 31 && !isPathEnd(path, step); step++)
-            if (modelPathEntry(path, step)[0] == p.x && modelPathEntry(path, step)[1] == p.y)
-                return true;
-    return false;
-}
-
 // ---------------------------------------------------------------- the wing lottery
 
 TEST(No4Wings, AHeldStartRunsTheLampForItsTimeThenShowsTheResult)
@@ -348,64 +337,39 @@ TEST(No4Record, ScreenWordsAreAcceptedAndWhatWouldStickIsRepairedOrRefused)
     }));
 }
 
-} // namespace
-
-#include <random>
-
-namespace {
-
 TEST(No4Record, AcceptedDamageNeverStopsAMachineOver100000Steps)
 {
     // Records with the words of a spin, a big prize and the wing lottery set
-    // at random within what the load accepts: each must come back to idle
-    // play, with its reels in range, and never stand in one mode longer than
-    // the rules allow.
-    std::mt19937 rng(76);
-    auto any = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    int run = 0;
-    for (int trial = 0; run < 40 && trial < 4000; trial++) {
-        MachineState m = freshMachine(77 + trial);
-        m.mode = any(2, 3);
-        m.spinPhase = any(0, 3);
-        m.drawOutcome = any(0, 4);
-        m.modeTick = any(0, 100000);
-        for (int r = 0; r < 3; r++) {
-            m.reelPos[r] = any(-5000, 5000);
-            m.reelTravel[r] = any(-1, 8000);
-            m.reelBoost[r] = any(0, 72);
-            m.reelEffect[r] = any(-60, 60);
-        }
-        m.reachSymbol = any(0, 15);
-        m.chanceCount = any(0, 9);
-        m.round = any(0, 17);
-        m.attackerOpen = any(0, 1);
-        m.attackerCount = any(0, 30);
-        m.vHit = any(0, 72);
-        m.wingDrawState = any(0, 7);
-        m.wingDrawTick = any(0, 480);
-        m.wingDrawStarts = any(0, 4);
-        m.wingsOpen = any(0, 1);
-        m.heldStarts = any(0, 4);
-        if (!modelRecordIsValid(m))
-            continue;
-        run++;
-        long longest = 0, same = 0, idle = 0;
-        int mode = m.mode;
-        for (long step = 0; step < 100000; step++) {
-            stepOffBeat(m);
-            same = m.mode == mode ? same + 1 : 0;
-            mode = m.mode;
-            if (m.mode >= 2)
-                longest = std::max(longest, same);
-            idle += m.mode <= 1;
-            for (int32_t p : m.reelPos)
-                ASSERT_TRUE(positionInRange(p)) << "trial " << trial;
-        }
-        EXPECT_GT(idle, 0) << "trial " << trial;
-        EXPECT_LT(longest, 17 * 1000 + 400) << "trial " << trial;
-        EXPECT_TRUE(m.wingsOpen == 0 || m.wingDrawState == kWingsHit) << "trial " << trial;
-    }
-    EXPECT_EQ(run, 40);
+    // at random within what the load accepts, each played on as
+    // expectAcceptedDamagePlaysOn says (one_line_fixture.h).
+    expectAcceptedDamagePlaysOn(
+        76, 77,
+        [](MachineState& m, auto& any) {
+            m.mode = any(2, 3);
+            m.spinPhase = any(0, 3);
+            m.drawOutcome = any(0, 4);
+            m.modeTick = any(0, 100000);
+            for (int r = 0; r < 3; r++) {
+                m.reelPos[r] = any(-5000, 5000);
+                m.reelTravel[r] = any(-1, 8000);
+                m.reelBoost[r] = any(0, 72);
+                m.reelEffect[r] = any(-60, 60);
+            }
+            m.reachSymbol = any(0, 15);
+            m.chanceCount = any(0, 9);
+            m.round = any(0, 17);
+            m.attackerOpen = any(0, 1);
+            m.attackerCount = any(0, 30);
+            m.vHit = any(0, 72);
+            m.wingDrawState = any(0, 7);
+            m.wingDrawTick = any(0, 480);
+            m.wingDrawStarts = any(0, 4);
+            m.wingsOpen = any(0, 1);
+            m.heldStarts = any(0, 4);
+        },
+        [](const MachineState& m, int trial) {
+            EXPECT_TRUE(m.wingsOpen == 0 || m.wingDrawState == kWingsHit) << "trial " << trial;
+        });
 }
 
 } // namespace

@@ -24,60 +24,21 @@ int no4Kind(int outcome)
     }
 }
 
-const uint64_t kSpins = 200000;    // the game's spins per case
-const uint64_t kSamples = 2000000; // uniform states for the expected figure
-
-void expectRates(const Start& s, uint32_t seed, int nominalPrizeOdds)
-{
-    Share expWin, expReach, win, reach;
-    expectedShares(s, no4Kind, kSamples, seed, expWin, expReach);
-    playedShares(s, no4Kind, kSpins, seed, win, reach);
-    std::printf("No.%s setting %d chance %d barred %d: prize 1 in %.2f (played 1 in %.2f), reach 1 in %.3f (played 1 in %.3f)\n",
-                "4", s.setting, s.chance, s.barred, 1 / expWin.p(), 1 / win.p(), 1 / expReach.p(), 1 / reach.p());
-    EXPECT_TRUE(agree(win, expWin)) << "prize, setting " << s.setting;
-    EXPECT_TRUE(agree(reach, expReach)) << "reach, setting " << s.setting;
-    // the expected figure is the rule's own: within 4% of its oneIn (the
-    // prelude's redraw now and then puts another setting in force); 0 where
-    // the redraw changes more (cold and barred: a redraw to another setting
-    // brings the quick chance, a third more prizes)
-    if (nominalPrizeOdds == 0)
-        return;
-    double exact = odds::exactOneIn(nominalPrizeOdds).value();
-    EXPECT_NEAR(expWin.p() / exact, 1.0, 0.04) << "setting " << s.setting;
-}
+const LotteryModel kModel = {"4", no4Kind, kLottery, 400};
 
 TEST(No4Lottery, EachSettingDrawsItsPrizesAndReaches)
 {
-    for (int setting = 0; setting < 3; setting++) {
-        Start s;
-        s.setting = setting;
-        expectRates(s, 400 + setting, kLottery.prizeOdds[setting]);
-    }
+    expectEachSettingDrawsItsPrizesAndReaches(kModel);
 }
 
 TEST(No4Lottery, TheChanceStateDrawsOneInThirtyTwoAlsoInTheColdSetting)
 {
-    for (int setting : {0, 2}) {
-        Start s;
-        s.setting = setting;
-        s.chance = 2;
-        expectRates(s, 410 + setting, kLottery.chanceOdds);
-    }
+    expectTheChanceStateDrawsItsOddsAlsoInTheColdSetting(kModel);
 }
 
 TEST(No4Lottery, TheQuickChanceComesFirstButNotInTheColdSetting)
 {
-    Start s;
-    s.barred = 1;
-    s.chance = 2; // the quick chance comes before the chance state
-    expectRates(s, 420, kLottery.quickOdds);
-    s.setting = 2; // cold: the chance state's odds
-    expectRates(s, 421, kLottery.chanceOdds);
-    s.chance = 0; // cold and no chance state: the cold odds
-    expectRates(s, 422, 0);
-    s.setting = 0;
-    s.startsSince = 5; // past the quick chance's four starts
-    expectRates(s, 423, kLottery.prizeOdds[0]);
+    expectTheQuickChanceFirstButNotInTheColdSetting(kModel);
 }
 
 TEST(No4Lottery, ChanceChainsStartAndRunAsTheirSymbolsSay)
@@ -92,15 +53,7 @@ TEST(No4Lottery, ChanceChainsStartAndRunAsTheirSymbolsSay)
     ChainFigures want = chainFigures(p0, p1);
     EXPECT_NEAR(want.meanPrizes, 4.905, 0.03);
 
-    ChainRun run = playChains(kSettingHot, 3000000, 432, no4Kind);
-    ASSERT_GT(run.chains, 3000u);
-    // share of prizes: binomial over the prizes, 5 sd; mean: 5 standard errors
-    double s = want.startShare;
-    EXPECT_NEAR(run.startShare(), s, 5 * std::sqrt(s * (1 - s) / double(run.prizes)));
-    EXPECT_NEAR(run.meanPrizes(), want.meanPrizes, 5 * run.meanSd());
-    std::printf("No.4 chains: %llu prizes, %llu chains, %.4f start one (exact %.4f), %.3f prizes a chain (exact %.3f)\n",
-                (unsigned long long)run.prizes, (unsigned long long)run.chains, run.startShare(), s,
-                run.meanPrizes(), want.meanPrizes);
+    expectTheChainsRunAsFigured(kModel, want);
 }
 
 TEST(No4Lottery, OutcomesSplitAsTheRulesSay)

@@ -23,9 +23,6 @@ const char kZoneDigits[] = "0001001100110001"
                            "5644664456447766"
                            "7766777677767776";
 
-Pt pt(g::Point p) { return {p.x, p.y}; }
-Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
-
 // Prize pockets from zones 0, 1, 6 and 7, the start pocket from 2 to 5.
 int luckyCode(int zone, int) { return zone >= 2 && zone <= 5 ? 5 : 15; }
 
@@ -34,12 +31,7 @@ Board no4Board()
     Board b{kZoneDigits, pt(g::kRailEnd), pt(g::kArcCentre), g::kFieldRadius, {}, rect(g::kCentreFeature),
             rect(g::kOutHole), {}, luckyCode, {}, g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow,
             g::kMouthLowerRow, g::kDoorBottomRow, -1, 0};
-    for (int z = 0; z < 8; z++)
-        b.entries[z] = pt(g::kEntryPoints[z]);
-    for (const g::Pocket& p : g::kPockets)
-        b.pockets.push_back(pt(p.at));
-    for (const g::Windmill& w : g::kWindmills)
-        b.windmills.push_back({{w.awayXMin, w.yMin, w.awayXMax, w.yMax}, {w.towardsXMin, w.yMin, w.towardsXMax, w.yMax}});
+    placeFromGeometry(b, g::kEntryPoints, g::kPockets, g::kWindmills);
     return b;
 }
 

@@ -25,60 +25,21 @@ int no5Kind(int outcome)
     }
 }
 
-const uint64_t kSpins = 200000;    // the game's spins per case
-const uint64_t kSamples = 2000000; // uniform states for the expected figure
-
-void expectRates(const Start& s, uint32_t seed, int nominalPrizeOdds)
-{
-    Share expWin, expReach, win, reach;
-    expectedShares(s, no5Kind, kSamples, seed, expWin, expReach);
-    playedShares(s, no5Kind, kSpins, seed, win, reach);
-    std::printf("No.%s setting %d chance %d barred %d: prize 1 in %.2f (played 1 in %.2f), reach 1 in %.3f (played 1 in %.3f)\n",
-                "5", s.setting, s.chance, s.barred, 1 / expWin.p(), 1 / win.p(), 1 / expReach.p(), 1 / reach.p());
-    EXPECT_TRUE(agree(win, expWin)) << "prize, setting " << s.setting;
-    EXPECT_TRUE(agree(reach, expReach)) << "reach, setting " << s.setting;
-    // the expected figure is the rule's own: within 4% of its oneIn (the
-    // prelude's redraw now and then puts another setting in force); 0 where
-    // the redraw changes more (cold and barred: a redraw to another setting
-    // brings the quick chance, a third more prizes)
-    if (nominalPrizeOdds == 0)
-        return;
-    double exact = odds::exactOneIn(nominalPrizeOdds).value();
-    EXPECT_NEAR(expWin.p() / exact, 1.0, 0.04) << "setting " << s.setting;
-}
+const LotteryModel kModel = {"5", no5Kind, kLottery, 500};
 
 TEST(No5Lottery, EachSettingDrawsItsPrizesAndReaches)
 {
-    for (int setting = 0; setting < 3; setting++) {
-        Start s;
-        s.setting = setting;
-        expectRates(s, 500 + setting, kLottery.prizeOdds[setting]);
-    }
+    expectEachSettingDrawsItsPrizesAndReaches(kModel);
 }
 
 TEST(No5Lottery, TheChanceStateDrawsOneInThirtyTwoAlsoInTheColdSetting)
 {
-    for (int setting : {0, 2}) {
-        Start s;
-        s.setting = setting;
-        s.chance = 2;
-        expectRates(s, 510 + setting, kLottery.chanceOdds);
-    }
+    expectTheChanceStateDrawsItsOddsAlsoInTheColdSetting(kModel);
 }
 
 TEST(No5Lottery, TheQuickChanceComesFirstButNotInTheColdSetting)
 {
-    Start s;
-    s.barred = 1;
-    s.chance = 2; // the quick chance comes before the chance state
-    expectRates(s, 520, kLottery.quickOdds);
-    s.setting = 2; // cold: the chance state's odds
-    expectRates(s, 521, kLottery.chanceOdds);
-    s.chance = 0; // cold and no chance state: the cold odds
-    expectRates(s, 522, 0);
-    s.setting = 0;
-    s.startsSince = 5; // past the quick chance's four starts
-    expectRates(s, 523, kLottery.prizeOdds[0]);
+    expectTheQuickChanceFirstButNotInTheColdSetting(kModel);
 }
 
 TEST(No5Lottery, ChanceChainsStartAndRunAsTheirSymbolsSay)
@@ -94,15 +55,7 @@ TEST(No5Lottery, ChanceChainsStartAndRunAsTheirSymbolsSay)
     ChainFigures want = chainFigures(p0, p1);
     EXPECT_NEAR(want.meanPrizes, 6.04, 0.04);
 
-    ChainRun run = playChains(kSettingHot, 3000000, 532, no5Kind);
-    ASSERT_GT(run.chains, 3000u);
-    // share of prizes: binomial over the prizes, 5 sd; mean: 5 standard errors
-    double s = want.startShare;
-    EXPECT_NEAR(run.startShare(), s, 5 * std::sqrt(s * (1 - s) / double(run.prizes)));
-    EXPECT_NEAR(run.meanPrizes(), want.meanPrizes, 5 * run.meanSd());
-    std::printf("No.5 chains: %llu prizes, %llu chains, %.4f start one (exact %.4f), %.3f prizes a chain (exact %.3f)\n",
-                (unsigned long long)run.prizes, (unsigned long long)run.chains, run.startShare(), s,
-                run.meanPrizes(), want.meanPrizes);
+    expectTheChainsRunAsFigured(kModel, want);
 }
 
 TEST(No5Lottery, OutcomesSplitAsTheRulesSay)

@@ -24,9 +24,6 @@ const char kZoneDigits[] = "0002001200020013"
                            "7554756475547765"
                            "7777776577777765";
 
-Pt pt(g::Point p) { return {p.x, p.y}; }
-Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
-
 // Prize pockets from zones 0 and 7 and the first half of 1 and 6 (their
 // second half's lucky path is lost), the start pocket from 2 to 5.
 int luckyCode(int zone, int half)
@@ -41,12 +38,7 @@ Board no5Board()
     Board b{kZoneDigits, pt(g::kRailEnd), pt(g::kArcCentre), g::kFieldRadius, {}, rect(g::kCentreFeature),
             rect(g::kOutHole), {}, luckyCode, {}, g::kMouthXMin, g::kMouthXMax, g::kMouthRow,
             g::kMouthRow, g::kDoorBottomRow, kGate, g::kGateHiddenPoints};
-    for (int z = 0; z < 8; z++)
-        b.entries[z] = pt(g::kEntryPoints[z]);
-    for (const g::Pocket& p : g::kPockets)
-        b.pockets.push_back(pt(p.at));
-    for (const g::Windmill& w : g::kWindmills)
-        b.windmills.push_back({{w.awayXMin, w.yMin, w.awayXMax, w.yMax}, {w.towardsXMin, w.yMin, w.towardsXMax, w.yMax}});
+    placeFromGeometry(b, g::kEntryPoints, g::kPockets, g::kWindmills);
     return b;
 }
 

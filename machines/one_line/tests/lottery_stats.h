@@ -13,8 +13,10 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 
+#include "hallcore/machine/lottery.h"
 #include "hallcore/machine/random.h"
 #include "machines/one_line/tests/one_line_fixture.h"
 #include "tools/odds/exact_odds.h"
@@ -180,6 +182,92 @@ inline ChainRun playChains(int setting, uint64_t spins, uint32_t seed, int (*kin
     if (m.chanceCount > 0) // the last chain did not end: not counted
         r.chains--;
     return r;
+}
+
+// ---------------------------------------------------------------- a model's rate tests
+
+// What the rate tests need of a model: its number as printed, how its
+// outcomes count, its lottery table, and the first of its seeds (each test
+// takes its own from there: the settings +0, the chance state +10, the quick
+// chance +20, the chains +32).
+struct LotteryModel {
+    const char* number;
+    int (*kind)(int outcome);
+    const LotteryTable& lottery;
+    uint32_t seeds;
+};
+
+const uint64_t kSpins = 200000;    // the game's spins per case
+const uint64_t kSamples = 2000000; // uniform states for the expected figure
+
+// The played prize and reach rates from `s` against the expected ones, and
+// the expected prize rate against the rule's nominal odds.
+inline void expectRates(const LotteryModel& l, const Start& s, uint32_t seed, int nominalPrizeOdds)
+{
+    Share expWin, expReach, win, reach;
+    expectedShares(s, l.kind, kSamples, seed, expWin, expReach);
+    playedShares(s, l.kind, kSpins, seed, win, reach);
+    std::printf("No.%s setting %d chance %d barred %d: prize 1 in %.2f (played 1 in %.2f), reach 1 in %.3f (played 1 in %.3f)\n",
+                l.number, s.setting, s.chance, s.barred, 1 / expWin.p(), 1 / win.p(), 1 / expReach.p(), 1 / reach.p());
+    EXPECT_TRUE(agree(win, expWin)) << "prize, setting " << s.setting;
+    EXPECT_TRUE(agree(reach, expReach)) << "reach, setting " << s.setting;
+    // the expected figure is the rule's own: within 4% of its oneIn (the
+    // prelude's redraw now and then puts another setting in force); 0 where
+    // the redraw changes more (cold and barred: a redraw to another setting
+    // brings the quick chance, a third more prizes)
+    if (nominalPrizeOdds == 0)
+        return;
+    double exact = odds::exactOneIn(nominalPrizeOdds).value();
+    EXPECT_NEAR(expWin.p() / exact, 1.0, 0.04) << "setting " << s.setting;
+}
+
+inline void expectEachSettingDrawsItsPrizesAndReaches(const LotteryModel& l)
+{
+    for (int setting = 0; setting < 3; setting++) {
+        Start s;
+        s.setting = setting;
+        expectRates(l, s, l.seeds + setting, l.lottery.prizeOdds[setting]);
+    }
+}
+
+inline void expectTheChanceStateDrawsItsOddsAlsoInTheColdSetting(const LotteryModel& l)
+{
+    for (int setting : {0, 2}) {
+        Start s;
+        s.setting = setting;
+        s.chance = 2;
+        expectRates(l, s, l.seeds + 10 + setting, l.lottery.chanceOdds);
+    }
+}
+
+inline void expectTheQuickChanceFirstButNotInTheColdSetting(const LotteryModel& l)
+{
+    Start s;
+    s.barred = 1;
+    s.chance = 2; // the quick chance comes before the chance state
+    expectRates(l, s, l.seeds + 20, l.lottery.quickOdds);
+    s.setting = 2; // cold: the chance state's odds
+    expectRates(l, s, l.seeds + 21, l.lottery.chanceOdds);
+    s.chance = 0; // cold and no chance state: the cold odds
+    expectRates(l, s, l.seeds + 22, 0);
+    s.setting = 0;
+    s.startsSince = 5; // past the quick chance's four starts
+    expectRates(l, s, l.seeds + 23, l.lottery.prizeOdds[0]);
+}
+
+// The chains of 3,000,000 spins on the hot setting against the figures
+// worked out from the model's symbol shares.
+inline void expectTheChainsRunAsFigured(const LotteryModel& l, const ChainFigures& want)
+{
+    ChainRun run = playChains(kSettingHot, 3000000, l.seeds + 32, l.kind);
+    ASSERT_GT(run.chains, 3000u);
+    // share of prizes: binomial over the prizes, 5 sd; mean: 5 standard errors
+    double s = want.startShare;
+    EXPECT_NEAR(run.startShare(), s, 5 * std::sqrt(s * (1 - s) / double(run.prizes)));
+    EXPECT_NEAR(run.meanPrizes(), want.meanPrizes, 5 * run.meanSd());
+    std::printf("No.%s chains: %llu prizes, %llu chains, %.4f start one (exact %.4f), %.3f prizes a chain (exact %.3f)\n",
+                l.number, (unsigned long long)run.prizes, (unsigned long long)run.chains, run.startShare(), s,
+                run.meanPrizes(), want.meanPrizes);
 }
 
 } // namespace lotterystats

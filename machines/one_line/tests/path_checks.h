@@ -124,6 +124,30 @@ struct Board {
 
 enum { kFirstStageCount = 128, kOwnPathsFrom = 192, kTablePaths = 196 };
 
+// A geometry header's point and box as the checks read them.
+template <class Point>
+Pt pt(const Point& p)
+{
+    return {p.x, p.y};
+}
+template <class Box>
+Rect rect(const Box& b)
+{
+    return {b.x0, b.y0, b.x1, b.y1};
+}
+
+// A board's zone entries, pockets and windmills from its geometry header's tables.
+template <class Entries, class Pockets, class Windmills>
+void placeFromGeometry(Board& b, const Entries& entries, const Pockets& pockets, const Windmills& windmills)
+{
+    for (int z = 0; z < 8; z++)
+        b.entries[z] = pt(entries[z]);
+    for (const auto& p : pockets)
+        b.pockets.push_back(pt(p.at));
+    for (const auto& w : windmills)
+        b.windmills.push_back({{w.awayXMin, w.yMin, w.awayXMax, w.yMax}, {w.towardsXMin, w.yMin, w.towardsXMax, w.yMax}});
+}
+
 // Every point shown inside the board, under the rail arc, round the display;
 // steps of a few units.
 inline void expectPointsOnTheBoard(const Board& b)
