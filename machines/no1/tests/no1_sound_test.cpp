@@ -9,9 +9,6 @@ using namespace soundtest;
 
 namespace {
 
-const Call kOnce701 = {701, 0x40007}, kOnce702 = {702, 0x40007}, kOnce706 = {706, 0x40007};
-Call loop(int id) { return {id, 0x4001F}; }
-
 struct Case {
     const char* what;
     int mode, phase, middleTravel, round, modeTick;
@@ -29,29 +26,29 @@ TEST_F(Sound, EachRowOfTheTableInItsOrder)
         {"stop", 2, 1, 100, 0, 5, -10000, true, {kStop}},
         {"stop with the door open", 3, 0, 0, 4, 300, -10000, false, {kStop}},
         // the reach actions loop while the middle reel still runs, on launch beats
-        {"reach turn", 2, 1, 100, 0, 5, 0, true, {loop(703)}},
-        {"slow action", 2, 2, 24, 0, 5, 0, true, {loop(704)}},
-        {"stop-and-go", 2, 3, 6, 0, 5, 0, true, {loop(705)}},
-        {"a loop row drops the request", 2, 2, 24, 0, 5, 702, true, {loop(704)}},
+        {"reach turn", 2, 1, 100, 0, 5, 0, true, {looped(703)}},
+        {"slow action", 2, 2, 24, 0, 5, 0, true, {looped(704)}},
+        {"stop-and-go", 2, 3, 6, 0, 5, 0, true, {looped(705)}},
+        {"a loop row drops the request", 2, 2, 24, 0, 5, 702, true, {looped(704)}},
         {"... and plays nothing between beats", 2, 2, 24, 0, 5, 702, false, {}},
         // the middle reel's stop (travel at or below 0) is no longer the action
-        {"slow action's stop", 2, 2, 0, 0, 5, 702, false, {kStop, kOnce702}},
+        {"slow action's stop", 2, 2, 0, 0, 5, 702, false, {kStop, once(702)}},
         {"slide back", 2, 2, -20, 0, 5, 0, true, {}},
         {"plain run", 2, 0, 300, 0, 5, 0, true, {}},
         // the door open: round music, then the last round's
-        {"round 1 open", 3, 0, 0, 1, 64, 0, true, {loop(708)}},
-        {"round 15 open", 3, 0, 0, 15, 500, 0, true, {loop(708)}},
-        {"round 16 open", 3, 0, 0, 16, 64, 0, true, {loop(709)}},
-        {"ending", 3, 0, 0, 17, 64, 0, true, {loop(709)}},
+        {"round 1 open", 3, 0, 0, 1, 64, 0, true, {looped(708)}},
+        {"round 15 open", 3, 0, 0, 15, 500, 0, true, {looped(708)}},
+        {"round 16 open", 3, 0, 0, 16, 64, 0, true, {looped(709)}},
+        {"ending", 3, 0, 0, 17, 64, 0, true, {looped(709)}},
         {"ending, between beats", 3, 0, 0, 17, 100, 0, false, {}},
         {"round 9 before the door", 3, 0, 0, 9, 63, 0, true, {}},
         {"ending's start", 3, 0, 0, 17, 10, 0, true, {}},
         // one-time requests, on any tick
-        {"spin start", 2, 0, 300, 0, 0, 701, false, {kOnce701}},
-        {"fanfare", 3, 0, 0, 0, 1, 706, false, {kOnce706}},
-        {"reel stop", 2, 0, 300, 0, 40, 702, false, {kStop, kOnce702}},
-        {"round start on a beat", 3, 0, 0, 3, 1, 707, true, {kStop, loop(707)}},
-        {"round start between beats", 3, 0, 0, 3, 1, 707, false, {kStop, loop(707)}},
+        {"spin start", 2, 0, 300, 0, 0, 701, false, {once(701)}},
+        {"fanfare", 3, 0, 0, 0, 1, 706, false, {once(706)}},
+        {"reel stop", 2, 0, 300, 0, 40, 702, false, {kStop, once(702)}},
+        {"round start on a beat", 3, 0, 0, 3, 1, 707, true, {kStop, looped(707)}},
+        {"round start between beats", 3, 0, 0, 3, 1, 707, false, {kStop, looped(707)}},
         // nothing else is asked for by name
         {"703 by request", 2, 0, 0, 0, 5, 703, true, {}},
         {"708 by request", 1, 0, 0, 0, 5, 708, true, {}},
@@ -62,7 +59,7 @@ TEST_F(Sound, EachRowOfTheTableInItsOrder)
         // the fanfare plays out: from its step 64 nothing is played
         {"fanfare late, request", 3, 0, 0, 0, 64, 706, true, {}},
         {"fanfare late, reel stop", 3, 0, 0, 0, 127, 702, false, {}},
-        {"fanfare early, reel stop", 3, 0, 0, 0, 63, 702, false, {kStop, kOnce702}},
+        {"fanfare early, reel stop", 3, 0, 0, 0, 63, 702, false, {kStop, once(702)}},
     };
     for (const Case& c : cases) {
         calls.clear();
@@ -105,7 +102,7 @@ TEST_F(Sound, ARoundStartIsHeardWhicheverStepItComesOn)
         m.modeTick = 1;
         m.soundRequest = 707;
         modelServeSound(m, step == 0);
-        std::vector<Call> want = {kStop, loop(707)};
+        std::vector<Call> want = {kStop, looped(707)};
         EXPECT_EQ(calls, want) << step;
     }
 }

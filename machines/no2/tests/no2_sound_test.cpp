@@ -7,19 +7,9 @@
 using namespace soundtest;
 using namespace no2wave;
 
-namespace {
-
-const uint32_t kOnce = 0x40007, kLoop = 0x4001F;
-
-} // namespace
-
 TEST_F(Sound, No2RequestsPlayByTheirRow)
 {
-    struct Case {
-        int request;
-        std::vector<Call> want;
-    };
-    const Case cases[] = {
+    expectRequestsPlay({
         {kSpinStart, {{kSpinStart, kOnce}}},
         {kFanfare, {{kFanfare, kOnce}}},
         {kEnding, {{kEnding, kOnce}}},
@@ -36,16 +26,7 @@ TEST_F(Sound, No2RequestsPlayByTheirRow)
         {0, {}},
         {-10000, {kStop}},
         {-1, {}},
-    };
-    for (bool beat : {false, true})
-        for (const Case& c : cases) {
-            calls.clear();
-            m.mode = 2;
-            m.soundRequest = c.request;
-            modelServeSound(m, beat);
-            EXPECT_EQ(calls, c.want) << c.request << (beat ? " on a launch beat" : "");
-            EXPECT_EQ(m.soundRequest, 0) << c.request;
-        }
+    });
 }
 
 TEST_F(Sound, No2ReachTurnLoopsItsMusicOnLaunchBeatsAndDropsRequests)

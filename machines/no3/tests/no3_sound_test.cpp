@@ -6,32 +6,20 @@ using namespace soundtest;
 
 TEST_F(Sound, RequestsPlayOnceAndStopsComeFirstForReelStopAndRoundStart)
 {
-    struct Case {
-        int request;
-        std::vector<Call> want;
-    };
-    Case cases[] = {
-        {701, {{701, 0x40007}}},
-        {702, {kStop, {702, 0x40007}}},
-        {703, {{703, 0x40007}}},
-        {704, {{704, 0x40007}}},
-        {705, {{705, 0x40007}}},
-        {706, {kStop, {706, 0x40007}}},
+    expectRequestsPlay({
+        {701, {once(701)}},
+        {702, {kStop, once(702)}},
+        {703, {once(703)}},
+        {704, {once(704)}},
+        {705, {once(705)}},
+        {706, {kStop, once(706)}},
         {707, {}}, // the round music only starts from the open door
-        {708, {{708, 0x40007}}},
+        {708, {once(708)}},
         {709, {}},
         {700, {}},
         {0, {}},
         {-10000, {kStop}},
-    };
-    for (const Case& c : cases) {
-        calls.clear();
-        m.mode = 2;
-        m.soundRequest = c.request;
-        modelServeSound(m, false);
-        EXPECT_EQ(calls, c.want) << c.request;
-        EXPECT_EQ(m.soundRequest, 0);
-    }
+    }, {false});
 }
 
 TEST_F(Sound, OpenDoorLoopsRoundMusicOnLaunchBeatsAndDropsOtherRequests)
@@ -41,7 +29,7 @@ TEST_F(Sound, OpenDoorLoopsRoundMusicOnLaunchBeatsAndDropsOtherRequests)
     m.modeTick = 80;
     m.soundRequest = 702;
     modelServeSound(m, true);
-    std::vector<Call> want = {{707, 0x4001F}};
+    std::vector<Call> want = {looped(707)};
     EXPECT_EQ(calls, want);
     EXPECT_EQ(m.soundRequest, 0);
 

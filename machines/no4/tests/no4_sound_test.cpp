@@ -5,23 +5,12 @@
 
 using namespace soundtest;
 
-namespace {
-
-const Call kLoop(int id) { return {id, 0x4001F}; }
-const Call kOnce(int id) { return {id, 0x40007}; }
-
-} // namespace
-
 TEST_F(Sound, RequestsOutsideThePerformancesAndTheOpenDoor)
 {
-    struct Case {
-        int request;
-        std::vector<Call> want;
-    };
-    const Case cases[] = {
-        {701, {kStop, kLoop(701)}}, // the reels run: a loop, after whatever played
-        {702, {kStop, kOnce(702)}}, // a reel stops
-        {705, {kOnce(705)}},        // the fanfare
+    expectRequestsPlay({
+        {701, {kStop, looped(701)}}, // the reels run: a loop, after whatever played
+        {702, {kStop, once(702)}}, // a reel stops
+        {705, {once(705)}},        // the fanfare
         {703, {}},                  // the performances' and the rounds' waves only come from their rows
         {704, {}},
         {706, {}},
@@ -29,17 +18,7 @@ TEST_F(Sound, RequestsOutsideThePerformancesAndTheOpenDoor)
         {707, {}},
         {0, {}},
         {-10000, {kStop}},
-    };
-    for (bool beat : {false, true})
-        for (const Case& c : cases) {
-            calls.clear();
-            m = MachineState{};
-            m.mode = 2;
-            m.soundRequest = c.request;
-            modelServeSound(m, beat);
-            EXPECT_EQ(calls, c.want) << c.request << " beat " << beat;
-            EXPECT_EQ(m.soundRequest, 0);
-        }
+    });
 }
 
 TEST_F(Sound, PerformancesLoopTheirWaveOnLaunchBeats)
@@ -52,13 +31,13 @@ TEST_F(Sound, PerformancesLoopTheirWaveOnLaunchBeats)
         m.spinPhase = phase;
         m.soundRequest = 702; // on a beat the row holds and the request is dropped
         modelServeSound(m, true);
-        EXPECT_EQ(calls, std::vector<Call>{kLoop(wave)}) << phase;
+        EXPECT_EQ(calls, std::vector<Call>{looped(wave)}) << phase;
         EXPECT_EQ(m.soundRequest, 0);
 
         calls.clear();
         m.soundRequest = 702; // between beats the row does not hold: the reel stop plays
         modelServeSound(m, false);
-        EXPECT_EQ(calls, (std::vector<Call>{kStop, kOnce(702)})) << phase;
+        EXPECT_EQ(calls, (std::vector<Call>{kStop, once(702)})) << phase;
 
         calls.clear();
         m.soundRequest = -10000; // a stop comes first
@@ -74,7 +53,7 @@ TEST_F(Sound, TheOpenDoorLoopsTheRoundMusicAndTheIntroAndEndingAreLeftAlone)
     m.modeTick = 64;
     m.soundRequest = 705;
     modelServeSound(m, true);
-    EXPECT_EQ(calls, std::vector<Call>{kLoop(706)});
+    EXPECT_EQ(calls, std::vector<Call>{looped(706)});
     EXPECT_EQ(m.soundRequest, 0);
 
     calls.clear();
@@ -98,7 +77,7 @@ TEST_F(Sound, TheOpenDoorLoopsTheRoundMusicAndTheIntroAndEndingAreLeftAlone)
         m.modeTick = 1; // early in the intro the fanfare is played
         m.soundRequest = 705;
         modelServeSound(m, true);
-        EXPECT_EQ(calls, std::vector<Call>{kOnce(705)}) << round;
+        EXPECT_EQ(calls, std::vector<Call>{once(705)}) << round;
     }
     calls.clear();
     m.round = 16;

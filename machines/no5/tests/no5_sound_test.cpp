@@ -6,39 +6,18 @@
 
 using namespace soundtest;
 
-namespace {
-
-const Call kLoop(int id) { return {id, 0x4001F}; }
-const Call kOnce(int id) { return {id, 0x40007}; }
-
-} // namespace
-
 TEST_F(Sound, RequestsOutsideThePerformancesAndTheRounds)
 {
-    struct Case {
-        int request;
-        std::vector<Call> want;
-    };
-    const Case cases[] = {
-        {701, {kStop, kLoop(701)}}, // the reels running: stop, then loop
-        {702, {kStop, kOnce(702)}},
-        {703, {kStop, kOnce(703)}},
-        {709, {kStop, kOnce(709)}},
-        {706, {kOnce(706)}},        // the fanfare, without a stop
+    expectRequestsPlay({
+        {701, {kStop, looped(701)}}, // the reels running: stop, then loop
+        {702, {kStop, once(702)}},
+        {703, {kStop, once(703)}},
+        {709, {kStop, once(709)}},
+        {706, {once(706)}},        // the fanfare, without a stop
         {-10000, {kStop}},
         // the loops come from their states, never from a request; no wave of ours, no sound
         {704, {}}, {705, {}}, {707, {}}, {708, {}}, {700, {}}, {710, {}}, {0, {}}, {-1, {}},
-    };
-    for (bool beat : {false, true})
-        for (const Case& c : cases) {
-            calls.clear();
-            m = MachineState{};
-            m.mode = 2;
-            m.soundRequest = c.request;
-            modelServeSound(m, beat);
-            EXPECT_EQ(calls, c.want) << c.request << (beat ? " on a beat" : "");
-            EXPECT_EQ(m.soundRequest, 0) << c.request;
-        }
+    });
 }
 
 TEST_F(Sound, TheCreepLoopsItsWaveOnLaunchBeatsAndDropsRequests)
@@ -46,7 +25,7 @@ TEST_F(Sound, TheCreepLoopsItsWaveOnLaunchBeatsAndDropsRequests)
     m.mode = 2;
     m.spinPhase = 1;
     modelServeSound(m, true);
-    EXPECT_EQ(calls, (std::vector<Call>{kLoop(704)}));
+    EXPECT_EQ(calls, (std::vector<Call>{looped(704)}));
     calls.clear();
     modelServeSound(m, false);
     EXPECT_TRUE(calls.empty()) << "between the beats nothing";
@@ -68,7 +47,7 @@ TEST_F(Sound, TheFastSpinAndTheRevivalLoopOnlyWhileTheRightReelTravels)
         m.reelTravel[2] = 2000;
         m.soundRequest = 709;
         modelServeSound(m, true);
-        EXPECT_EQ(calls, (std::vector<Call>{kLoop(705)})) << phase;
+        EXPECT_EQ(calls, (std::vector<Call>{looped(705)})) << phase;
         EXPECT_EQ(m.soundRequest, 0);
         // the reel stands: the stop, the revival cue and the next stop are heard
         for (int request : {702, 709}) {
@@ -76,7 +55,7 @@ TEST_F(Sound, TheFastSpinAndTheRevivalLoopOnlyWhileTheRightReelTravels)
             m.reelTravel[2] = -1;
             m.soundRequest = request;
             modelServeSound(m, true);
-            EXPECT_EQ(calls, (std::vector<Call>{kStop, kOnce(request)})) << phase << " " << request;
+            EXPECT_EQ(calls, (std::vector<Call>{kStop, once(request)})) << phase << " " << request;
         }
         calls.clear();
         m.reelTravel[2] = 0;
@@ -99,14 +78,14 @@ TEST_F(Sound, RoundsLoopTheMusicTheFanfareAndTheEndingDoNot)
     m.round = 0;
     m.soundRequest = 706;
     modelServeSound(m, true);
-    EXPECT_EQ(calls, (std::vector<Call>{kOnce(706)}));
+    EXPECT_EQ(calls, (std::vector<Call>{once(706)}));
     for (int round : {1, 9, 16}) {
         calls.clear();
         m.round = round;
         m.modeTick = 3; // the door shut or open alike
         m.soundRequest = 706;
         modelServeSound(m, true);
-        EXPECT_EQ(calls, (std::vector<Call>{kLoop(707)})) << round;
+        EXPECT_EQ(calls, (std::vector<Call>{looped(707)})) << round;
         EXPECT_EQ(m.soundRequest, 0);
         calls.clear();
         modelServeSound(m, false);
