@@ -41,6 +41,67 @@ register_steps() {
   printf '%s\n' click 1503 wait-dialog "$T_REGISTER" set-text 1101 "$1" click 1 dialog-gone
 }
 
+# Steps that register NAME from an empty player file and choose them into
+# the day shop, up to the hall (the suite runs at 13:00).
+enter_steps() {
+  printf '%s\n' command 40304 wait-dialog "$T_LIST"
+  register_steps "$1"
+  printf '%s\n' click 1 dialog-gone
+  printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
+}
+
+# Steps that register NAME, enter the day shop with them and take the first
+# free machine.
+seat_steps() {
+  enter_steps "$1"
+  printf '%s\n' take-machine "$PLAY_CLASS" 16
+}
+
+# Steps that buy balls COUNT times (default once) with the purchase BUTTON
+# (1301..1303).
+buy_steps() {
+  local i
+  for ((i = 0; i < ${2:-1}; i++)); do
+    printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click "$1" click 1 dialog-gone
+  done
+}
+
+# Steps that raise the handle for a second and a half and keep it held.
+hold_handle_steps() {
+  printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0
+}
+
+# Steps that take COUNT pictures, one every MS milliseconds, as PREFIX_N.bmp
+# (N of equal width: 1..8, 01..36), with the driver's CAPTURE step
+# (screen-shot: the whole screen, the default; shot: the program's window).
+shot_steps() {
+  local i
+  for i in $(seq -w 1 "$1"); do printf '%s\n' sleep "$2" "${4:-screen-shot}" "$3_$i.bmp"; done
+}
+
+# Steps from a seat back out of the program: to the hall and back to the
+# machine (unless `seated`), stand up (the question and the cash-out),
+# close, any farewell boxes.
+leave_steps() {
+  [ "${1:-}" = seated ] || printf '%s\n' command 40312 sleep 500 command 40309 sleep 500
+  printf '%s\n' command 40313 wait-msgbox press-ok wait-msgbox press-ok
+  printf '%s\n' close
+  for _ in 1 2 3 4; do printf '%s\n' dismiss-msgbox 4000; done
+  printf '%s\n' expect-exit 0
+}
+
+# Steps of a play session: NAME sits down, buys three times with BUTTON,
+# holds the handle and takes COUNT screenshots MS apart as PREFIX_N.bmp, then
+# (with `info`, after the driver's report of the main window) leaves.
+play_session_steps() {
+  seat_steps "$1"
+  buy_steps "$2" 3
+  hold_handle_steps
+  shot_steps "$3" "$4" "$5"
+  if [ "${6:-}" = info ]; then printf '%s\n' info; fi
+  leave_steps
+}
+
 # Steps that run a refused registration: NAME, the warning box, OK, and the
 # registration dialog stays open.
 refused_steps() {
@@ -329,5 +390,6 @@ case_dialog_notice() {
 }
 
 export -f dlg_fresh_data dlg_run register_steps refused_steps expect_after \
+  enter_steps seat_steps buy_steps hold_handle_steps shot_steps leave_steps play_session_steps \
   case_dialog_register_players case_dialog_name_cut case_dialog_full_list case_dialog_delete_players \
   case_dialog_select_player case_dialog_purchase case_dialog_purchase_short case_dialog_scores_and_version case_dialog_notice

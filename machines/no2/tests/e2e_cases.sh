@@ -13,23 +13,7 @@
 case_play_screen() {
   local log="$ART/play_screen.log" steps=() i
   dlg_fresh_data
-  mapfile -t steps < <(
-    printf '%s\n' command 40304 wait-dialog "$T_LIST"
-    register_steps 'Jolly'
-    printf '%s\n' click 1 dialog-gone
-    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
-    printf '%s\n' take-machine "$PLAY_CLASS" 16
-    for i in 1 2 3; do
-      printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1302 click 1 dialog-gone
-    done
-    printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0
-    for i in $(seq -w 1 "${E2E_PLAY_SHOTS:-8}"); do printf '%s\n' sleep 5000 screen-shot "$ART/play_$i.bmp"; done
-    printf '%s\n' info command 40312 sleep 500 command 40309 sleep 500
-    printf '%s\n' command 40313 wait-msgbox press-ok wait-msgbox press-ok
-    printf '%s\n' close
-    for _ in 1 2 3 4; do printf '%s\n' dismiss-msgbox 4000; done
-    printf '%s\n' expect-exit 0
-  )
+  mapfile -t steps < <(play_session_steps 'Jolly' 1302 "${E2E_PLAY_SHOTS:-8}" 5000 "$ART/play" info)
   DRV_LIMIT=$((100 + 5 * ${E2E_PLAY_SHOTS:-8})) dlg_run "$log" "${steps[@]}"
   for i in "$ART"/play_*.bmp; do
     to_png "$i"

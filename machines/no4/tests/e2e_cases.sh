@@ -19,23 +19,7 @@ colour_count() {
 case_play_screen() {
   local log="$ART/play_screen.log" steps=() i shots=${E2E_NO4_SHOTS:-8} every=${E2E_NO4_EVERY:-2000}
   dlg_fresh_data
-  mapfile -t steps < <(
-    printf '%s\n' command 40304 wait-dialog "$T_LIST"
-    register_steps 'Mira'
-    printf '%s\n' click 1 dialog-gone
-    printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
-    printf '%s\n' take-machine "$PLAY_CLASS" 16
-    for i in 1 2 3; do
-      printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
-    done
-    printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0
-    for i in $(seq -w 1 "$shots"); do printf '%s\n' sleep "$every" screen-shot "$ART/play_$i.bmp"; done
-    printf '%s\n' command 40312 sleep 500 command 40309 sleep 500
-    printf '%s\n' command 40313 wait-msgbox press-ok wait-msgbox press-ok
-    printf '%s\n' close
-    for _ in 1 2 3 4; do printf '%s\n' dismiss-msgbox 4000; done
-    printf '%s\n' expect-exit 0
-  )
+  mapfile -t steps < <(play_session_steps 'Mira' 1303 "$shots" "$every" "$ART/play")
   DRV_LIMIT=$((60 + shots * (every + 300) / 1000)) dlg_run "$log" "${steps[@]}"
   expect "$log" "exit=0"
   local first

@@ -3,24 +3,6 @@
 # variables, EXE, MACHINE_*, ART, TMP, are there). Each case is a function
 # case_NAME registered with `e2e_case NAME [SECONDS]`; it shows as no5.NAME.
 
-# Steps that register a player from an empty player file and choose them
-# into the day shop, up to the hall (the suite runs at 13:00).
-no5_enter_steps() {
-  printf '%s\n' command 40304 wait-dialog "$T_LIST"
-  register_steps "$1"
-  printf '%s\n' click 1 dialog-gone
-  printf '%s\n' command 40303 wait-dialog "$T_SELECT" click 1 dialog-gone sleep 500
-}
-
-# Steps from a seat in the play scene back out of the program: stand up
-# (the question and the cash-out), close, any farewell boxes.
-no5_leave_steps() {
-  printf '%s\n' command 40313 wait-msgbox press-ok wait-msgbox press-ok
-  printf '%s\n' close
-  for _ in 1 2 3 4; do printf '%s\n' dismiss-msgbox 4000; done
-  printf '%s\n' expect-exit 0
-}
-
 # (a) The play screen: a player sits at a ZANPORO, buys balls and holds the
 #     handle; the play window shows the machine and keeps moving (three
 #     captures of the window a few seconds apart all differ: balls fly, the
@@ -29,13 +11,12 @@ case_play_screen() {
   local log="$ART/play_screen.log" steps=() i
   dlg_fresh_data
   mapfile -t steps < <(
-    no5_enter_steps 'Zan'
-    printf '%s\n' take-machine "$PLAY_CLASS" 16
-    printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
-    printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0
-    for i in 1 2 3; do printf '%s\n' sleep 3000 shot "$ART/play_screen_$i.bmp"; done
+    seat_steps 'Zan'
+    buy_steps 1303
+    hold_handle_steps
+    shot_steps 3 3000 "$ART/play_screen" shot
     printf '%s\n' info
-    no5_leave_steps
+    leave_steps seated
   )
   DRV_LIMIT=80 dlg_run "$log" "${steps[@]}"
   for i in 1 2 3; do
@@ -114,15 +95,12 @@ case_chance_soak() {
   no5_seal_day_shop "$file"
   cp "$file" "$ART/chance_shop.dat" # as the second run reads it
   mapfile -t steps < <(
-    no5_enter_steps 'Soak'
-    printf '%s\n' take-machine "$PLAY_CLASS" 16
-    for i in 1 2 3; do
-      printf '%s\n' command 40311 wait-dialog "$T_PURCHASE" click 1303 click 1 dialog-gone
-    done
-    printf '%s\n' post 256 38 0 sleep 1500 post 257 38 0
-    for i in $(seq -w 1 "${E2E_SOAK_SHOTS:-150}"); do printf '%s\n' sleep 2000 screen-shot "$ART/chance_$i.bmp"; done
+    seat_steps 'Soak'
+    buy_steps 1303 3
+    hold_handle_steps
+    shot_steps "${E2E_SOAK_SHOTS:-150}" 2000 "$ART/chance"
     printf '%s\n' info
-    no5_leave_steps
+    leave_steps seated
   )
   DRV_LIMIT=$((120 + 3 * ${E2E_SOAK_SHOTS:-150})) dlg_run "$log" "${steps[@]}"
   for i in "$ART"/chance_*.bmp; do to_png "$i"; done
