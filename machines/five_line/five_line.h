@@ -69,6 +69,7 @@ struct FiveLineModel {
     int maxOutcome;  // drawOutcome 0..maxOutcome
     int settleSteps; // steps standing before the win check
     int deepestSlide; // most negative travel a slide starts at
+    int slideFrom, slideTo; // the middle reel's travel is below -2 (a slide's) only in these phases
     int longestTravel; // the longest travel any set-up gives a reel
     // the fever
     int introSteps;        // round 0
@@ -190,3 +191,21 @@ bool onDoorPath(const BallSlot& ball);
 // The mechanism's words of a record read from a file: true when every one
 // is in a range play produces.
 bool reelWordsAreValid(const MachineState& m);
+
+// ---------------------------------------------------------------- the spin
+
+// Mode 2, every step (modelSpinStep): phase 0 runs the reels and, when the
+// right reel stops on a reach, calls firstReachSetUp; the settle phase
+// settles; the phases between are the model's (reachStep); a phase no rule
+// sets (a damaged record) ends the spin.
+void spinStep(MachineState& m);
+
+// ---------------------------------------------------------------- the model's part
+
+// The start lottery and the reel set-up (modelStartSpin).
+void drawLottery(MachineState& m);
+// The middle reel's travel once the right reel stopped on a reach.
+void firstReachSetUp(MachineState& m);
+// One step of the model's reach phases, 1 .. settlePhase - 1; false for a
+// phase the model has none of.
+bool reachStep(MachineState& m);

@@ -128,13 +128,11 @@ bool reelsAgree(const MachineState& m);
 
 // ---------------------------------------------------------------- the spin
 
-enum { kDrawMiss = 0, kDrawReach = 1, kDrawWin = 2 };
+enum { kDrawMiss = kLotteryMiss, kDrawReach = kLotteryReach, kDrawWin = kLotteryPrize };
 
-// The family's prelude, then the prize with the odds in force (the quick
-// chance first, then the chance state, then the setting's), and after a miss
-// the setting's reach. A prize takes one from the reserve (never below 0).
-// Returns kDrawWin, kDrawReach or kDrawMiss; the model maps it to its
-// drawOutcome with its own draws.
+// The family's lottery (drawLotteryResult) with the chance state's odds
+// while chanceCount is above 0. Returns kDrawWin, kDrawReach or kDrawMiss;
+// the model maps it to its drawOutcome with its own draws.
 int drawOneLineLottery(MachineState& m);
 
 // The travel of a new spin: long while at most one start is still held.

@@ -88,15 +88,7 @@ bool reelsAgree(const MachineState& m)
 
 int drawOneLineLottery(MachineState& m)
 {
-    const LotteryTable& t = *kOneLine.lottery;
-    lotteryPrelude(m, t);
-    if (oneIn(lotteryPrizeOdds(m, t, m.chanceCount > 0))) {
-        if (m.luckReserve > 0)
-            m.luckReserve -= 1;
-        return kDrawWin;
-    }
-    int s = m.setting >= 0 && m.setting < kSettings ? m.setting : kSettingNormal;
-    return oneIn(t.reachOdds[s]) ? kDrawReach : kDrawMiss;
+    return drawLotteryResult(m, *kOneLine.lottery, m.chanceCount > 0);
 }
 
 void setSpinTravel(MachineState& m)
