@@ -169,20 +169,14 @@ void resetReels(MachineState& m, int kind);
 // ---------------------------------------------------------------- fever
 
 void feverStep(MachineState& m);
-// Balls in flight inside the mouth when the door closes are paid.
-void sweepAttackerMouth(MachineState& m);
 
 // ---------------------------------------------------------------- board
 
-// The lower-board path of zone code `code`: 128 + code + 4 x (rand % 2),
-// kept (the lucky path) with 1 in luckyOdds, else moved by 1 + rand % 3.
-void chooseLowerPath(BallSlot& ball, int code, int luckyOdds);
 // The open door takes a lower-board ball crossing its mouth: odd x onto
-// path 192, even x onto 193, at the first point at or beyond its x. A ball
-// already on a door path is left alone.
+// path 192, even x onto 193, at the first point at or beyond its x
+// (catchAtDoorMouth). A ball already on a door path is left alone.
 void doorCapture(BallSlot& ball);
-// Index of the first point of a door path at or beyond x in its direction,
-// stopping at the end mark; the path's last point when none is.
+// doorJoinStep (big_prize.h) on door path 192 (leftward) or 193.
 int doorJoinStep(int path, int x);
 bool onDoorPath(const BallSlot& ball);
 

@@ -16,17 +16,6 @@ namespace g = no4board;
 
 const int kChanceSymbols[] = {4, 8};
 
-WindmillZone windmillZone(const g::Windmill& w)
-{
-    return {w.spinner, w.yMin, w.yMax, w.awayXMin, w.awayXMax, w.towardsXMin, w.towardsXMax, w.kick, w.still};
-}
-
-const WindmillZone kWindmillZones[g::kWindmillCount] = {
-    windmillZone(g::kWindmills[0]), windmillZone(g::kWindmills[1]), windmillZone(g::kWindmills[2]),
-    windmillZone(g::kWindmills[3]), windmillZone(g::kWindmills[4]), windmillZone(g::kWindmills[5]),
-    windmillZone(g::kWindmills[6]), windmillZone(g::kWindmills[7]),
-};
-
 enum {
     kSymbolFour = 4,
     kSymbolEight = 8,
@@ -54,7 +43,7 @@ const OneLineModel kOneLine = {
     15,                   // the V counts in rounds 1..15
     {g::kLuckyOdds[0], g::kLuckyOdds[1], g::kLuckyOdds[2], g::kLuckyOdds[3], g::kLuckyOdds[4],
      g::kLuckyOdds[5], g::kLuckyOdds[6], g::kLuckyOdds[7]},
-    kWindmillZones, g::kWindmillCount,
+    g::kWindmills, g::kWindmillCount,
 };
 
 // ---------------------------------------------------------------- the lottery
@@ -348,11 +337,6 @@ void modelSpinStep(MachineState& m)
     no4SpinStep(m);
 }
 
-void modelFeverStep(MachineState& m)
-{
-    oneLineFeverStep(m);
-}
-
 void modelBeforeLaunchBeat(MachineState& m)
 {
     wingLotteryStep(m);
@@ -417,14 +401,4 @@ bool modelRecordIsValid(MachineState& m)
     return m.heldLampTick >= 0 && m.heldLampTick <= kHeldLampSteps && m.wingDrawStarts >= 0
            && m.wingDrawStarts <= kMostWingStarts && m.wingDrawTick >= 0 && m.wingDrawTick <= kWingDrawSteps
            && m.wingDrawState >= 0 && m.wingDrawState <= kWingsHit && m.wingsOpen >= 0 && m.wingsOpen <= 1;
-}
-
-bool modelBallSlotIsValid(const BallSlot&)
-{
-    return false; // No.4's balls know only the engine's states
-}
-
-void modelOwnBallStep(MachineState&, BallSlot& ball)
-{
-    freeSlot(ball);
 }

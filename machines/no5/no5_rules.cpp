@@ -16,16 +16,6 @@ namespace g = no5board;
 const int kChanceSymbols[] = {4, 8, 11, 13, 15};
 constexpr int kChanceSymbolCount = sizeof kChanceSymbols / sizeof kChanceSymbols[0];
 
-WindmillZone windmillZone(const g::Windmill& w)
-{
-    return {w.spinner, w.yMin, w.yMax, w.awayXMin, w.awayXMax, w.towardsXMin, w.towardsXMax, w.kick, w.still};
-}
-
-const WindmillZone kWindmillZones[g::kWindmillCount] = {
-    windmillZone(g::kWindmills[0]), windmillZone(g::kWindmills[1]), windmillZone(g::kWindmills[2]),
-    windmillZone(g::kWindmills[3]), windmillZone(g::kWindmills[4]), windmillZone(g::kWindmills[5]),
-};
-
 enum {
     kWaveReach = 703,
     kWaveRevivalCue = 709,
@@ -52,7 +42,7 @@ const OneLineModel kOneLine = {
     15,                   // the V counts in rounds 1..15
     {g::kLuckyOdds[0], g::kLuckyOdds[1], g::kLuckyOdds[2], g::kLuckyOdds[3], g::kLuckyOdds[4],
      g::kLuckyOdds[5], g::kLuckyOdds[6], g::kLuckyOdds[7]},
-    kWindmillZones, g::kWindmillCount,
+    g::kWindmills, g::kWindmillCount,
 };
 
 // ---------------------------------------------------------------- the lottery
@@ -354,11 +344,6 @@ void modelSpinStep(MachineState& m)
     no5SpinStep(m);
 }
 
-void modelFeverStep(MachineState& m)
-{
-    oneLineFeverStep(m);
-}
-
 void modelBeforeLaunchBeat(MachineState& m)
 {
     digitLotteryStep(m);
@@ -412,14 +397,4 @@ bool modelRecordIsValid(MachineState& m)
     return m.creepRest >= -1 && m.creepRest <= kCreepRestMost && m.digitStarts >= 0
            && m.digitStarts <= kMostDigitStarts && m.digitTick >= 0 && m.digitTick <= kDigitIdle
            && m.digitGate >= kGateClosed && m.digitGate <= kGateCaught && m.digitShown >= 0 && m.digitShown <= 9;
-}
-
-bool modelBallSlotIsValid(const BallSlot&)
-{
-    return false; // No.5's balls know only the engine's states
-}
-
-void modelOwnBallStep(MachineState&, BallSlot& ball)
-{
-    freeSlot(ball);
 }

@@ -20,8 +20,10 @@
 #pragma once
 #include <cstdint>
 
+#include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/lottery.h"
 #include "hallcore/machine/machine_module.h"
+#include "one_line_board_types.h"
 
 enum {
     kOneLineReels = 3,
@@ -32,22 +34,12 @@ enum {
     kNoSymbol = 0, // reachSymbol after a reset: no reach yet
 };
 
-// One windmill: a ball in rows yMin..yMax turns it away in columns
-// awayXMin..awayXMax and towards in towardsXMin..towardsXMax, with a kick of
-// `kick` (and the phase kept); it then slows one frame a step down to
-// `still`, and one frame every second step from there.
-struct WindmillZone {
-    int spinner; // MachineState::spinner index
-    int yMin, yMax;
-    int awayXMin, awayXMax;
-    int towardsXMin, towardsXMax;
-    int kick, still;
-};
-
-struct BoardBox {
-    int x0, y0, x1, y1; // both ends included
-    bool has(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
-};
+// One windmill (the board geometry's, one_line_board_types.h): a ball in
+// rows yMin..yMax turns it away in columns awayXMin..awayXMax and towards in
+// towardsXMin..towardsXMax, with a kick of `kick` (and the phase kept); it
+// then slows one frame a step down to `still`, and one frame every second
+// step from there.
+using WindmillZone = one_line::Windmill;
 
 struct OneLineModel {
     // --- the reels
@@ -190,12 +182,17 @@ void chooseOneLineSecondStage(BallSlot& ball, int code);
 // are taken by doors, wings and gates, never a ball already on their paths.
 bool onLowerBoardPath(const BallSlot& ball);
 
-// The first step of `path`, before its end mark, whose x is at or beyond
-// `x` (not above it for a leftward path, not below for a rightward one);
-// the last point when none is, so the ball still lands.
-int joinStep(int path, int x, bool leftward);
+// Whether the V takes a ball now: in rounds 1..lastVRound of a big prize,
+// once a round.
+bool vCountsNow(const MachineState& m);
 
-// Every windmill a ball at (x, y) is in the band of starts turning.
+// A ball landed: the start pocket pays and holds a start (true when it held
+// one: landInStartPocket), a prize pocket pays and counts a ball from the
+// door's paths into the attacker; a lost ball does nothing.
+bool landOneLineBall(MachineState& m, const BallSlot& ball, int code);
+
+// Every windmill a ball at (x, y) is in the band of starts turning (on both
+// boards, modelUpperBoardHit and modelLowerBoardHit); modelSlowWindmills.
 void hitOneLineWindmills(MachineState& m, int x, int y);
 void slowOneLineWindmills(MachineState& m);
 
