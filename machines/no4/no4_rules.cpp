@@ -346,24 +346,9 @@ void modelBeforeLaunchBeat(MachineState& m)
 
 void modelResetDisplay(MachineState& m, int kind)
 {
-    for (int r = 0; r < kOneLineReels; r++)
-        m.reelPos[r] = wrapPosition(int64_t(randomNext() % kStripCells) * kOneLine.cellPixels);
-    if (positionCell(m.reelPos[0]) == positionCell(m.reelPos[1]) && positionCell(m.reelPos[1]) == positionCell(m.reelPos[2])) {
-        int r = randomNext() % kOneLineReels; // no three of a kind standing
-        m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - kOneLine.cellPixels);
-    }
-    for (int r = 0; r < kOneLineReels; r++) {
-        m.reelTravel[r] = 0;
-        m.reelBoost[r] = 0;
-        m.reelEffect[r] = 0;
-    }
-    for (int32_t& s : m.spinner)
-        s = 0;
-    m.spinPhase = 0;
-    m.drawOutcome = 0;
-    m.actionTick = 0;
-    m.reachSymbol = kNoSymbol;
-    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
+    resetOneLineReels(m);
+    for (int32_t& e : m.reelEffect)
+        e = 0;
     m.heldLampTick = kHeldLampSteps; // no newest lamp blinking
     m.wingsOpen = 0;
     m.wingDrawStarts = 0;
@@ -375,11 +360,6 @@ void modelResetDisplay(MachineState& m, int kind)
         m.reelPos[kReelMiddle] = wrapPosition(40);
         m.reelPos[kReelRight] = wrapPosition(0);
     }
-}
-
-int modelNewLuckReserve()
-{
-    return 16 + randomNext() % 32;
 }
 
 // ---------------------------------------------------------------- records

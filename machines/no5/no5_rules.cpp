@@ -353,39 +353,18 @@ void modelBeforeLaunchBeat(MachineState& m)
 
 void modelResetDisplay(MachineState& m, int kind)
 {
-    for (int r = 0; r < kOneLineReels; r++)
-        m.reelPos[r] = wrapPosition(int64_t(randomNext() % kStripCells) * kCell);
-    if (positionCell(m.reelPos[0]) == positionCell(m.reelPos[1]) && positionCell(m.reelPos[1]) == positionCell(m.reelPos[2])) {
-        int r = randomNext() % kOneLineReels; // no three of a kind standing
-        m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - kCell);
-    }
+    resetOneLineReels(m);
     m.digitStarts = 0;
     m.digitTick = kDigitIdle;
     m.digitGate = kGateClosed;
     m.digitShown = randomNext() % 10;
-    for (int r = 0; r < kOneLineReels; r++) {
-        m.reelTravel[r] = 0;
-        m.reelBoost[r] = 0;
-    }
-    for (int32_t& s : m.spinner)
-        s = 0;
     m.creepRest = 0;
-    m.spinPhase = 0;
-    m.drawOutcome = 0;
-    m.actionTick = 0;
-    m.reachSymbol = kNoSymbol;
-    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
     m.spare = 0;
     if (kind == kResetNew || kind == kResetNewDay) {
         for (int32_t& p : m.reelPos)
             p = 294; // a new day shows 8 on all three (cell 7)
         m.digitShown = 7;
     }
-}
-
-int modelNewLuckReserve()
-{
-    return 16 + randomNext() % 32;
 }
 
 // ---------------------------------------------------------------- records

@@ -150,6 +150,13 @@ bool moveRunningReel(MachineState& m, int reel, bool (*jumped)(MachineState&, in
 // travel; the position is wrapped.
 void moveReel(MachineState& m, int reel, int pixels);
 
+// The reset of the shared words (modelResetDisplay): the reels stand on
+// random cells, never three of a kind (then one reel, drawn, stands a cell
+// back); no travel, boost, spin, outcome, action or reach; the windmills
+// still; the chance state over. Draws in that order; the model resets its
+// own words after it, and puts the reels of a new machine or day.
+void resetOneLineReels(MachineState& m);
+
 // Spin phase settle: after settleAfter steps the spin ends, in the big prize
 // when the three reels agree (reachSymbol becomes the symbol shown, which is
 // what won even on a reach the lottery did not plan), else in mode 1.

@@ -168,3 +168,26 @@ void settleSpin(MachineState& m)
         m.mode = 1;
     }
 }
+
+// ---------------------------------------------------------------- resets
+
+void resetOneLineReels(MachineState& m)
+{
+    for (int r = 0; r < kOneLineReels; r++)
+        m.reelPos[r] = wrapPosition(int64_t(randomNext() % kStripCells) * kOneLine.cellPixels);
+    if (positionCell(m.reelPos[0]) == positionCell(m.reelPos[1]) && positionCell(m.reelPos[1]) == positionCell(m.reelPos[2])) {
+        int r = randomNext() % kOneLineReels; // no three of a kind standing
+        m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - kOneLine.cellPixels);
+    }
+    for (int r = 0; r < kOneLineReels; r++) {
+        m.reelTravel[r] = 0;
+        m.reelBoost[r] = 0;
+    }
+    for (int32_t& s : m.spinner)
+        s = 0;
+    m.spinPhase = 0;
+    m.drawOutcome = 0;
+    m.actionTick = 0;
+    m.reachSymbol = kNoSymbol;
+    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
+}
