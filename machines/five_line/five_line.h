@@ -92,6 +92,11 @@ struct FiveLineModel {
     int lowerZoneCount;
     int upperBase, lowerBase;   // a kick sets a windmill to base + phase
     int upperLimit, lowerLimit; // within ±limit a windmill slows to a frame every second step
+    // the hall: the fever kind by the winning symbol, and the catch-up
+    int keepForGoodSymbol; // kind 3: the right to go on kept for good
+    int keepSymbol;        // kind 2, unless the machine holds a kind already
+    int takeAwaySymbol;    // kind 1, the right taken away at the ending, unless the machine holds kind 3
+    int absenceLostBalls;  // what a customer loses in a period while nobody watches
 };
 
 // The model's description (machines/noN/noN_rules.cpp).

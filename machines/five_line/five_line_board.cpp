@@ -77,6 +77,22 @@ void modelSlowWindmills(MachineState& m)
 
 // ---------------------------------------------------------------- the hall
 
+// By the winning symbol: one keeps the right to go on for good; one keeps it
+// (unless the machine holds a kind already); one takes it away at the
+// ending (unless the machine holds kind 3); any other gives a first fever
+// kind 1.
+int modelFeverKind(const MachineState& m)
+{
+    const FiveLineModel& f = kFiveLine;
+    if (m.reachSymbol == f.keepForGoodSymbol)
+        return 3;
+    if (m.reachSymbol == f.keepSymbol)
+        return m.feverKind == 0 ? 2 : m.feverKind;
+    if (m.reachSymbol == f.takeAwaySymbol)
+        return m.feverKind == 3 ? 3 : 1;
+    return m.feverKind == 0 ? 1 : m.feverKind;
+}
+
 // No chance states: once a fever is over, the odds are the plain ones.
 bool modelInChanceState(const MachineState&)
 {
@@ -103,4 +119,9 @@ bool modelAbsencePrize(MachineState& m)
     m.balls = balls > INT32_MAX ? INT32_MAX : (int32_t)balls;
     m.startsSincePrize = g + 40;
     return true;
+}
+
+int modelAbsenceLostBalls()
+{
+    return kFiveLine.absenceLostBalls;
 }

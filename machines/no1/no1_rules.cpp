@@ -29,6 +29,7 @@ const FiveLineModel kFiveLine = {
     no1board::kCodeStartPocket, 0x40, true, &no1board::kMouth,
     no1board::kUpperWindmills, 4, no1board::kLowerWindmills, 4,
     no1board::kUpperKick, no1board::kLowerKick, no1board::kUpperSlowLimit, no1board::kLowerSlowLimit,
+    1, 3, 4, 600, // 1 keeps the right for good, 3 keeps it, 4 takes it away; 600 balls lost a period
 };
 
 // The slide-back: the middle reel stopped one cell past the symbol; the

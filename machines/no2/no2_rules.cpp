@@ -31,6 +31,7 @@ const FiveLineModel kFiveLine = {
     no2board::kCodeStartPocket, 0, false, &no2board::kMouth,
     no2board::kUpperWindmills, 4, no2board::kLowerWindmills, 4,
     no2board::kUpperKick, no2board::kLowerKick, no2board::kUpperSlowLimit, no2board::kLowerSlowLimit,
+    1, 2, 3, 500, // 1 keeps the right for good, 2 keeps it, 3 takes it away; 500 balls lost a period
 };
 
 // The middle reel's stops after the action; the travel counts up to 0, one
