@@ -1,6 +1,6 @@
 // The field every model's board is laid in, in board units: a ball at
 // (x, y) is drawn with its sprite corner at pixel (4x - 2, 4y - 4) of the
-// 480x432 play view. The rail arc over the top that the launch rail leads
+// 480x432 play view, its centre at (4x + 4, 4y + 2). The rail arc over the top that the launch rail leads
 // onto, the inner rails, the rows, the mirror line of the two halves, and
 // the path table's stages. Plain numbers and types, with no machine record,
 // so the models' board geometry, path recipes and art read them too; each

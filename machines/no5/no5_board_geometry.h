@@ -4,9 +4,8 @@
 // the rules (no5_board.cpp), by the path recipe that draws the table to agree
 // with them (gen/paths), by the tests and, later, by the art.
 //
-// Board units (hallcore/machine/board_field.h): a ball at (x, y) is drawn
-// with its sprite corner at pixel (4x - 2, 4y - 4) of the 480x432 play view,
-// its centre at (4x + 4, 4y + 2). Boxes and ranges include both ends.
+// Board units as in hallcore/machine/board_field.h; boxes and ranges
+// include both ends.
 #pragma once
 #include "hallcore/machine/board_field.h"
 #include "machines/one_line/one_line_board_types.h"
