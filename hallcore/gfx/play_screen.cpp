@@ -1,6 +1,7 @@
 #include "hallcore/gfx/play_screen.h"
 
 #include "hallcore/gfx/artwork.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/sys/sys_present.h"
 
 const FrameLampPiece kFrameLampPieces[3] = {{0, 0, 76, 34}, {0, 34, 37, 29}, {0, 63, 49, 73}};
@@ -53,6 +54,16 @@ void drawMachineTopSign(Picture& board, int feverKind)
 void drawPayoutLamp(Picture& board, bool lit)
 {
     copyPicture(board, 4, 38, 48, 30, artPicture(522), 0, lit ? 30 : 0);
+}
+
+void drawCabinetLayers(Picture& board, const MachineState& m, int layers, bool frameLampsLit)
+{
+    if (layers & kDirtyFrameLamps)
+        drawFrameLamps(board, frameLampsLit);
+    if (layers & kDirtyFeverKind)
+        drawMachineTopSign(board, m.feverKind);
+    if (layers & kDirtyPayoutLamp)
+        drawPayoutLamp(board, m.payoutToggle == 1);
 }
 
 void drawBalls(Picture& view, const MachineState& m)

@@ -40,6 +40,12 @@ void drawMachineTopSign(Picture& board, int feverKind);
 // Picture 522's payout lamp at (4,38), 48 x 30, lit while a payout pays.
 void drawPayoutLamp(Picture& board, bool lit);
 
+// The three layers above, for the bits of `layers` that name them
+// (kDirtyFrameLamps, kDirtyFeverKind, kDirtyPayoutLamp), in this order: the
+// frame lamps, lit when `frameLampsLit`; the sign for the machine's fever
+// kind; the payout lamp, lit on a paying launch beat's toggle.
+void drawCabinetLayers(Picture& board, const MachineState& m, int layers, bool frameLampsLit);
+
 // Every ball slot whose x is above 0: the ball (sprite 520) at (4x - 2, 4y - 4).
 void drawBalls(Picture& view, const MachineState& m);
 

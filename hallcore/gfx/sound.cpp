@@ -1,5 +1,7 @@
 #include "hallcore/gfx/sound.h"
 
+#include "hallcore/machine/machine_module.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/sys/sys_sound.h"
 
 int soundAvailable = 0;
@@ -21,4 +23,17 @@ void playSound(int id, int kind)
 void stopAllSound()
 {
     playSound(0, kSoundStop);
+}
+
+bool takeSoundRequest(MachineState& m, int& request)
+{
+    request = m.soundRequest;
+    m.soundRequest = kSoundRequestNone;
+    if (!soundOn)
+        return false;
+    if (request == kSoundRequestStopAll) {
+        stopAllSound();
+        return false;
+    }
+    return true;
 }

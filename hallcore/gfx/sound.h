@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+struct MachineState;
+
 enum SoundKind {
     kSoundOnce = 0,          // play once, cutting off what is playing
     kSoundLoop = 1,          // loop, unless a sound is already playing
@@ -31,3 +33,10 @@ void playSound(int id, int kind);
 // slot, goes from the machine to the hall (40312), stops play (40313, and
 // forced with 40101) and toggles the Sound option (40500).
 void stopAllSound();
+
+// The frame every model's sound table (modelServeSound) starts with: takes
+// the machine's sound request and clears it, whatever comes after. False
+// when nothing is left to serve: with the Sound option off (the request is
+// dropped), or for a stop-all request, which it carries out. Otherwise the
+// table goes on with `request` (kSoundRequestNone when none was made).
+bool takeSoundRequest(MachineState& m, int& request);

@@ -1,6 +1,8 @@
 #include "hallcore/machine/ball_flight.h"
 
 #include "hallcore/machine/anim_clock.h"
+#include "hallcore/machine/board_field.h"
+#include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/random.h"
 
 // Positions shown while a ball rises along the launch rail; (0, 0) hides it
@@ -50,6 +52,23 @@ void freeSlot(BallSlot& b)
 {
     b.state = 0;
     setBallPosition(b, 0, 0);
+}
+
+bool landInStartPocket(MachineState& m)
+{
+    m.pendingStartPayouts += 1;
+    if (m.heldStarts >= 4)
+        return false;
+    m.heldStarts += 1;
+    m.dirty |= kDirtyHeldStarts;
+    return true;
+}
+
+void chooseSecondStagePath(BallSlot& ball, int code, int luckyOdds)
+{
+    ball.path = board_field::kSecondStageFirstPath + code + 4 * (randomNext() % 2);
+    if (luckyOdds > 0 && randomNext() % luckyOdds != 0)
+        ball.path += 1 + randomNext() % 3;
 }
 
 // Moves a ball on a path to its next point. Returns false (and frees the slot)

@@ -21,6 +21,17 @@ void advanceBalls(MachineState& m);
 // Frees a ball's slot: nothing in it, hidden.
 void freeSlot(BallSlot& b);
 
+// The second-stage path of a ball from the entry zone with outcome code
+// `code` (8 x zone, board_field.h): path 128 + code + 4 x (rand % 2), the zone's lucky
+// path, kept with 1 in luckyOdds (always for 0, which draws no more), else
+// moved on by 1 + rand % 3. Draws in that order.
+void chooseSecondStagePath(BallSlot& ball, int code, int luckyOdds);
+
+// A ball landed in the start pocket: it pays even when four starts are
+// held, and holds a start (redrawing the held-start lamps) when fewer are.
+// True when it held one.
+bool landInStartPocket(MachineState& m);
+
 // Every step after the balls: turning windmills slow down.
 void slowWindmills(MachineState& m);
 

@@ -23,3 +23,15 @@ int lotteryPrizeOdds(const MachineState& m, const LotteryTable& t, bool inChance
     int s = m.setting >= 0 && m.setting < kSettings ? m.setting : kSettingNormal;
     return t.prizeOdds[s];
 }
+
+int drawLotteryResult(MachineState& m, const LotteryTable& t, bool inChanceState)
+{
+    lotteryPrelude(m, t);
+    if (oneIn(lotteryPrizeOdds(m, t, inChanceState))) {
+        if (m.luckReserve > 0)
+            m.luckReserve -= 1;
+        return kLotteryPrize;
+    }
+    int s = m.setting >= 0 && m.setting < kSettings ? m.setting : kSettingNormal;
+    return oneIn(t.reachOdds[s]) ? kLotteryReach : kLotteryMiss;
+}

@@ -32,3 +32,12 @@ void lotteryPrelude(MachineState& m, const LotteryTable& t);
 // The prize odds in force after the prelude: the quick chance first, then
 // the chance state, then the setting's.
 int lotteryPrizeOdds(const MachineState& m, const LotteryTable& t, bool inChanceState);
+
+enum { kLotteryMiss = 0, kLotteryReach = 1, kLotteryPrize = 2 };
+
+// Steps 1 and 2 for the models whose prizes draw on the reserve: the
+// prelude, then the prize with the odds in force, which takes one from the
+// reserve (an empty reserve stays empty), and after a miss the reach with
+// the setting's reachOdds. Draws in that order; the model maps the result
+// to its outcome with its own draws after these.
+int drawLotteryResult(MachineState& m, const LotteryTable& t, bool inChanceState);

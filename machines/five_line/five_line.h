@@ -69,6 +69,7 @@ struct FiveLineModel {
     int maxOutcome;  // drawOutcome 0..maxOutcome
     int settleSteps; // steps standing before the win check
     int deepestSlide; // most negative travel a slide starts at
+    int slideFrom, slideTo; // the middle reel's travel is below -2 (a slide's) only in these phases
     int longestTravel; // the longest travel any set-up gives a reel
     // the fever
     int introSteps;        // round 0
@@ -91,6 +92,11 @@ struct FiveLineModel {
     int lowerZoneCount;
     int upperBase, lowerBase;   // a kick sets a windmill to base + phase
     int upperLimit, lowerLimit; // within ±limit a windmill slows to a frame every second step
+    // the hall: the fever kind by the winning symbol, and the catch-up
+    int keepForGoodSymbol; // kind 3: the right to go on kept for good
+    int keepSymbol;        // kind 2, unless the machine holds a kind already
+    int takeAwaySymbol;    // kind 1, the right taken away at the ending, unless the machine holds kind 3
+    int absenceLostBalls;  // what a customer loses in a period while nobody watches
 };
 
 // The model's description (machines/noN/noN_rules.cpp).
@@ -168,20 +174,14 @@ void resetReels(MachineState& m, int kind);
 // ---------------------------------------------------------------- fever
 
 void feverStep(MachineState& m);
-// Balls in flight inside the mouth when the door closes are paid.
-void sweepAttackerMouth(MachineState& m);
 
 // ---------------------------------------------------------------- board
 
-// The lower-board path of zone code `code`: 128 + code + 4 x (rand % 2),
-// kept (the lucky path) with 1 in luckyOdds, else moved by 1 + rand % 3.
-void chooseLowerPath(BallSlot& ball, int code, int luckyOdds);
 // The open door takes a lower-board ball crossing its mouth: odd x onto
-// path 192, even x onto 193, at the first point at or beyond its x. A ball
-// already on a door path is left alone.
+// path 192, even x onto 193, at the first point at or beyond its x
+// (catchAtDoorMouth). A ball already on a door path is left alone.
 void doorCapture(BallSlot& ball);
-// Index of the first point of a door path at or beyond x in its direction,
-// stopping at the end mark; the path's last point when none is.
+// doorJoinStep (big_prize.h) on door path 192 (leftward) or 193.
 int doorJoinStep(int path, int x);
 bool onDoorPath(const BallSlot& ball);
 
@@ -190,3 +190,21 @@ bool onDoorPath(const BallSlot& ball);
 // The mechanism's words of a record read from a file: true when every one
 // is in a range play produces.
 bool reelWordsAreValid(const MachineState& m);
+
+// ---------------------------------------------------------------- the spin
+
+// Mode 2, every step (modelSpinStep): phase 0 runs the reels and, when the
+// right reel stops on a reach, calls firstReachSetUp; the settle phase
+// settles; the phases between are the model's (reachStep); a phase no rule
+// sets (a damaged record) ends the spin.
+void spinStep(MachineState& m);
+
+// ---------------------------------------------------------------- the model's part
+
+// The start lottery and the reel set-up (modelStartSpin).
+void drawLottery(MachineState& m);
+// The middle reel's travel once the right reel stopped on a reach.
+void firstReachSetUp(MachineState& m);
+// One step of the model's reach phases, 1 .. settlePhase - 1; false for a
+// phase the model has none of.
+bool reachStep(MachineState& m);

@@ -5,19 +5,10 @@
 
 #include <cstdint>
 
+#include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/random.h"
-
-enum { kSecondStageFirstPath = 128 };
-
-// Draws in this order: which half, the lucky test, the unlucky path's offset.
-void chooseLowerPath(BallSlot& ball, int code, int luckyOdds)
-{
-    ball.path = kSecondStageFirstPath + code + 4 * (randomNext() % 2);
-    if (luckyOdds > 0 && randomNext() % luckyOdds != 0)
-        ball.path += 1 + randomNext() % 3;
-}
 
 bool onDoorPath(const BallSlot& ball)
 {
@@ -26,15 +17,7 @@ bool onDoorPath(const BallSlot& ball)
 
 int doorJoinStep(int path, int x)
 {
-    const bool leftward = path == kDoorLeftward;
-    int last = 0;
-    for (int step = 0; step < kPathEntries && !isPathEnd(path, step); step++) {
-        int px = modelPathEntry(path, step)[0];
-        if (leftward ? px <= x : px >= x)
-            return step;
-        last = step;
-    }
-    return last; // beyond the run's end: its last point, so the ball still lands in the door
+    return doorJoinStep(path, x, path == kDoorLeftward);
 }
 
 void doorCapture(BallSlot& ball)
@@ -42,21 +25,13 @@ void doorCapture(BallSlot& ball)
     if (onDoorPath(ball))
         return; // already in the door
     const five_line::AttackerMouth& a = *kFiveLine.mouth;
-    int x = ballX(ball), y = ballY(ball);
-    if (x < a.catchX0 || x > a.catchX1 || (y != a.catchRowA && y != a.catchRowB))
-        return;
-    ball.path = (x & 1) ? kDoorLeftward : kDoorRightward;
-    ball.step = doorJoinStep(ball.path, x);
+    catchAtDoorMouth(ball, {a.catchX0, a.catchX1, a.catchRowA, a.catchRowB, kDoorLeftward, kDoorRightward});
 }
 
 void modelLandBall(MachineState& m, const BallSlot& ball, int code)
 {
     if (code == kFiveLine.startPocketCode) {
-        m.pendingStartPayouts += 1; // paid even when four starts are held
-        if (m.heldStarts < 4) {
-            m.heldStarts += 1;
-            m.dirty |= kDirtyHeldStarts;
-        }
+        landInStartPocket(m);
     } else if (code == kCodePrizePocket) {
         m.pendingPrizePayouts += 1;
         if (onDoorPath(ball)) {
@@ -102,6 +77,22 @@ void modelSlowWindmills(MachineState& m)
 
 // ---------------------------------------------------------------- the hall
 
+// By the winning symbol: one keeps the right to go on for good; one keeps it
+// (unless the machine holds a kind already); one takes it away at the
+// ending (unless the machine holds kind 3); any other gives a first fever
+// kind 1.
+int modelFeverKind(const MachineState& m)
+{
+    const FiveLineModel& f = kFiveLine;
+    if (m.reachSymbol == f.keepForGoodSymbol)
+        return 3;
+    if (m.reachSymbol == f.keepSymbol)
+        return m.feverKind == 0 ? 2 : m.feverKind;
+    if (m.reachSymbol == f.takeAwaySymbol)
+        return m.feverKind == 3 ? 3 : 1;
+    return m.feverKind == 0 ? 1 : m.feverKind;
+}
+
 // No chance states: once a fever is over, the odds are the plain ones.
 bool modelInChanceState(const MachineState&)
 {
@@ -128,4 +119,9 @@ bool modelAbsencePrize(MachineState& m)
     m.balls = balls > INT32_MAX ? INT32_MAX : (int32_t)balls;
     m.startsSincePrize = g + 40;
     return true;
+}
+
+int modelAbsenceLostBalls()
+{
+    return kFiveLine.absenceLostBalls;
 }

@@ -2,6 +2,7 @@
 // the path recipes, the art generator and the tests. No engine types: a
 // generator includes this without the machine record.
 #pragma once
+#include "hallcore/machine/board_field.h"
 
 namespace five_line {
 
@@ -14,9 +15,7 @@ struct WindmillZone {
 };
 
 // A board point in path units (4 pixels).
-struct BoardPoint {
-    int x, y;
-};
+using BoardPoint = ::BoardPoint;
 
 // The attacker: the rows where an open door catches a lower-board ball, the
 // mouth it sweeps when it closes, and the row its two runs follow.

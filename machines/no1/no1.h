@@ -17,13 +17,9 @@ enum {
     kSlideBackStart = -32,
 };
 
-// The start lottery and the reel set-up.
-void drawLottery(MachineState& m);
-// The middle reel's travel once the right reel stopped on a reach.
-void firstReachSetUp(MachineState& m);
-// ... and once its reach turn is over, for the actions (outcomes 3..8).
+// (drawLottery, firstReachSetUp and spinStep: five_line.h)
+// The middle reel's travel once its reach turn is over, for the actions
+// (outcomes 3..8).
 void secondReachSetUp(MachineState& m);
-// Mode 2, every step.
-void spinStep(MachineState& m);
 
 extern const SlideTable kSlideBack;

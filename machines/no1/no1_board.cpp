@@ -13,7 +13,7 @@ const unsigned char* modelPathEntry(int path, int step)
 void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
 {
     int zone = code / 8;
-    chooseLowerPath(ball, code, zone >= 0 && zone < 8 && code % 8 == 0 ? no1board::kLuckyOdds[zone] : 0);
+    chooseSecondStagePath(ball, code, zone >= 0 && zone < 8 && code % 8 == 0 ? no1board::kLuckyOdds[zone] : 0);
 }
 
 int modelSecondStageBall(MachineState& m, BallSlot& ball)

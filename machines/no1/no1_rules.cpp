@@ -1,6 +1,7 @@
-// Machine No.1 (ORBITEX): its reels' numbers, its lottery's outcomes, its
+// Machine No.1 (ORBITEX): its reels' numbers, its lottery's outcomes and its
 // three reach actions (the slow creep, the stop-and-go creep and the
-// slide-back), its resets and the check of its words in a loaded record.
+// slide-back). The spin's frame, the resets and the record check are the
+// five-line mechanism's (five_line_rules.cpp).
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/math_util.h"
@@ -21,13 +22,14 @@ const FiveLineModel kFiveLine = {
     {3024, 4368, 3696}, // 9, 13 and 11 turns: left, then right, then middle
     192, 72, 24, 12, 8,
     kPhaseSettle, kPhaseSettle, kStopGoSlideBackWin, 48,
-    kSlideBackStart,
+    kSlideBackStart, kPhaseSlow, kPhaseStopGo, // the slide-back ends either action
     4368,
     128, 64, 960, 10, 256,
     0x40, 0x60, 0x41, 0, // the intro lights the count, the door's closing the door and count
     no1board::kCodeStartPocket, 0x40, true, &no1board::kMouth,
     no1board::kUpperWindmills, 4, no1board::kLowerWindmills, 4,
     no1board::kUpperKick, no1board::kLowerKick, no1board::kUpperSlowLimit, no1board::kLowerSlowLimit,
+    1, 3, 4, 600, // 1 keeps the right for good, 3 keeps it, 4 takes it away; 600 balls lost a period
 };
 
 // The slide-back: the middle reel stopped one cell past the symbol; the
@@ -46,16 +48,13 @@ const SlideTable kSlideBack = {kSlideBackStart, kSlideBackRows, 6, -3};
 
 void drawLottery(MachineState& m)
 {
-    lotteryPrelude(m, kLottery);
-    int prizeOdds = lotteryPrizeOdds(m, kLottery, false);
     m.drawOutcome = kNoReach;
-    if (oneIn(prizeOdds)) {
-        if (m.luckReserve > 0)
-            m.luckReserve -= 1; // an empty reserve stays empty
+    int result = drawLotteryResult(m, kLottery, false);
+    if (result == kLotteryPrize) {
         m.drawOutcome = kPrizeOutcomeByDraw[randomNext() % 8];
         if (m.setting == kSettingCold)
             m.drawOutcome = kReachWin;
-    } else if (oneIn(kLottery.reachOdds[m.setting])) {
+    } else if (result == kLotteryReach) {
         if (oneIn(kStopGoReachOdds))
             m.drawOutcome = kStopGoLose;
         else if (oneIn(kSlowReachOdds))
@@ -64,11 +63,6 @@ void drawLottery(MachineState& m)
             m.drawOutcome = kReachLose;
     }
     setUpReels(m);
-}
-
-void modelStartSpin(MachineState& m)
-{
-    drawLottery(m);
 }
 
 // ---------------------------------------------------------------- reach
@@ -171,61 +165,22 @@ static void actionStep(MachineState& m)
         stopMiddle(m);
 }
 
-void spinStep(MachineState& m)
+bool reachStep(MachineState& m)
 {
     switch (m.spinPhase) {
-    case kPhaseRun:
-        if (runReels(m) & kReachFound)
-            firstReachSetUp(m);
-        break;
     case kPhaseReachTurn:
         reachTurnStep(m);
-        break;
+        return true;
     case kPhaseSlow:
     case kPhaseStopGo:
         actionStep(m);
-        break;
-    case kPhaseSettle:
-        settle(m);
-        break;
-    default: // a phase no rule sets (a damaged record): the spin ends
-        endDamagedSpin(m);
-        break;
+        return true;
+    default:
+        return false;
     }
 }
 
-void modelSpinStep(MachineState& m)
-{
-    spinStep(m);
-}
-
 // ---------------------------------------------------------------- the rest
-
-void modelAfterModeTick(MachineState&)
-{
-    // No.1 has no timers of its own outside the modes
-}
-
-void modelBeforeLaunchBeat(MachineState&)
-{
-    // and no side lottery
-}
-
-void modelResetDisplay(MachineState& m, int kind)
-{
-    resetReels(m, kind);
-}
-
-bool modelRecordIsValid(MachineState& m)
-{
-    if (!reelWordsAreValid(m))
-        return false;
-    // a bounce below -2 is the slide-back's, on the middle reel in its action
-    for (int r = 0; r < kFiveLineReels; r++)
-        if (m.reelTravel[r] < kBounceStart && !(r == kMiddleReel && (m.spinPhase == kPhaseSlow || m.spinPhase == kPhaseStopGo)))
-            return false;
-    return true;
-}
 
 bool modelBallSlotIsValid(const BallSlot&)
 {

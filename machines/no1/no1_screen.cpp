@@ -93,12 +93,7 @@ int clockRedrawBits(const MachineState& m, const AnimClock& clock)
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 {
     Picture& board = boardPicture();
-    if (layers & kLayerFrameLamps)
-        drawFrameLamps(board, frameLampsLit(m, clock));
-    if (layers & kLayerSign)
-        drawMachineTopSign(board, m.feverKind);
-    if (layers & kLayerPayoutLamp)
-        drawPayoutLamp(board, m.payoutToggle == 1);
+    drawCabinetLayers(board, m, layers, frameLampsLit(m, clock));
     if (layers & kLayerHeldStarts) {
         int lit = heldLampsLit(m);
         for (int i = 0; i < 4; i++)

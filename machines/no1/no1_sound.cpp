@@ -46,14 +46,9 @@ namespace w = no1sound;
 
 void modelServeSound(MachineState& m, bool launchBeat)
 {
-    int request = m.soundRequest;
-    m.soundRequest = kSoundRequestNone;
-    if (!soundOn)
+    int request;
+    if (!takeSoundRequest(m, request))
         return;
-    if (request == kSoundRequestStopAll) {
-        stopAllSound();
-        return;
-    }
     if (int loop = w::loopingWave(m)) {
         if (launchBeat)
             playSound(loop, kSoundLoop);

@@ -18,10 +18,8 @@ enum {
     kStageState = 5,    // a ball slot's state while the ball is on the stage
 };
 
-void drawLottery(MachineState& m);
-void firstReachSetUp(MachineState& m);
+// (drawLottery, firstReachSetUp and spinStep: five_line.h)
 void secondReachSetUp(MachineState& m);
-void spinStep(MachineState& m);
 
 // The middle reel's stop after the action, by drawOutcome.
 const SlideTable& actionStop(int outcome);

@@ -21,7 +21,7 @@ void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
         return;
     }
     int zone = code / 8;
-    chooseLowerPath(ball, code, zone >= 0 && zone < 8 && code % 8 == 0 ? kLuckyOdds[zone] : 0);
+    chooseSecondStagePath(ball, code, zone >= 0 && zone < 8 && code % 8 == 0 ? kLuckyOdds[zone] : 0);
 }
 
 // ---------------------------------------------------------------- the stage
@@ -36,7 +36,7 @@ void enterStage(BallSlot& ball, int code)
 
 static void dropOffStage(BallSlot& ball)
 {
-    chooseLowerPath(ball, ball.path, kStageLuckyOdds);
+    chooseSecondStagePath(ball, ball.path, kStageLuckyOdds);
     ball.state = 3;
     ball.step = 0;
 }

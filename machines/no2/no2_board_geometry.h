@@ -81,11 +81,9 @@ constexpr int kLuckyCode[8] = {15, 15, 7, 7, 7, 7, 15, 15};
 
 // The field: the rail arc over the top (the same rail as every model's),
 // the inner rails, the hole where lost balls leave, the door's lowest row.
-constexpr BoardPoint kArcCentre = {59, 78};
-constexpr int kArcRadius = 72, kFieldRadius = 73;
-constexpr int kLeftEdge = 6, kRightEdge = 112, kTopRow = 1, kBottomRow = 107;
-constexpr BoardPoint kRailEnd = {10, 25};
-constexpr int kMirrorX = 118; // the right half of the board is the left one at x -> 118 - x
+using board_field::kArcCentre, board_field::kArcRadius, board_field::kFieldRadius, board_field::kLeftEdge,
+    board_field::kRightEdge, board_field::kTopRow, board_field::kBottomRow, board_field::kRailEnd,
+    board_field::kMirrorX; // (hallcore/machine/board_field.h)
 constexpr int kOutHoleX0 = 44, kOutHoleY0 = 104, kOutHoleX1 = 74, kOutHoleY1 = 106;
 constexpr int kDoorBottomRow = 103;
 // the shelf of the stage: balls of the lower board go round it

@@ -1,6 +1,7 @@
-// Machine No.2 (JOLVINA): its reels' numbers, its lottery's outcomes, its
-// reach actions (the slide-back, the slide-forward and the revival), its
-// resets and the check of its words in a loaded record.
+// Machine No.2 (JOLVINA): its reels' numbers, its lottery's outcomes and its
+// reach actions (the slide-back, the slide-forward and the revival). The
+// spin's frame, the resets and the record check are the five-line
+// mechanism's (five_line_rules.cpp).
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/math_util.h"
@@ -23,13 +24,14 @@ const FiveLineModel kFiveLine = {
     {3528, 5544, 4536}, // 7, 11 and 9 turns: left, then right, then middle
     192, 72, 24, 12, 8,
     kPhaseSettle, kPhaseSettle, kRevivalWin, 48,
-    kRevivalStart,
+    kRevivalStart, kPhaseAction, kPhaseAction, // the action's stops slide
     5544,
     128, 64, 960, 10, 256,
     0, 0x20, 0x01, 710, // no redraw at the intro; the door's closing redraws the door; the ending's own music
     no2board::kCodeStartPocket, 0, false, &no2board::kMouth,
     no2board::kUpperWindmills, 4, no2board::kLowerWindmills, 4,
     no2board::kUpperKick, no2board::kLowerKick, no2board::kUpperSlowLimit, no2board::kLowerSlowLimit,
+    1, 2, 3, 500, // 1 keeps the right for good, 2 keeps it, 3 takes it away; 500 balls lost a period
 };
 
 // The middle reel's stops after the action; the travel counts up to 0, one
@@ -76,22 +78,13 @@ const SlideTable& actionStop(int outcome)
 
 void drawLottery(MachineState& m)
 {
-    lotteryPrelude(m, kLottery);
-    int prizeOdds = lotteryPrizeOdds(m, kLottery, false);
     m.drawOutcome = kNoReach;
-    if (oneIn(prizeOdds)) {
-        if (m.luckReserve > 0)
-            m.luckReserve -= 1; // an empty reserve stays empty
+    int result = drawLotteryResult(m, kLottery, false);
+    if (result == kLotteryPrize)
         m.drawOutcome = kPrizeOutcomeByDraw[randomNext() % 8];
-    } else if (oneIn(kLottery.reachOdds[m.setting])) {
+    else if (result == kLotteryReach)
         m.drawOutcome = kReachLose;
-    }
     setUpReels(m);
-}
-
-void modelStartSpin(MachineState& m)
-{
-    drawLottery(m);
 }
 
 // ---------------------------------------------------------------- reach
@@ -161,57 +154,16 @@ static void actionStep(MachineState& m)
     }
 }
 
-void spinStep(MachineState& m)
+bool reachStep(MachineState& m)
 {
     switch (m.spinPhase) {
-    case kPhaseRun:
-        if (runReels(m) & kReachFound)
-            firstReachSetUp(m);
-        break;
     case kPhaseReachTurn:
         reachTurnStep(m);
-        break;
+        return true;
     case kPhaseAction:
         actionStep(m);
-        break;
-    case kPhaseSettle:
-        settle(m);
-        break;
-    default: // a phase no rule sets (a damaged record): the spin ends
-        endDamagedSpin(m);
-        break;
-    }
-}
-
-void modelSpinStep(MachineState& m)
-{
-    spinStep(m);
-}
-
-// ---------------------------------------------------------------- the rest
-
-void modelAfterModeTick(MachineState&)
-{
-    // No.2 has no timers of its own outside the modes
-}
-
-void modelBeforeLaunchBeat(MachineState&)
-{
-    // and no side lottery
-}
-
-void modelResetDisplay(MachineState& m, int kind)
-{
-    resetReels(m, kind);
-}
-
-bool modelRecordIsValid(MachineState& m)
-{
-    if (!reelWordsAreValid(m))
+        return true;
+    default:
         return false;
-    // a travel below -2 is a slide's, on the middle reel in the action
-    for (int r = 0; r < kFiveLineReels; r++)
-        if (m.reelTravel[r] < kBounceStart && !(r == kMiddleReel && m.spinPhase == kPhaseAction))
-            return false;
-    return true;
+    }
 }

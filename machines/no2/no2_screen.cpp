@@ -151,12 +151,7 @@ int upperWindmillColumn(const MachineState& m, const AnimClock& clock)
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 {
     Picture& board = boardPicture();
-    if (layers & kLayerFrameLamps)
-        drawFrameLamps(board, frameLampsLit(m, clock));
-    if (layers & kLayerSign)
-        drawMachineTopSign(board, m.feverKind);
-    if (layers & kLayerPayoutLamp)
-        drawPayoutLamp(board, m.payoutToggle == 1);
+    drawCabinetLayers(board, m, layers, frameLampsLit(m, clock));
     if (layers & kLayerHeldStarts)
         for (int i = 0; i < 4; i++)
             copyPicture(board, kHeldLampX + kHeldLampStep * i, kHeldLampY, kHeldLampW, kHeldLampH, artPicture(601),

@@ -13,14 +13,9 @@ using namespace no2wave;
 
 void modelServeSound(MachineState& m, bool launchBeat)
 {
-    int request = m.soundRequest;
-    m.soundRequest = kSoundRequestNone;
-    if (!soundOn)
+    int request;
+    if (!takeSoundRequest(m, request))
         return;
-    if (request == kSoundRequestStopAll) {
-        stopAllSound();
-        return;
-    }
     if (m.spinPhase == 1) { // the reach turn
         if (launchBeat)
             playSound(m.reachLine == 6 ? kDoubleReach : kReach, kSoundLoop);

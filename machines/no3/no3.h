@@ -62,4 +62,3 @@ void spinStep(MachineState& m);
 // --- fever (no3_fever.cpp) ---
 
 void feverStep(MachineState& m);
-void sweepDoorMouth(MachineState& m);

@@ -2,6 +2,7 @@
 // windmills, the pockets, and the door of the big prize. The places and
 // numbers are the board's (no3_board_geometry.h), which the path table was
 // drawn to agree with.
+#include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/random.h"
@@ -25,15 +26,9 @@ static int luckyOdds(int code)
     return kLuckyOdds[code / 8];
 }
 
-// Draws in this order: which half, the lucky test, the unlucky path's offset.
 void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
 {
-    ball.path = kSecondStageFirstPath + code + 4 * (randomNext() % 2);
-    int odds = luckyOdds(code);
-    if (odds == 0)
-        return;
-    if (randomNext() % odds != 0)
-        ball.path += randomNext() % 3 + 1;
+    chooseSecondStagePath(ball, code, luckyOdds(code));
 }
 
 // A ball of `stage` at (x, y) in a windmill's band sets it turning away or
@@ -70,44 +65,15 @@ void modelSlowWindmills(MachineState& m)
         slowWindmill(m.spinner[w.spinner], w.still);
 }
 
-// Index of the first point of a door path, before its end mark, whose x is
-// not above (leftward path) or not below (rightward path) the ball's x; the
-// last point when none is, so the ball still lands in the door.
-static int doorJoinStep(int path, int x, bool leftward)
-{
-    int last = 0;
-    for (int step = 0; step < kPathEntries && !isPathEnd(path, step); step++) {
-        int px = modelPathEntry(path, step)[0];
-        if (leftward ? px <= x : px >= x)
-            return step;
-        last = step;
-    }
-    return last;
-}
-
 // A second-stage ball crossing the door's mouth while it is open runs into
 // the door.
-static void doorCapture(BallSlot& ball)
-{
-    int x = ballX(ball), y = ballY(ball);
-    if (x < kMouthXMin || x > kMouthXMax || (y != kMouthUpperRow && y != kMouthLowerRow))
-        return;
-    ball.step = 0;
-    if (x & 1) {
-        ball.path = kDoorPathLeftward;
-        if (x < modelPathEntry(kDoorPathLeftward, 0)[0])
-            ball.step = doorJoinStep(kDoorPathLeftward, x, true);
-    } else {
-        ball.path = kDoorPathRightward;
-        if (x > modelPathEntry(kDoorPathRightward, 0)[0])
-            ball.step = doorJoinStep(kDoorPathRightward, x, false);
-    }
-}
+static constexpr DoorMouth kMouth = {kMouthXMin, kMouthXMax, kMouthUpperRow, kMouthLowerRow,
+                                     kDoorPathLeftward, kDoorPathRightward};
 
 int modelSecondStageBall(MachineState& m, BallSlot& ball)
 {
     if (m.attackerOpen)
-        doorCapture(ball);
+        catchAtDoorMouth(ball, kMouth);
     return kBallGoesOn;
 }
 
@@ -115,11 +81,7 @@ void modelLandBall(MachineState& m, const BallSlot& ball, int code)
 {
     switch (code) {
     case kCodeStartPocket:
-        m.pendingStartPayouts += 1; // paid even when four starts are held
-        if (m.heldStarts < 4) {
-            m.heldStarts += 1;
-            m.dirty |= kDirtyHeldStarts;
-        }
+        landInStartPocket(m);
         break;
     case kCodePrizePocket:
         m.pendingPrizePayouts += 1;

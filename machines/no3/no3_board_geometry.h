@@ -4,26 +4,20 @@
 // (gen/paths), and by the art generator (gen/art), which puts the pins,
 // pockets and windmills where the balls go.
 //
-// Board units: a ball at (x, y) is drawn with its sprite corner at pixel
-// (4x - 2, 4y - 4) of the 480x432 play view, its centre at (4x + 4, 4y + 2).
-// Boxes and ranges include both ends.
+// Board units as in hallcore/machine/board_field.h; boxes and ranges
+// include both ends.
 #pragma once
+#include "hallcore/machine/board_field.h"
 
 namespace no3board {
 
-struct Point {
-    int x, y;
-};
-
-struct Box {
-    int x0, y0, x1, y1;
-};
+using Point = BoardPoint;
+using Box = BoardBox;
 
 // ---------------------------------------------------------------- path table
 
 constexpr int kPathCount = 194;
-constexpr int kFirstStagePaths = 128;      // 0..127: rail arc to an entry zone
-constexpr int kSecondStageFirstPath = 128; // zone z runs on 128 + 8z .. 128 + 8z + 7
+using board_field::kFirstStagePaths, board_field::kSecondStageFirstPath; // 0..127 the rail arc to a zone
 constexpr int kDoorPathLeftward = 192;     // the door runs, after the second stage
 constexpr int kDoorPathRightward = 193;
 
@@ -34,15 +28,10 @@ constexpr int kCodePrizePocket = 15; // the door runs end in it too
 
 // ---------------------------------------------------------------- the field
 
-constexpr Point kArcCentre = {59, 78}; // the rail arc over the top of the board
-constexpr int kArcRadius = 72;         // first-stage balls run along it
-constexpr int kFieldRadius = 73;       // no ball is ever further from the arc's centre
-constexpr int kLeftEdge = 6;           // the inner rails
-constexpr int kRightEdge = 112;
-constexpr int kTopRow = 1;
-constexpr int kBottomRow = 107;
-constexpr Point kRailEnd = {10, 25}; // last point of the launch rail (the engine's rail table)
-constexpr int kMirrorX = 118;        // the right half of the board is the left one at x -> 118 - x
+// the family's (board_field.h): the rail arc, the inner rails, the rows, the mirror
+using board_field::kArcCentre, board_field::kArcRadius, board_field::kFieldRadius, board_field::kLeftEdge,
+    board_field::kRightEdge, board_field::kTopRow, board_field::kBottomRow, board_field::kRailEnd,
+    board_field::kMirrorX;
 
 // Top lamp, held-start lamps and reel window: balls go round them (no ball
 // sprite overlaps the reel window at pixels (186, 176) 108x80).
@@ -80,10 +69,7 @@ constexpr int kWindmillCount = sizeof kWindmills / sizeof kWindmills[0];
 
 // ---------------------------------------------------------------- pockets
 
-struct Pocket {
-    Point at;
-    int code; // outcome of a path that ends in it
-};
+using Pocket = BoardPocket;
 
 constexpr Pocket kPockets[] = {
     {{59, 73}, kCodeStartPocket},  // start pocket, under the reel window

@@ -1,7 +1,9 @@
 // Machine No.3's fever: the fanfare, up to sixteen rounds of the open door
 // continued through the V zone, and the ending.
+#include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/machine_words.h"
 #include "no3.h"
+#include "no3_board_geometry.h"
 
 enum {
     kFanfareSteps = 192,
@@ -9,35 +11,16 @@ enum {
     kDoorClosesAt = 960,   // at the latest
     kBallsPerRound = 10,
     kEndingSteps = 256,
-    kRoundEnding = 17,
     kLastRound = 16,
 };
 
-void sweepDoorMouth(MachineState& m)
-{
-    // balls in the mouth when the door closes are taken: they pay, but count
-    // neither for the round nor for the V zone
-    for (BallSlot& b : m.ballSlot) {
-        if (b.state == 0)
-            continue;
-        int x = ballX(b), y = ballY(b);
-        if (x >= 48 && x <= 70 && y >= 93 && y <= 98) {
-            m.pendingPrizePayouts += 1;
-            setBallPosition(b, 0, 0);
-            b.state = 0;
-        }
-    }
-}
+// A closing door takes the balls in its mouth: x 48..70, y 93..98.
+static constexpr BoardBox kDoorSweep = {no3board::kMouthXMin, no3board::kDoorSweepTopRow, no3board::kMouthXMax,
+                                        no3board::kMouthLowerRow};
 
 static void closeDoor(MachineState& m)
 {
-    m.modeTick = 0;
-    m.attackerOpen = 0;
-    sweepDoorMouth(m);
-    m.round = m.vHit > 0 ? m.round + 1 : kRoundEnding;
-    m.dirty |= kDirtyAttacker;
-    m.vHit = 0;
-    m.attackerCount = 0;
+    closeAttackerDoor(m, kDoorSweep, kDirtyAttacker);
 }
 
 void feverStep(MachineState& m)
@@ -60,24 +43,7 @@ void feverStep(MachineState& m)
         if (m.modeTick > kDoorOpensAt && (m.attackerCount >= kBallsPerRound || m.modeTick >= kDoorClosesAt))
             closeDoor(m);
     } else { // the ending (and any round no rule sets)
-        if (m.round != kRoundEnding) {
-            m.round = kRoundEnding;
-            m.modeTick = 1;
-        }
-        if (m.modeTick == 1)
-            m.soundRequest = kSoundRequestStopAll;
-        if (m.modeTick == 2)
-            m.soundRequest = kWaveEnding;
-        if (m.modeTick >= kEndingSteps) {
-            m.dirty |= kDirtyFrameLamps;
-            m.startsSincePrize = 0;
-            m.modeTick = 0;
-            m.round = 0;
-            m.vHit = 0;
-            m.attackerCount = 0;
-            m.mode = 1;
-            m.soundRequest = kSoundRequestStopAll;
-        }
+        endingStep(m, kEndingSteps, kWaveEnding, kDirtyFrameLamps);
     }
 }
 

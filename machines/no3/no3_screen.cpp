@@ -110,12 +110,7 @@ int vStripFrame(const MachineState& m, const AnimClock& clock)
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 {
     Picture& board = boardPicture();
-    if (layers & kLayerFrameLamps)
-        drawFrameLamps(board, frameLampsLit(m, clock));
-    if (layers & kLayerFeverKind)
-        drawMachineTopSign(board, m.feverKind);
-    if (layers & kLayerPayoutLamp)
-        drawPayoutLamp(board, m.payoutToggle == 1);
+    drawCabinetLayers(board, m, layers, frameLampsLit(m, clock));
     if (layers & kLayerHeldStarts)
         for (int i = 0; i < 4; i++)
             copyPicture(board, 194 + 24 * i, 157, 24, 16, artPicture(601), kHeldLamps.x + 24 * i,

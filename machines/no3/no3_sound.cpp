@@ -8,14 +8,9 @@ enum { kDoorOpensAt = 80 };
 
 void modelServeSound(MachineState& m, bool launchBeat)
 {
-    int request = m.soundRequest;
-    m.soundRequest = kSoundRequestNone;
-    if (!soundOn)
+    int request;
+    if (!takeSoundRequest(m, request))
         return;
-    if (request == kSoundRequestStopAll) {
-        stopAllSound();
-        return;
-    }
     if (m.mode == 3 && m.modeTick >= kDoorOpensAt && launchBeat && m.round >= 1 && m.round <= 16) {
         // The door is open: on each launch beat the round music is (re)started
         // unless something still plays; any other request is dropped.

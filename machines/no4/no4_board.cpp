@@ -1,6 +1,7 @@
 // Machine No.4's board: the second stage after the entry zones with the
 // wing lottery's gates, the wings, the attacker and its V, the pockets and
 // the eight windmills.
+#include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/machine_words.h"
 #include "no4.h"
@@ -19,21 +20,6 @@ void modelChooseSecondStage(MachineState& m, BallSlot& ball, int code)
     if ((code == g::kWingGateCodes[0] || code == g::kWingGateCodes[1]) && m.wingDrawStarts < kMostWingStarts)
         m.wingDrawStarts += 1; // through a gate of the wing lottery
     chooseOneLineSecondStage(ball, code);
-}
-
-void modelUpperBoardHit(MachineState& m, int x, int y)
-{
-    hitOneLineWindmills(m, x, y);
-}
-
-void modelLowerBoardHit(MachineState& m, int x, int y)
-{
-    hitOneLineWindmills(m, x, y);
-}
-
-void modelSlowWindmills(MachineState& m)
-{
-    slowOneLineWindmills(m);
 }
 
 static bool nextPointIs(const BallSlot& ball, const g::Point (&points)[2])
@@ -62,21 +48,14 @@ static void wingCatch(const MachineState& m, BallSlot& ball)
 
 // An open door takes a lower-board ball on a row of its mouth onto a run:
 // odd columns leftward, even ones rightward, from its own column on.
-static void doorCapture(BallSlot& ball)
-{
-    int x = ballX(ball), y = ballY(ball);
-    if (x < g::kMouthXMin || x > g::kMouthXMax || (y != g::kMouthUpperRow && y != g::kMouthLowerRow))
-        return;
-    bool leftward = (x & 1) != 0;
-    ball.path = leftward ? g::kDoorPathLeftward : g::kDoorPathRightward;
-    ball.step = joinStep(ball.path, x, leftward);
-}
+static constexpr DoorMouth kMouth = {g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow, g::kMouthLowerRow,
+                                     g::kDoorPathLeftward, g::kDoorPathRightward};
 
 // The V inside the attacker: in rounds 1..15 the first ball of the round to
 // reach it ends there as a prize entry that counts for the round.
 static bool takesTheV(MachineState& m, const BallSlot& ball)
 {
-    if (m.mode != 3 || m.round < 1 || m.round > kOneLine.lastVRound || m.vHit != 0)
+    if (!vCountsNow(m))
         return false;
     if (isPathEnd(ball.path, ball.step))
         return false;
@@ -95,7 +74,7 @@ int modelSecondStageBall(MachineState& m, BallSlot& ball)
     if (onLowerBoardPath(ball))
         wingCatch(m, ball);
     if (m.attackerOpen && onLowerBoardPath(ball))
-        doorCapture(ball);
+        catchAtDoorMouth(ball, kMouth);
     bool onDoor = ball.path == g::kDoorPathLeftward || ball.path == g::kDoorPathRightward;
     if (onDoor && takesTheV(m, ball))
         return kBallRemoved; // counted once, it lands nowhere else
@@ -104,21 +83,6 @@ int modelSecondStageBall(MachineState& m, BallSlot& ball)
 
 void modelLandBall(MachineState& m, const BallSlot& ball, int code)
 {
-    switch (code) {
-    case g::kCodeStartPocket:
-        m.pendingStartPayouts += 1; // paid even when four starts are held
-        if (m.heldStarts < 4) {
-            m.heldStarts += 1;
-            m.dirty |= kDirtyHeldStarts;
-            m.heldLampTick = 0;
-        }
-        break;
-    case g::kCodePrizePocket:
-        m.pendingPrizePayouts += 1;
-        if (ball.path == g::kDoorPathLeftward || ball.path == g::kDoorPathRightward)
-            countAttackerBall(m);
-        break;
-    default: // lost at the bottom of the board
-        break;
-    }
+    if (landOneLineBall(m, ball, code))
+        m.heldLampTick = 0; // the newest held-start lamp blinks
 }

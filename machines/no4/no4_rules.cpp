@@ -16,17 +16,6 @@ namespace g = no4board;
 
 const int kChanceSymbols[] = {4, 8};
 
-WindmillZone windmillZone(const g::Windmill& w)
-{
-    return {w.spinner, w.yMin, w.yMax, w.awayXMin, w.awayXMax, w.towardsXMin, w.towardsXMax, w.kick, w.still};
-}
-
-const WindmillZone kWindmillZones[g::kWindmillCount] = {
-    windmillZone(g::kWindmills[0]), windmillZone(g::kWindmills[1]), windmillZone(g::kWindmills[2]),
-    windmillZone(g::kWindmills[3]), windmillZone(g::kWindmills[4]), windmillZone(g::kWindmills[5]),
-    windmillZone(g::kWindmills[6]), windmillZone(g::kWindmills[7]),
-};
-
 enum {
     kSymbolFour = 4,
     kSymbolEight = 8,
@@ -54,7 +43,7 @@ const OneLineModel kOneLine = {
     15,                   // the V counts in rounds 1..15
     {g::kLuckyOdds[0], g::kLuckyOdds[1], g::kLuckyOdds[2], g::kLuckyOdds[3], g::kLuckyOdds[4],
      g::kLuckyOdds[5], g::kLuckyOdds[6], g::kLuckyOdds[7]},
-    kWindmillZones, g::kWindmillCount,
+    g::kWindmills, g::kWindmillCount,
 };
 
 // ---------------------------------------------------------------- the lottery
@@ -348,11 +337,6 @@ void modelSpinStep(MachineState& m)
     no4SpinStep(m);
 }
 
-void modelFeverStep(MachineState& m)
-{
-    oneLineFeverStep(m);
-}
-
 void modelBeforeLaunchBeat(MachineState& m)
 {
     wingLotteryStep(m);
@@ -362,24 +346,9 @@ void modelBeforeLaunchBeat(MachineState& m)
 
 void modelResetDisplay(MachineState& m, int kind)
 {
-    for (int r = 0; r < kOneLineReels; r++)
-        m.reelPos[r] = wrapPosition(int64_t(randomNext() % kStripCells) * kOneLine.cellPixels);
-    if (positionCell(m.reelPos[0]) == positionCell(m.reelPos[1]) && positionCell(m.reelPos[1]) == positionCell(m.reelPos[2])) {
-        int r = randomNext() % kOneLineReels; // no three of a kind standing
-        m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - kOneLine.cellPixels);
-    }
-    for (int r = 0; r < kOneLineReels; r++) {
-        m.reelTravel[r] = 0;
-        m.reelBoost[r] = 0;
-        m.reelEffect[r] = 0;
-    }
-    for (int32_t& s : m.spinner)
-        s = 0;
-    m.spinPhase = 0;
-    m.drawOutcome = 0;
-    m.actionTick = 0;
-    m.reachSymbol = kNoSymbol;
-    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
+    resetOneLineReels(m);
+    for (int32_t& e : m.reelEffect)
+        e = 0;
     m.heldLampTick = kHeldLampSteps; // no newest lamp blinking
     m.wingsOpen = 0;
     m.wingDrawStarts = 0;
@@ -391,11 +360,6 @@ void modelResetDisplay(MachineState& m, int kind)
         m.reelPos[kReelMiddle] = wrapPosition(40);
         m.reelPos[kReelRight] = wrapPosition(0);
     }
-}
-
-int modelNewLuckReserve()
-{
-    return 16 + randomNext() % 32;
 }
 
 // ---------------------------------------------------------------- records
@@ -417,14 +381,4 @@ bool modelRecordIsValid(MachineState& m)
     return m.heldLampTick >= 0 && m.heldLampTick <= kHeldLampSteps && m.wingDrawStarts >= 0
            && m.wingDrawStarts <= kMostWingStarts && m.wingDrawTick >= 0 && m.wingDrawTick <= kWingDrawSteps
            && m.wingDrawState >= 0 && m.wingDrawState <= kWingsHit && m.wingsOpen >= 0 && m.wingsOpen <= 1;
-}
-
-bool modelBallSlotIsValid(const BallSlot&)
-{
-    return false; // No.4's balls know only the engine's states
-}
-
-void modelOwnBallStep(MachineState&, BallSlot& ball)
-{
-    freeSlot(ball);
 }

@@ -53,11 +53,6 @@ int litGroups(const MachineState& m, const AnimClock& clock)
     return 0;
 }
 
-bool frameLampsLit(const MachineState& m, const AnimClock& clock)
-{
-    return clock.blink256 != 0 && (m.mode == 3 || m.chanceCount > 0);
-}
-
 int heldLampImage(const MachineState& m, int i)
 {
     if (i + 1 == m.heldStarts && m.heldLampTick < 16)
@@ -101,12 +96,7 @@ int fairyPose(const MachineState& m, const AnimClock& clock)
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 {
     Picture& board = boardPicture();
-    if (layers & kLayerFrameLamps)
-        drawFrameLamps(board, frameLampsLit(m, clock));
-    if (layers & kLayerSign)
-        drawMachineTopSign(board, m.feverKind);
-    if (layers & kLayerPayoutLamp)
-        drawPayoutLamp(board, m.payoutToggle == 1);
+    drawCabinetLayers(board, m, layers, frameLampsLit(m, clock));
     if (layers & kLayerLamps) {
         int lit = litGroups(m, clock);
         drawGroup(board, kLampA, (lit & kGroupA) != 0);
@@ -124,14 +114,6 @@ void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
     if (layers & kLayerAttacker)
         copyPicture(board, kAttackerPlace.x, kAttackerPlace.y, kAttackerW, kAttackerH, artPicture(605), 0,
                     kAttackerH * attackerImage(m));
-}
-
-void clockRedraws(MachineState& m, const AnimClock& clock)
-{
-    if (clock.count128 == 0)
-        m.dirty |= kLayerLamps;
-    if (clock.count256 == 0 && (m.mode == 3 || m.chanceCount > 0))
-        m.dirty |= kLayerFrameLamps;
 }
 
 } // namespace no4screen

@@ -7,6 +7,7 @@
 #include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/machine_module.h"
 #include "hallcore/machine/machine_words.h"
+#include "machines/one_line/one_line_screen.h"
 
 namespace no4screen {
 
@@ -28,7 +29,7 @@ enum { kGroupA = 1, kGroupC = 2, kGroupD = 4, kGroupG = 8, kGroupH = 16 };
 int litGroups(const MachineState& m, const AnimClock& clock);
 
 // The frame lamps flash on the slow blink in a big prize and in a chance state.
-bool frameLampsLit(const MachineState& m, const AnimClock& clock);
+using one_line_screen::frameLampsLit;
 
 // Image of held-start lamp i (0..3): no4art::kHeldOff, kHeldNewest, kHeldOn.
 int heldLampImage(const MachineState& m, int i);
@@ -91,7 +92,7 @@ void countVFrame(MachineState& m);
 // Redraws the layers named by `layers` into the composed board.
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers);
 // The redraws the clock asks for on this drawing tick.
-void clockRedraws(MachineState& m, const AnimClock& clock);
+using one_line_screen::clockRedraws;
 // Into `view` (a copy of the composed board): the display, the wings and
 // their lamp, the balls, the gate fronts back over them, the spinners and
 // the fairy. `counting` is false on a repaint (nothing counts on).

@@ -23,14 +23,9 @@ enum {
 // takes are dropped, and the request is cleared in every case.
 void modelServeSound(MachineState& m, bool launchBeat)
 {
-    int request = m.soundRequest;
-    m.soundRequest = kSoundRequestNone;
-    if (!soundOn)
+    int request;
+    if (!takeSoundRequest(m, request))
         return;
-    if (request == kSoundRequestStopAll) {
-        stopAllSound();
-        return;
-    }
     if (launchBeat && m.spinPhase == 1) {
         playSound(kWaveCreepReach, kSoundLoop);
         return;

@@ -19,21 +19,6 @@ void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
     chooseOneLineSecondStage(ball, code);
 }
 
-void modelUpperBoardHit(MachineState& m, int x, int y)
-{
-    hitOneLineWindmills(m, x, y);
-}
-
-void modelLowerBoardHit(MachineState& m, int x, int y)
-{
-    hitOneLineWindmills(m, x, y);
-}
-
-void modelSlowWindmills(MachineState& m)
-{
-    slowOneLineWindmills(m);
-}
-
 static bool nextPointIs(const BallSlot& ball, g::Point q)
 {
     const unsigned char* p = modelPathEntry(ball.path, ball.step);
@@ -51,10 +36,10 @@ static bool doorCapture(BallSlot& ball)
         ball.step = 0;
     } else if (x > g::kVColumn) {
         ball.path = g::kRightChannelPath;
-        ball.step = joinStep(ball.path, x, false);
+        ball.step = doorJoinStep(ball.path, x, false);
     } else {
         ball.path = g::kLeftChannelPath;
-        ball.step = joinStep(ball.path, x, true);
+        ball.step = doorJoinStep(ball.path, x, true);
     }
     return true;
 }
@@ -79,26 +64,10 @@ int modelSecondStageBall(MachineState& m, BallSlot& ball)
 
 void modelLandBall(MachineState& m, const BallSlot& ball, int code)
 {
-    if (ball.path == g::kVChannelPath && m.mode == 3 && m.round >= 1 && m.round <= kOneLine.lastVRound
-        && m.vHit == 0) {
+    if (ball.path == g::kVChannelPath && vCountsNow(m)) {
         m.vHit = 1; // the V: the round goes on
         m.dirty |= kDirtyAttacker;
     }
-    switch (code) {
-    case g::kCodeStartPocket:
-        m.pendingStartPayouts += 1; // paid even when four starts are held
-        if (m.heldStarts < 4) {
-            m.heldStarts += 1;
-            m.dirty |= kDirtyHeldStarts;
-            m.spare = 0;
-        }
-        break;
-    case g::kCodePrizePocket:
-        m.pendingPrizePayouts += 1;
-        if (ball.path >= g::kLeftChannelPath && ball.path <= g::kRightChannelPath)
-            countAttackerBall(m);
-        break;
-    default: // lost at the bottom of the board
-        break;
-    }
+    if (landOneLineBall(m, ball, code))
+        m.spare = 0;
 }

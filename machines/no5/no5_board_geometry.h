@@ -4,26 +4,21 @@
 // the rules (no5_board.cpp), by the path recipe that draws the table to agree
 // with them (gen/paths), by the tests and, later, by the art.
 //
-// Board units: a ball at (x, y) is drawn with its sprite corner at pixel
-// (4x - 2, 4y - 4) of the 480x432 play view, its centre at (4x + 4, 4y + 2).
-// Boxes and ranges include both ends.
+// Board units as in hallcore/machine/board_field.h; boxes and ranges
+// include both ends.
 #pragma once
+#include "hallcore/machine/board_field.h"
+#include "machines/one_line/one_line_board_types.h"
 
 namespace no5board {
 
-struct Point {
-    int x, y;
-};
-
-struct Box {
-    int x0, y0, x1, y1;
-};
+using Point = BoardPoint;
+using Box = BoardBox;
 
 // ---------------------------------------------------------------- path table
 
 constexpr int kPathCount = 196;
-constexpr int kFirstStagePaths = 128;      // 0..127: rail arc to an entry zone
-constexpr int kSecondStageFirstPath = 128; // zone z runs on 128 + 8z .. 128 + 8z + 7
+using board_field::kFirstStagePaths, board_field::kSecondStageFirstPath; // 0..127 the rail arc to a zone
 constexpr int kLeftChannelPath = 192;      // the attacker's channels
 constexpr int kVChannelPath = 193;
 constexpr int kRightChannelPath = 194;
@@ -36,15 +31,10 @@ constexpr int kCodePrizePocket = 15; // the attacker's channels end in it too
 
 // ---------------------------------------------------------------- the field
 
-constexpr Point kArcCentre = {59, 78}; // the rail arc over the top of the board
-constexpr int kArcRadius = 72;
-constexpr int kFieldRadius = 73;       // no ball is ever further from the arc's centre
-constexpr int kLeftEdge = 6;           // the inner rails
-constexpr int kRightEdge = 112;
-constexpr int kTopRow = 1;
-constexpr int kBottomRow = 107;
-constexpr Point kRailEnd = {10, 25}; // last point of the launch rail (the engine's rail table)
-constexpr int kMirrorX = 118;        // the right half of the board is the left one at x -> 118 - x
+// the family's (board_field.h): the rail arc, the inner rails, the rows, the mirror
+using board_field::kArcCentre, board_field::kArcRadius, board_field::kFieldRadius, board_field::kLeftEdge,
+    board_field::kRightEdge, board_field::kTopRow, board_field::kBottomRow, board_field::kRailEnd,
+    board_field::kMirrorX;
 
 // The digit, its start lamps, the held-start lamps and the display: balls
 // go round them.
@@ -55,18 +45,8 @@ constexpr Box kOutHole = {44, 104, 74, 107};
 
 // ---------------------------------------------------------------- windmills
 
-// A ball in a windmill's band of rows turns it away (awayX columns) or
-// towards (towardsX columns) with the kick and the phase kept; it then slows
-// a frame a step down to `still`, and from there one frame every second
-// step. Every ball in flight is tested against every windmill.
-struct Windmill {
-    int spinner;                  // MachineState::spinner index
-    int yMin, yMax;
-    int awayXMin, awayXMax;
-    int towardsXMin, towardsXMax;
-    int kick, still;
-    int pictureX, pictureY;       // corner of its 36 x 36 sprite in the play view (pixels)
-};
+// (machines/one_line/one_line_board_types.h: bands, kick and decay)
+using Windmill = one_line::Windmill;
 
 constexpr Windmill kWindmills[] = {
     {0, 32, 38, 28, 32, 34, 38, 18, 5, 118, 132},    // upper left
@@ -80,10 +60,7 @@ constexpr int kWindmillCount = sizeof kWindmills / sizeof kWindmills[0];
 
 // ---------------------------------------------------------------- pockets
 
-struct Pocket {
-    Point at;
-    int code; // outcome of a path that ends in it
-};
+using Pocket = BoardPocket;
 
 constexpr Pocket kPockets[] = {
     {{59, 70}, kCodeStartPocket},  // start pocket, under the display

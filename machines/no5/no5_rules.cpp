@@ -16,16 +16,6 @@ namespace g = no5board;
 const int kChanceSymbols[] = {4, 8, 11, 13, 15};
 constexpr int kChanceSymbolCount = sizeof kChanceSymbols / sizeof kChanceSymbols[0];
 
-WindmillZone windmillZone(const g::Windmill& w)
-{
-    return {w.spinner, w.yMin, w.yMax, w.awayXMin, w.awayXMax, w.towardsXMin, w.towardsXMax, w.kick, w.still};
-}
-
-const WindmillZone kWindmillZones[g::kWindmillCount] = {
-    windmillZone(g::kWindmills[0]), windmillZone(g::kWindmills[1]), windmillZone(g::kWindmills[2]),
-    windmillZone(g::kWindmills[3]), windmillZone(g::kWindmills[4]), windmillZone(g::kWindmills[5]),
-};
-
 enum {
     kWaveReach = 703,
     kWaveRevivalCue = 709,
@@ -52,7 +42,7 @@ const OneLineModel kOneLine = {
     15,                   // the V counts in rounds 1..15
     {g::kLuckyOdds[0], g::kLuckyOdds[1], g::kLuckyOdds[2], g::kLuckyOdds[3], g::kLuckyOdds[4],
      g::kLuckyOdds[5], g::kLuckyOdds[6], g::kLuckyOdds[7]},
-    kWindmillZones, g::kWindmillCount,
+    g::kWindmills, g::kWindmillCount,
 };
 
 // ---------------------------------------------------------------- the lottery
@@ -354,11 +344,6 @@ void modelSpinStep(MachineState& m)
     no5SpinStep(m);
 }
 
-void modelFeverStep(MachineState& m)
-{
-    oneLineFeverStep(m);
-}
-
 void modelBeforeLaunchBeat(MachineState& m)
 {
     digitLotteryStep(m);
@@ -368,39 +353,18 @@ void modelBeforeLaunchBeat(MachineState& m)
 
 void modelResetDisplay(MachineState& m, int kind)
 {
-    for (int r = 0; r < kOneLineReels; r++)
-        m.reelPos[r] = wrapPosition(int64_t(randomNext() % kStripCells) * kCell);
-    if (positionCell(m.reelPos[0]) == positionCell(m.reelPos[1]) && positionCell(m.reelPos[1]) == positionCell(m.reelPos[2])) {
-        int r = randomNext() % kOneLineReels; // no three of a kind standing
-        m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - kCell);
-    }
+    resetOneLineReels(m);
     m.digitStarts = 0;
     m.digitTick = kDigitIdle;
     m.digitGate = kGateClosed;
     m.digitShown = randomNext() % 10;
-    for (int r = 0; r < kOneLineReels; r++) {
-        m.reelTravel[r] = 0;
-        m.reelBoost[r] = 0;
-    }
-    for (int32_t& s : m.spinner)
-        s = 0;
     m.creepRest = 0;
-    m.spinPhase = 0;
-    m.drawOutcome = 0;
-    m.actionTick = 0;
-    m.reachSymbol = kNoSymbol;
-    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
     m.spare = 0;
     if (kind == kResetNew || kind == kResetNewDay) {
         for (int32_t& p : m.reelPos)
             p = 294; // a new day shows 8 on all three (cell 7)
         m.digitShown = 7;
     }
-}
-
-int modelNewLuckReserve()
-{
-    return 16 + randomNext() % 32;
 }
 
 // ---------------------------------------------------------------- records
@@ -412,14 +376,4 @@ bool modelRecordIsValid(MachineState& m)
     return m.creepRest >= -1 && m.creepRest <= kCreepRestMost && m.digitStarts >= 0
            && m.digitStarts <= kMostDigitStarts && m.digitTick >= 0 && m.digitTick <= kDigitIdle
            && m.digitGate >= kGateClosed && m.digitGate <= kGateCaught && m.digitShown >= 0 && m.digitShown <= 9;
-}
-
-bool modelBallSlotIsValid(const BallSlot&)
-{
-    return false; // No.5's balls know only the engine's states
-}
-
-void modelOwnBallStep(MachineState&, BallSlot& ball)
-{
-    freeSlot(ball);
 }

@@ -63,11 +63,6 @@ void drawAttacker(Picture& board, const MachineState& m, const AnimClock& clock)
 
 } // namespace
 
-bool frameLampsLit(const MachineState& m, const AnimClock& clock)
-{
-    return clock.blink256 != 0 && (m.mode == 3 || m.chanceCount > 0);
-}
-
 int litLampGroups(const MachineState& m, const AnimClock& clock)
 {
     bool slow = clock.blink256 != 0, quick = clock.blink128 != 0;
@@ -111,12 +106,7 @@ int chancePlateFrame(const MachineState& m)
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
 {
     Picture& board = boardPicture();
-    if (layers & kLayerFrameLamps)
-        drawFrameLamps(board, frameLampsLit(m, clock));
-    if (layers & kLayerSign)
-        drawMachineTopSign(board, m.feverKind);
-    if (layers & kLayerPayoutLamp)
-        drawPayoutLamp(board, m.payoutToggle == 1);
+    drawCabinetLayers(board, m, layers, frameLampsLit(m, clock));
     if (layers & kLayerLamps) {
         drawLampGroups(board, litLampGroups(m, clock));
         copyPicture(board, kChancePlateAt.x, kChancePlateAt.y, kChancePlateW, kChancePlateH, artPicture(604), 0,
@@ -126,14 +116,6 @@ void redrawLayers(const MachineState& m, const AnimClock& clock, int layers)
         drawHeldLamps(board, m);
     if (layers & kLayerAttacker)
         drawAttacker(board, m, clock);
-}
-
-void clockRedraws(MachineState& m, const AnimClock& clock)
-{
-    if (clock.count128 == 0)
-        m.dirty |= kLayerLamps;
-    if (clock.count256 == 0 && (m.mode == 3 || m.chanceCount > 0))
-        m.dirty |= kLayerFrameLamps;
 }
 
 static const PlayScreenParts kParts = {clockRedraws, redrawLayers, composeMovingParts, kAllLayers};

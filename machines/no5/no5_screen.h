@@ -8,6 +8,7 @@
 #include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/machine_module.h"
 #include "hallcore/machine/machine_words.h"
+#include "machines/one_line/one_line_screen.h"
 #include "no5.h"
 
 namespace no5screen {
@@ -30,7 +31,7 @@ enum { kResultShownAfter = 64 };
 // ---------------------------------------------------------------- the composed board
 
 // The frame lamps flash in a fever and in the chance state.
-bool frameLampsLit(const MachineState& m, const AnimClock& clock);
+using one_line_screen::frameLampsLit;
 
 // The decorative lamp groups lit (no5art::kL1..kL5 bits).
 int litLampGroups(const MachineState& m, const AnimClock& clock);
@@ -50,7 +51,7 @@ int chancePlateFrame(const MachineState& m);
 void redrawLayers(const MachineState& m, const AnimClock& clock, int layers);
 
 // The redraw bits the clock adds on a drawing tick.
-void clockRedraws(MachineState& m, const AnimClock& clock);
+using one_line_screen::clockRedraws;
 
 // ---------------------------------------------------------------- the moving parts
 

@@ -38,14 +38,9 @@ int loopingWave(const MachineState& m)
 
 void modelServeSound(MachineState& m, bool launchBeat)
 {
-    int request = m.soundRequest;
-    m.soundRequest = kSoundRequestNone;
-    if (!soundOn)
+    int request;
+    if (!takeSoundRequest(m, request))
         return;
-    if (request == kSoundRequestStopAll) {
-        stopAllSound();
-        return;
-    }
     if (int loop = loopingWave(m)) {
         if (launchBeat)
             playSound(loop, kSoundLoop);

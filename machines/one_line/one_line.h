@@ -20,8 +20,10 @@
 #pragma once
 #include <cstdint>
 
+#include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/lottery.h"
 #include "hallcore/machine/machine_module.h"
+#include "one_line_board_types.h"
 
 enum {
     kOneLineReels = 3,
@@ -32,22 +34,12 @@ enum {
     kNoSymbol = 0, // reachSymbol after a reset: no reach yet
 };
 
-// One windmill: a ball in rows yMin..yMax turns it away in columns
-// awayXMin..awayXMax and towards in towardsXMin..towardsXMax, with a kick of
-// `kick` (and the phase kept); it then slows one frame a step down to
-// `still`, and one frame every second step from there.
-struct WindmillZone {
-    int spinner; // MachineState::spinner index
-    int yMin, yMax;
-    int awayXMin, awayXMax;
-    int towardsXMin, towardsXMax;
-    int kick, still;
-};
-
-struct BoardBox {
-    int x0, y0, x1, y1; // both ends included
-    bool has(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
-};
+// One windmill (the board geometry's, one_line_board_types.h): a ball in
+// rows yMin..yMax turns it away in columns awayXMin..awayXMax and towards in
+// towardsXMin..towardsXMax, with a kick of `kick` (and the phase kept); it
+// then slows one frame a step down to `still`, and one frame every second
+// step from there.
+using WindmillZone = one_line::Windmill;
 
 struct OneLineModel {
     // --- the reels
@@ -128,13 +120,11 @@ bool reelsAgree(const MachineState& m);
 
 // ---------------------------------------------------------------- the spin
 
-enum { kDrawMiss = 0, kDrawReach = 1, kDrawWin = 2 };
+enum { kDrawMiss = kLotteryMiss, kDrawReach = kLotteryReach, kDrawWin = kLotteryPrize };
 
-// The family's prelude, then the prize with the odds in force (the quick
-// chance first, then the chance state, then the setting's), and after a miss
-// the setting's reach. A prize takes one from the reserve (never below 0).
-// Returns kDrawWin, kDrawReach or kDrawMiss; the model maps it to its
-// drawOutcome with its own draws.
+// The family's lottery (drawLotteryResult) with the chance state's odds
+// while chanceCount is above 0. Returns kDrawWin, kDrawReach or kDrawMiss;
+// the model maps it to its drawOutcome with its own draws.
 int drawOneLineLottery(MachineState& m);
 
 // The travel of a new spin: long while at most one start is still held.
@@ -159,6 +149,13 @@ bool moveRunningReel(MachineState& m, int reel, bool (*jumped)(MachineState&, in
 // Moves a reel by `pixels` (towards lower positions) and takes them off its
 // travel; the position is wrapped.
 void moveReel(MachineState& m, int reel, int pixels);
+
+// The reset of the shared words (modelResetDisplay): the reels stand on
+// random cells, never three of a kind (then one reel, drawn, stands a cell
+// back); no travel, boost, spin, outcome, action or reach; the windmills
+// still; the chance state over. Draws in that order; the model resets its
+// own words after it, and puts the reels of a new machine or day.
+void resetOneLineReels(MachineState& m);
 
 // Spin phase settle: after settleAfter steps the spin ends, in the big prize
 // when the three reels agree (reachSymbol becomes the symbol shown, which is
@@ -192,12 +189,17 @@ void chooseOneLineSecondStage(BallSlot& ball, int code);
 // are taken by doors, wings and gates, never a ball already on their paths.
 bool onLowerBoardPath(const BallSlot& ball);
 
-// The first step of `path`, before its end mark, whose x is at or beyond
-// `x` (not above it for a leftward path, not below for a rightward one);
-// the last point when none is, so the ball still lands.
-int joinStep(int path, int x, bool leftward);
+// Whether the V takes a ball now: in rounds 1..lastVRound of a big prize,
+// once a round.
+bool vCountsNow(const MachineState& m);
 
-// Every windmill a ball at (x, y) is in the band of starts turning.
+// A ball landed: the start pocket pays and holds a start (true when it held
+// one: landInStartPocket), a prize pocket pays and counts a ball from the
+// door's paths into the attacker; a lost ball does nothing.
+bool landOneLineBall(MachineState& m, const BallSlot& ball, int code);
+
+// Every windmill a ball at (x, y) is in the band of starts turning (on both
+// boards, modelUpperBoardHit and modelLowerBoardHit); modelSlowWindmills.
 void hitOneLineWindmills(MachineState& m, int x, int y);
 void slowOneLineWindmills(MachineState& m);
 

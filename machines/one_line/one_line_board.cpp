@@ -1,35 +1,19 @@
 // The one-line boards' common rules: the second stage after an entry zone,
-// joining a door path, and the windmills.
+// the V's round, the landing, and the windmills.
 #include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/random.h"
 #include "one_line.h"
 
 void chooseOneLineSecondStage(BallSlot& ball, int code)
 {
-    ball.path = kSecondStageFirstPath + code + 4 * (randomNext() % 2);
     int zone = code / 8;
-    if (code % 8 != 0 || zone < 0 || zone > 7)
-        return; // no such zone in the table: the path as it is
-    int odds = kOneLine.luckyOdds[zone];
-    if (odds > 0 && randomNext() % odds != 0)
-        ball.path += randomNext() % 3 + 1;
+    bool isZone = code % 8 == 0 && zone >= 0 && zone <= 7; // else the path as it is
+    chooseSecondStagePath(ball, code, isZone ? kOneLine.luckyOdds[zone] : 0);
 }
 
 bool onLowerBoardPath(const BallSlot& ball)
 {
     return ball.path >= kSecondStageFirstPath && ball.path <= kSecondStageLastPath;
-}
-
-int joinStep(int path, int x, bool leftward)
-{
-    int last = 0;
-    for (int step = 0; step < kPathEntries && !isPathEnd(path, step); step++) {
-        int px = modelPathEntry(path, step)[0];
-        if (leftward ? px <= x : px >= x)
-            return step;
-        last = step;
-    }
-    return last;
 }
 
 void hitOneLineWindmills(MachineState& m, int x, int y)
@@ -51,4 +35,49 @@ void slowOneLineWindmills(MachineState& m)
         const WindmillZone& z = kOneLine.windmills[i];
         slowWindmill(m.spinner[z.spinner], z.still);
     }
+}
+
+bool vCountsNow(const MachineState& m)
+{
+    return m.mode == 3 && m.round >= 1 && m.round <= kOneLine.lastVRound && m.vHit == 0;
+}
+
+bool landOneLineBall(MachineState& m, const BallSlot& ball, int code)
+{
+    switch (code) {
+    case kCodeStartPocket:
+        return landInStartPocket(m);
+    case kCodePrizePocket:
+        m.pendingPrizePayouts += 1;
+        if (ball.path >= kOneLine.attackerPathFirst && ball.path <= kOneLine.attackerPathLast)
+            countAttackerBall(m);
+        return false;
+    default: // lost at the bottom of the board
+        return false;
+    }
+}
+
+void modelUpperBoardHit(MachineState& m, int x, int y)
+{
+    hitOneLineWindmills(m, x, y);
+}
+
+void modelLowerBoardHit(MachineState& m, int x, int y)
+{
+    hitOneLineWindmills(m, x, y);
+}
+
+void modelSlowWindmills(MachineState& m)
+{
+    slowOneLineWindmills(m);
+}
+
+bool modelBallSlotIsValid(const BallSlot&)
+{
+    return false; // the one-line balls know only the engine's states
+}
+
+void modelOwnBallStep(MachineState&, BallSlot& ball)
+{
+    freeSlot(ball);
 }

@@ -9,7 +9,6 @@ enum {
     kRoundIntro = 0,
     kFirstRound = 1,
     kLastRound = 16,
-    kRoundEnding = 17,
     kChanceStateLength = 2, // big prizes at raised odds after a win on a chance symbol
 };
 
@@ -28,29 +27,9 @@ void countAttackerBall(MachineState& m)
         m.attackerCount = kOneLine.attackerCountCap;
 }
 
-// Balls still in the door's mouth when it closes are taken: they pay, but
-// count neither for the round nor for the V.
-static void sweepClosingDoor(MachineState& m)
-{
-    for (BallSlot& b : m.ballSlot) {
-        if (b.state == 0)
-            continue;
-        if (kOneLine.closingSweep.has(ballX(b), ballY(b))) {
-            m.pendingPrizePayouts += 1;
-            freeSlot(b);
-        }
-    }
-}
-
 void closeDoor(MachineState& m)
 {
-    m.modeTick = 0;
-    m.attackerOpen = 0;
-    sweepClosingDoor(m);
-    m.round = m.vHit > 0 ? m.round + 1 : kRoundEnding;
-    m.dirty |= kDirtyAttacker;
-    m.vHit = 0;
-    m.attackerCount = 0;
+    closeAttackerDoor(m, kOneLine.closingSweep, kDirtyAttacker);
 }
 
 static void openDoor(MachineState& m)
@@ -105,22 +84,13 @@ void oneLineFeverStep(MachineState& m)
         return;
     }
     // the ending (and a round no rule sets)
-    if (m.round != kRoundEnding) {
-        m.round = kRoundEnding;
-        m.modeTick = 1;
-    }
-    if (m.modeTick == 1)
-        m.soundRequest = kSoundRequestStopAll;
-    if (m.modeTick >= k.endingSteps) {
-        m.dirty |= kDirtyFrameLamps;
-        m.startsSincePrize = 0;
-        m.modeTick = 0;
+    if (endingStep(m, k.endingSteps, 0, kDirtyFrameLamps)) {
         m.actionTick = 0;
-        m.round = 0;
-        m.vHit = 0;
-        m.attackerCount = 0;
         m.attackerOpen = 0;
-        m.mode = 1;
-        m.soundRequest = kSoundRequestStopAll;
     }
+}
+
+void modelFeverStep(MachineState& m)
+{
+    oneLineFeverStep(m);
 }

@@ -1,14 +1,39 @@
-// The one-line machines in the hall: the chance state the customers follow,
-// and the catch-up of the time the program was not running (the same rule
-// on No.4 and No.5).
+// The one-line machines in the hall: the fever kind a big prize gives, the
+// chance state the customers follow, a new machine's reserve, and the
+// catch-up of the time the program was not running (the same rules on
+// No.4 and No.5, read through the model's chance symbols).
 #include <cstdint>
 
 #include "hallcore/machine/random.h"
 #include "one_line.h"
 
+// 8 keeps the right for good; the other chance symbols keep it; 5 and 10
+// take it away unless a chance state goes on (or the kind is 3); any other
+// symbol takes it away on a machine that had none.
+int modelFeverKind(const MachineState& m)
+{
+    const int kind = m.feverKind;
+    switch (m.reachSymbol) {
+    case 8:
+        return 3;
+    case 5:
+    case 10:
+        return m.chanceCount < 1 && kind != 3 ? 1 : kind;
+    default:
+        if (isChanceSymbol(m.reachSymbol))
+            return kind == 0 ? 2 : kind;
+        return kind == 0 ? 1 : kind;
+    }
+}
+
 bool modelInChanceState(const MachineState& m)
 {
     return m.chanceCount > 0;
+}
+
+int modelNewLuckReserve()
+{
+    return 16 + randomNext() % 32;
 }
 
 // A tray that came from a file may hold anything: the count stops at the top.

@@ -88,15 +88,7 @@ bool reelsAgree(const MachineState& m)
 
 int drawOneLineLottery(MachineState& m)
 {
-    const LotteryTable& t = *kOneLine.lottery;
-    lotteryPrelude(m, t);
-    if (oneIn(lotteryPrizeOdds(m, t, m.chanceCount > 0))) {
-        if (m.luckReserve > 0)
-            m.luckReserve -= 1;
-        return kDrawWin;
-    }
-    int s = m.setting >= 0 && m.setting < kSettings ? m.setting : kSettingNormal;
-    return oneIn(t.reachOdds[s]) ? kDrawReach : kDrawMiss;
+    return drawLotteryResult(m, *kOneLine.lottery, m.chanceCount > 0);
 }
 
 void setSpinTravel(MachineState& m)
@@ -175,4 +167,27 @@ void settleSpin(MachineState& m)
     } else {
         m.mode = 1;
     }
+}
+
+// ---------------------------------------------------------------- resets
+
+void resetOneLineReels(MachineState& m)
+{
+    for (int r = 0; r < kOneLineReels; r++)
+        m.reelPos[r] = wrapPosition(int64_t(randomNext() % kStripCells) * kOneLine.cellPixels);
+    if (positionCell(m.reelPos[0]) == positionCell(m.reelPos[1]) && positionCell(m.reelPos[1]) == positionCell(m.reelPos[2])) {
+        int r = randomNext() % kOneLineReels; // no three of a kind standing
+        m.reelPos[r] = wrapPosition(int64_t(m.reelPos[r]) - kOneLine.cellPixels);
+    }
+    for (int r = 0; r < kOneLineReels; r++) {
+        m.reelTravel[r] = 0;
+        m.reelBoost[r] = 0;
+    }
+    for (int32_t& s : m.spinner)
+        s = 0;
+    m.spinPhase = 0;
+    m.drawOutcome = 0;
+    m.actionTick = 0;
+    m.reachSymbol = kNoSymbol;
+    m.chanceCount = 0; // only a vacated machine (kind 2) keeps its chance state
 }

@@ -1,6 +1,7 @@
-// The one-line machines in the hall simulator: what they share (a reach is
-// the outcome a spin ends with; the chance chains' figures from how likely
-// a prize's symbol is a chance symbol).
+// The one-line machines in the hall simulator: what they share (the lottery
+// table the rules draw with, a reach shown by the outcome a spin ends with,
+// the chance state's count; the chance chains' figures from how likely a
+// prize's symbol is a chance symbol). The model adds simChainFigures.
 #pragma once
 
 // The chain figures from p0 and p1, the chances that a prize's symbol is a
@@ -12,3 +13,7 @@
 // 1 / p0 prizes come on average, so a chain starts with p0 / (1 + p0 E2) of
 // all prizes.
 void oneLineChainFigures(double p0, double p1, double* shareStarting, double* prizesPerChain);
+
+// The share of the generator's 15-bit draws whose remainder mod 15 is k:
+// 2185 of the 32768 values for k below 8, 2184 above.
+double remainder15(int k);

@@ -303,10 +303,10 @@ TEST(OneLineBoard, ADoorJoinStopsAtTheEndMark)
         bool leftward = lastX < firstX;
         if (firstX == lastX)
             continue; // the V's two points
-        EXPECT_EQ(joinStep(path, leftward ? 0 : 200, leftward), last) << path;
-        EXPECT_EQ(joinStep(path, firstX, leftward), 0) << path;
+        EXPECT_EQ(doorJoinStep(path, leftward ? 0 : 200, leftward), last) << path;
+        EXPECT_EQ(doorJoinStep(path, firstX, leftward), 0) << path;
         for (int s = 0; s <= last; s++)
-            EXPECT_EQ(modelPathEntry(path, joinStep(path, modelPathEntry(path, s)[0], leftward))[0],
+            EXPECT_EQ(modelPathEntry(path, doorJoinStep(path, modelPathEntry(path, s)[0], leftward))[0],
                       modelPathEntry(path, s)[0]);
     }
 }
