@@ -1,6 +1,7 @@
 // artkit: what every picture, icon and wave of the programs is drawn and
 // synthesised with, and the programs that write them. The shared drawing
-// helpers are in canvas.h and lamps.h, the sound helpers in synth.h.
+// helpers are in canvas.h and lamps.h, what the machines' boards share in
+// board.h, the sound helpers in synth.h.
 //
 // Two kinds of program use it:
 //  - artgen_engine (engine_main.cpp) writes the engine's own pictures and
