@@ -7,11 +7,9 @@
 #include "no2_art.h"
 #include "synth.h"
 
-namespace {
+using namespace notes;
 
-enum { C3 = 48, D3 = 50, E3 = 52, F3 = 53, G3 = 55, A3 = 57, B3 = 59 };
-enum { C4 = 60, D4 = 62, E4 = 64, F4 = 65, G4 = 67, A4 = 69, B4 = 71 };
-enum { C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83, C6 = 84, D6 = 86, E6 = 88 };
+namespace {
 
 const int kRate = 11025;
 
@@ -117,8 +115,7 @@ std::vector<uint8_t> fanfare()
 {
     double spb = 0.36;
     Mix m(6.2, kRate);
-    for (int k = 0; k < 16; k++)
-        m.drum(k * 0.045, Drum::Snare, 0.12 + k * 0.015);
+    snareRoll(m, 16, 0.045, 0.12, 0.015);
     double t = 0.75;
     const double third = 1.0 / 3;
     play(m, t, spb,
