@@ -275,7 +275,8 @@ void drawCorners(Canvas& c, const Lights& L)
     }
     payoutLamp(c, hue::green, L.payout);
     // Fever-kind indicator: four plates.
-    topSign(c, L.feverKind, {&hue::white, &hue::yellow, &hue::red, &hue::violet}, {"-----", "FEVER", "CHANCE", "BRAVO!"});
+    topSign(c, L.feverKind, {&hue::white, &hue::yellow, &hue::red, &hue::violet},
+            {"-----", "FEVER", "CHANCE", "BRAVO!"});
 }
 
 Canvas drawBoard(const Lights& L)
@@ -388,7 +389,8 @@ void makeBoard(ArtSet& out)
     {
         Lights open;
         open.doorOpen = true;
-        cutLamp(sheet, base, drawBoard(open), {186, 372, 108, 36}, kDoorClosed.x, kDoorClosed.y, kDoorOpen.x, kDoorOpen.y);
+        cutLamp(sheet, base, drawBoard(open), {186, 372, 108, 36}, kDoorClosed.x, kDoorClosed.y, kDoorOpen.x,
+                kDoorOpen.y);
         cutStates(sheet, kVStrip.x, kVStrip.y, {186, 374, 108, 10}, 6, boardStates(drawBoard, &Lights::vFrame, open));
         cutStates(sheet, kLampStrip.x, kLampStrip.y, {198, 264, 84, 12}, 4, boardStates(drawBoard, &Lights::strip));
         cutLamp(sheet, base, lit, {194, 157, 96, 16}, kHeldLamps.x, kHeldLamps.y, kHeldLamps.x, kHeldLampsLitY);

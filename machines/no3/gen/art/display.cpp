@@ -152,7 +152,8 @@ Canvas windowPictures()
     // the V picture, two frames
     for (int v = 0; v < 2; v++) {
         int y = 320 + 80 * v;
-        drawRays(c, 0, y, 108, 80, 54, y + 40, v ? col::darkGreen : col::green, v ? col::green : col::lime, 12, 0.2 * v);
+        drawRays(c, 0, y, 108, 80, 54, y + 40, v ? col::darkGreen : col::green, v ? col::green : col::lime, 12,
+                 0.2 * v);
         const LampHue& vh = v ? hue::yellow : hue::green;
         std::vector<double> vee = {24, y + 6.0, 44, y + 6.0, 54, y + 40.0, 64, y + 6.0, 84, y + 6.0, 62, y + 60.0, 46, y + 60.0};
         std::vector<double> shade;

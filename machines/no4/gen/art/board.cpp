@@ -456,29 +456,29 @@ Canvas spinners()
 
 } // namespace
 
-void makeBoard(Sheets& out)
+void makeBoard(ArtSet& out)
 {
     const Lights off;
     const Canvas base = drawBoard(off);
-    out.add(502, base, false);
-    out.add(520, ballPicture(), true);
+    out.picture(502, base, false);
+    out.picture(520, ballPicture(), true);
     // 521 and 522: the frame lamps and the payout lamp, each lit alone.
     {
         Lights frame, payout;
         frame.frame = true;
         payout.payout = true;
-        out.add(521, frameLampSheet(base, drawBoard(frame)), false);
-        out.add(522, payoutLampSheet(base, drawBoard(payout)), false);
+        out.picture(521, frameLampSheet(base, drawBoard(frame)), false);
+        out.picture(522, payoutLampSheet(base, drawBoard(payout)), false);
     }
-    out.add(523, spinners(), true);
+    out.picture(523, spinners(), true);
     // 524: the machine-top sign, one plate per fever kind.
-    out.add(524, topSignSheet(boardStates(drawBoard, &Lights::sign)), false);
+    out.picture(524, topSignSheet(boardStates(drawBoard, &Lights::sign)), false);
     // 601: the held-start lamp, drawn on its own (the four on the board are the same).
     {
         Canvas s(kHeldLampSize, 3 * kHeldLampSize);
         for (int i = 0; i < 3; i++)
             s.blit(heldLampPicture(i), 0, kHeldLampSize * i);
-        out.add(601, s, false);
+        out.picture(601, s, false);
     }
     // 603: the decorative lamps, each cut from the board with only its group lit.
     {
@@ -489,7 +489,8 @@ void makeBoard(Sheets& out)
             const Canvas lit = drawBoard(on);
             for (int i = 0; i < n; i++) {
                 const LampPiece& p = pieces[i];
-                cutLamp(s, base, lit, {p.place.x, p.place.y, p.unlit.w, p.unlit.h}, p.unlit.x, p.unlit.y, p.litX, p.litY);
+                cutLamp(s, base, lit, {p.place.x, p.place.y, p.unlit.w, p.unlit.h}, p.unlit.x, p.unlit.y, p.litX,
+                        p.litY);
             }
         };
         put(kLampA, 2, &Lights::a);
@@ -497,20 +498,22 @@ void makeBoard(Sheets& out)
         put(kLampD, 2, &Lights::d);
         put(kLampG, 2, &Lights::g);
         put(kLampH, 1, &Lights::h);
-        out.add(603, s, false);
+        out.picture(603, s, false);
     }
     // 604, 605, 609: the chance meter, the attacker and the wings (closed and
     // open), each in its states.
-    out.add(604, stateColumn({kChancePlace.x, kChancePlace.y, kChanceW, kChanceH}, 3, boardStates(drawBoard, &Lights::chance)), false);
-    out.add(605, stateColumn({kAttackerPlace.x, kAttackerPlace.y, kAttackerW, kAttackerH}, 3, boardStates(drawBoard, &Lights::attacker)),
-            false);
-    out.add(609, stateColumn({kWingsPlace.x, kWingsPlace.y, kWingsW, kWingsH}, 2, boardStates(drawBoard, &Lights::wings)), false);
+    const BoardPiece chance = {kChancePlace.x, kChancePlace.y, kChanceW, kChanceH};
+    const BoardPiece attacker = {kAttackerPlace.x, kAttackerPlace.y, kAttackerW, kAttackerH};
+    const BoardPiece wings = {kWingsPlace.x, kWingsPlace.y, kWingsW, kWingsH};
+    out.picture(604, stateColumn(chance, 3, boardStates(drawBoard, &Lights::chance)), false);
+    out.picture(605, stateColumn(attacker, 3, boardStates(drawBoard, &Lights::attacker)), false);
+    out.picture(609, stateColumn(wings, 2, boardStates(drawBoard, &Lights::wings)), false);
     // 610: the wing-lottery lamp.
     {
         Canvas s(kWingLampW, 4 * kWingLampH);
         for (int k = 0; k < 4; k++)
             wingLamp(s, 0, kWingLampH * k, k);
-        out.add(610, s, false);
+        out.picture(610, s, false);
     }
 }
 

@@ -433,13 +433,13 @@ Canvas panoramas()
 
 } // namespace
 
-void makeDisplay(Sheets& out)
+void makeDisplay(ArtSet& out)
 {
     Canvas s(84, kStripRows, col::black);
     s.blit(reelStrip(), kStripX, 0);
     numbers(s, kNumbersX, col::amber, col::maroon, {col::black, col::maroon, col::black});
     numbers(s, kNumbersAfterVX, col::lime, col::darkGreen, {col::black, col::darkGreen, col::black});
-    out.add(606, s, false);
-    out.add(607, flashFrames(), true);
-    out.add(608, panoramas(), false);
+    out.picture(606, s, false);
+    out.picture(607, flashFrames(), true);
+    out.picture(608, panoramas(), false);
 }

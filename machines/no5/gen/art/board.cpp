@@ -522,19 +522,18 @@ void makeBoard(ArtSet& out)
     {
         Canvas s(96, 229);
         for (const LampGroup& g : kLampGroups) {
-            cutLamp(s, base, lit, {g.left.x, g.left.y, g.w, g.h}, g.leftUnlit.x, g.leftUnlit.y, g.leftLit.x, g.leftLit.y);
+            cutLamp(s, base, lit, {g.left.x, g.left.y, g.w, g.h}, g.leftUnlit.x, g.leftUnlit.y, g.leftLit.x,
+                    g.leftLit.y);
             cutLamp(s, base, lit, {g.right.x, g.right.y, g.w, g.h}, g.rightUnlit.x, g.rightUnlit.y, g.rightLit.x,
                     g.rightLit.y);
         }
         out.picture(603, s, false);
     }
     // 604: the chance plate; 605: the attacker
-    out.picture(604,
-                stateColumn({kChancePlateAt.x, kChancePlateAt.y, kChancePlateW, kChancePlateH}, kChancePlateFrames,
-                            boardStates(drawBoard, &Lights::chance)),
-                false);
-    out.picture(605, stateColumn({kAttackerAt.x, kAttackerAt.y, kAttackerW, kAttackerH}, 3, boardStates(drawBoard, &Lights::attacker)),
-                false);
+    const BoardPiece chance = {kChancePlateAt.x, kChancePlateAt.y, kChancePlateW, kChancePlateH};
+    const BoardPiece attacker = {kAttackerAt.x, kAttackerAt.y, kAttackerW, kAttackerH};
+    out.picture(604, stateColumn(chance, kChancePlateFrames, boardStates(drawBoard, &Lights::chance)), false);
+    out.picture(605, stateColumn(attacker, 3, boardStates(drawBoard, &Lights::attacker)), false);
     // 609: the gate and the digit-start lamps
     {
         Canvas s(34, 123);

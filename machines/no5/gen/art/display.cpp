@@ -221,8 +221,8 @@ void roundBackdrop(Canvas& c, int x, int y, int group, int variant)
         break;
     }
     default: { // round 16: the golden finale
-        drawRays(c, x, y, 108, 80, x + 80, y + 40, variant ? col::amber : col::yellow, variant ? col::yellow : col::amber,
-             16, variant * 0.2);
+        drawRays(c, x, y, 108, 80, x + 80, y + 40, variant ? col::amber : col::yellow,
+                 variant ? col::yellow : col::amber, 16, variant * 0.2);
         bigText(c, x + 40, y + 62, "FINAL", 1, 2, kFire, col::black);
         pose.swordArm = 2.8, pose.face = 3, pose.aura = true, pose.lift = 2;
         break;
