@@ -61,3 +61,8 @@ void arpeggio(Mix& m, double start, double secondsPerBeat, const int chord[3], i
 // `beats` beats from `start`: kick and snare in turn at `drums`, each on a
 // bass note bouncing between `root` and its octave at `bass`.
 void marchBeats(Mix& m, double start, double secondsPerBeat, int beats, double drums, int root, double bass);
+// A bar of eighth notes from `start`: the bass bouncing between `root` and
+// its octave (Triangle at `bassVolume`), the chord raised by `transpose`
+// on every off-beat (Pulse, `chordLength` beats long at `chordVolume`).
+void bounceBar(Mix& m, double start, double secondsPerBeat, int root, double bassVolume, const int chord[3],
+               double chordLength, double chordVolume, int transpose = 0);

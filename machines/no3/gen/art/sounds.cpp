@@ -138,12 +138,7 @@ std::vector<uint8_t> roundMusic()
     const int bass[4] = {C3, F3, G3, C3};
     for (int bar = 0; bar < 4; bar++) {
         double t = bar * 4 * spb;
-        for (int b = 0; b < 8; b++) {
-            m.note(t + b * spb / 2, spb * 0.35, bass[bar] + (b % 2 ? 12 : 0), Voice::Triangle, 0.38);
-            if (b % 2)
-                for (int n = 0; n < 3; n++)
-                    m.note(t + b * spb / 2, spb * 0.3, chords[bar][n], Voice::Pulse, 0.07);
-        }
+        bounceBar(m, t, spb, bass[bar], 0.38, chords[bar], 0.3, 0.07);
         for (int b = 0; b < 4; b++) {
             m.drum(t + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.35);
             m.drum(t + b * spb + spb / 2, Drum::Hat, 0.18);

@@ -123,12 +123,7 @@ std::vector<uint8_t> roundMusic()
     const int bass[4] = {F3, D3, A3 + 1, C3};
     for (int bar = 0; bar < 4; bar++) {
         double t = bar * 4 * spb;
-        for (int b = 0; b < 8; b++) {
-            m.note(t + b * spb / 2, spb * 0.35, bass[bar] + (b % 2 ? 12 : 0), Voice::Triangle, 0.36);
-            if (b % 2)
-                for (int n = 0; n < 3; n++)
-                    m.note(t + b * spb / 2, spb * 0.25, chords[bar][n] + 12, Voice::Pulse, 0.06);
-        }
+        bounceBar(m, t, spb, bass[bar], 0.36, chords[bar], 0.25, 0.06, 12);
         for (int b = 0; b < 4; b++) {
             m.drum(t + b * spb + (bar == 0 && b == 0 ? 0.003 : 0), b % 2 ? Drum::Snare : Drum::Kick, 0.33);
             if (bar < 3 || b < 3)
