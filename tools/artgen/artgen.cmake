@@ -12,7 +12,7 @@ include_guard(GLOBAL)
 set(ARTKIT_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 add_library(artkit STATIC
-  ${ARTKIT_DIR}/canvas.cpp ${ARTKIT_DIR}/lamps.cpp ${ARTKIT_DIR}/synth.cpp
+  ${ARTKIT_DIR}/canvas.cpp ${ARTKIT_DIR}/lamps.cpp ${ARTKIT_DIR}/synth.cpp ${ARTKIT_DIR}/board.cpp
   ${ARTKIT_DIR}/artset.cpp ${ARTKIT_DIR}/driver.cpp ${ARTKIT_DIR}/hall_preview.cpp
   ${ARTKIT_DIR}/panel.cpp ${ARTKIT_DIR}/street.cpp ${ARTKIT_DIR}/hall.cpp
   ${ARTKIT_DIR}/buttons.cpp ${ARTKIT_DIR}/icons.cpp

@@ -1,6 +1,7 @@
 // artkit: what every picture, icon and wave of the programs is drawn and
 // synthesised with, and the programs that write them. The shared drawing
-// helpers are in canvas.h and lamps.h, the sound helpers in synth.h.
+// helpers are in canvas.h and lamps.h, what the machines' boards share in
+// board.h, the sound helpers in synth.h.
 //
 // Two kinds of program use it:
 //  - artgen_engine (engine_main.cpp) writes the engine's own pictures and
@@ -94,6 +95,14 @@ Canvas hallPreview(const Pictures& pictures);
 // Pictures a machine program adds to --preview, by file name.
 typedef std::vector<std::pair<std::string, Canvas>> Previews;
 
+// A machine's families of files (its board, its display, its waves...)
+// made one after the other.
+typedef std::function<void(ArtSet&)> ArtFamily;
+ArtFamily inTurn(const std::vector<ArtFamily>& families);
+// The same, then the pictures put in ascending id and the waves after them,
+// for an art.rc in id order.
+ArtFamily inIdOrder(const std::vector<ArtFamily>& families);
+
 // One machine's art program.
 struct MachineArt {
     std::string model; // "no3"
@@ -116,6 +125,10 @@ struct MachineArt {
 // picture in the palette, the machine draws every picture the engine takes
 // from it and none of the engine's own.
 int machineArtMain(int argc, char** argv, const MachineArt& art);
+// The same for the MachineArt of these.
+int machineArtMain(int argc, char** argv, const std::string& model, const MachineName& name, const ArtFamily& make,
+                   const std::function<Canvas()>& boardWithPaths,
+                   const std::function<Previews(const Pictures&)>& previews);
 
 //   artgen_engine <dir> | artgen_engine --check <dir>
 int engineArtMain(int argc, char** argv);

@@ -489,3 +489,25 @@ void drawSegmentDigit(Canvas& c, int x, int y, int width, int height, int digit,
     vert(x, y + 1, mid, segs & 32);
     horiz(mid - t / 2, segs & 64);
 }
+
+void drawSegmentDigits(Canvas& c, int x, int y, int pitch, int count, int width, int height, uint8_t on, uint8_t off,
+                       int t)
+{
+    for (int d = 0; d < count; d++)
+        drawSegmentDigit(c, x, y + pitch * d, width, height, d < 10 ? d : -1, on, off, t);
+}
+
+// ---- display pictures ----
+
+void drawRays(Canvas& c, int x, int y, int w, int h, double cx, double cy, uint8_t a, uint8_t b, int count,
+              double turn)
+{
+    for (int j = y; j < y + h; j++)
+        for (int i = x; i < x + w; i++) {
+            double ang = std::atan2(j + 0.5 - cy, i + 0.5 - cx) + turn;
+            int sector = (int)std::floor(ang / (2 * M_PI) * count + count);
+            c.set(i, j, sector % 2 ? a : b);
+        }
+}
+
+void drawCellFrame(Canvas& c, int x, int y, uint8_t light, uint8_t dark) { c.bevel(x, y, 108, 80, light, dark, 2); }

@@ -117,3 +117,16 @@ void drawJpCentred(Canvas& c, int x, int y, int width, int height, const std::st
 // Big digits 0..9 as 7-segment-like shapes with rounded, shaded segments.
 void drawSegmentDigit(Canvas& c, int x, int y, int width, int height, int digit, uint8_t on, uint8_t off,
                       int thickness);
+// Digits 0..count-1 down a column, one every `pitch` rows from (x, y); from
+// 10 on the blank (every segment off).
+void drawSegmentDigits(Canvas& c, int x, int y, int pitch, int count, int width, int height, uint8_t on, uint8_t off,
+                       int thickness);
+
+// ---- display pictures ----
+
+// Rays round (cx, cy) over a rectangle, in two colours by turns: `count` of
+// each, turned by `turn` radians.
+void drawRays(Canvas& c, int x, int y, int w, int h, double cx, double cy, uint8_t a, uint8_t b, int count,
+              double turn = 0);
+// The two-pixel bevel round a 108 x 80 display picture at (x, y).
+void drawCellFrame(Canvas& c, int x, int y, uint8_t light, uint8_t dark);

@@ -1,5 +1,6 @@
 // The art programs' driver: the command line, the checks of a whole set,
 // the resource list, writing or comparing the files, the previews.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -140,6 +141,31 @@ void makeEngineArt(ArtSet& out)
     makeHall(out);
 }
 
+ArtFamily inTurn(const std::vector<ArtFamily>& families)
+{
+    return [families](ArtSet& out) {
+        for (const ArtFamily& f : families)
+            f(out);
+    };
+}
+
+ArtFamily inIdOrder(const std::vector<ArtFamily>& families)
+{
+    return [families](ArtSet& out) {
+        ArtSet parts;
+        for (const ArtFamily& f : families)
+            f(parts);
+        std::stable_sort(parts.files.begin(), parts.files.end(), [](const OutputFile& a, const OutputFile& b) {
+            bool aw = extensionOf(a.name) == "wav", bw = extensionOf(b.name) == "wav";
+            if (aw != bw)
+                return bw;
+            return idOf(a) < idOf(b);
+        });
+        out.files.insert(out.files.end(), parts.files.begin(), parts.files.end());
+        out.problems.insert(out.problems.end(), parts.problems.begin(), parts.problems.end());
+    };
+}
+
 void makeTitlePictures(ArtSet& out, const MachineName& name)
 {
     if (name.title.empty() || name.title.size() > 9 || !textGlyphsKnown(name.title))
@@ -169,6 +195,19 @@ int engineArtMain(int argc, char** argv)
     if (reportProblems(program, art))
         return 1;
     return writeOrCheck(program, art, argv[argc - 1], check);
+}
+
+int machineArtMain(int argc, char** argv, const std::string& model, const MachineName& name, const ArtFamily& make,
+                   const std::function<Canvas()>& boardWithPaths,
+                   const std::function<Previews(const Pictures&)>& previews)
+{
+    MachineArt art;
+    art.model = model;
+    art.name = name;
+    art.make = make;
+    art.boardWithPaths = boardWithPaths;
+    art.previews = previews;
+    return machineArtMain(argc, argv, art);
 }
 
 int machineArtMain(int argc, char** argv, const MachineArt& machine)

@@ -118,3 +118,35 @@ void play(Mix& m, double start, double spb, const std::vector<Step>& steps, Voic
         if (s.midi > 0)
             m.note(start + s.beat * spb, s.length * spb * 0.92, s.midi + transpose, voice, volume);
 }
+
+void snareRoll(Mix& m, int hits, double gap, double volume, double swell)
+{
+    for (int k = 0; k < hits; k++)
+        m.drum(k * gap, Drum::Snare, volume + k * swell);
+}
+
+void arpeggio(Mix& m, double start, double spb, const int chord[3], int count, Voice voice, double volume,
+              int transpose, double until)
+{
+    for (int k = 0; k < count && start + k * spb / 4 < until; k++)
+        m.note(start + k * spb / 4, spb / 4 * 0.8, chord[k % 3] + (k % 6 >= 3 ? 12 : 0) + transpose, voice, volume);
+}
+
+void bounceBar(Mix& m, double start, double spb, int root, double bassVolume, const int chord[3], double chordLength,
+               double chordVolume, int transpose)
+{
+    for (int b = 0; b < 8; b++) {
+        m.note(start + b * spb / 2, spb * 0.35, root + (b % 2 ? 12 : 0), Voice::Triangle, bassVolume);
+        if (b % 2)
+            for (int n = 0; n < 3; n++)
+                m.note(start + b * spb / 2, spb * chordLength, chord[n] + transpose, Voice::Pulse, chordVolume);
+    }
+}
+
+void marchBeats(Mix& m, double start, double spb, int beats, double drums, int root, double bass)
+{
+    for (int b = 0; b < beats; b++) {
+        m.drum(start + b * spb, b % 2 ? Drum::Snare : Drum::Kick, drums);
+        m.note(start + b * spb, spb * 0.4, root + (b % 2 ? 12 : 0), Voice::Triangle, bass);
+    }
+}

@@ -13,28 +13,26 @@
 #include <algorithm>
 #include <cmath>
 
+#include "board.h"
 #include "board_plan.h"
-#include "lamps.h"
 #include "no1_art.h"
 #include "no1_art_layout.h"
+#include "no1_paths.h"
 
 using namespace no1art;
 namespace plan = no1plan;
 
 namespace {
 
-// Ball centre in pixels of board point (x, y).
-double unitX(int x) { return 4 * x + 4; }
-double unitY(int y) { return 4 * y + 2; }
+// The field inside the guide rail (its inner edge 288 pixels from the arc's
+// centre) and the inner rails at x 22 and 458.
+const Field kField = fieldRoundArc(plan::kArcCentre.x, plan::kArcCentre.y, 288);
 
-const double kArcX = unitX(plan::kArcCentre.x), kArcY = unitY(plan::kArcCentre.y);
-const double kFieldR = 288; // inner edge of the guide rail
-const int kLeftRail = 22, kRightRail = 458;
+bool inField(double x, double y) { return kField.inside(x, y); }
 
-bool inField(double x, double y)
-{
-    return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
-}
+// The ball centres of the paths that fall through the pins (first and
+// second stage; the attacker's runs are inside the door).
+PixelList pinnedBallCentres() { return pathBallCentres(no1PathTable, 192); }
 
 // What is lit; the base board has everything off.
 struct Lights {
@@ -49,31 +47,12 @@ struct Lights {
 void drawCabinet(Canvas& c)
 {
     // Indigo lacquer with a soft diagonal sheen.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double t = 0.5 + 0.3 * std::sin((x - y) / 55.0) - y / 1600.0;
-            c.rampPixel(x, y, {col::black, col::indigo, col::purple, col::violet}, t * 0.8);
-        }
+    lacquer(c, {col::black, col::indigo, col::purple, col::violet}, 0.5, 0.3, -1, 55.0, 1600.0, 0.8);
     // Chrome guide rail just outside the field.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double d = std::hypot(x + 0.5 - kArcX, y + 0.5 - kArcY);
-            if (d < kFieldR || d >= kFieldR + 10 || x < 4 || x >= 476)
-                continue;
-            c.rampPixel(x, y, {col::grey, col::white, col::ice, col::silver, col::grey, col::black}, (d - kFieldR) / 10);
-        }
-    // The launch rail up the left side.
-    for (int y = 110; y < c.h; y++)
-        for (int x = 2; x < 20; x++)
-            c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white, col::silver, col::grey, col::black},
-                        (x - 2) / 17.0);
-    // Inner rails down both sides of the field.
-    for (int y = 100; y < c.h; y++) {
-        c.set(kLeftRail, y, col::white);
-        c.set(kLeftRail + 1, y, col::silver);
-        c.set(kRightRail, y, col::silver);
-        c.set(kRightRail + 1, y, col::grey);
-    }
+    guideRail(c, kField, {col::grey, col::white, col::ice, col::silver, col::grey, col::black}, 10);
+    // The launch rail up the left side, the inner rails down both sides of the field.
+    launchRail(c, 110);
+    innerRails(c, 100, kField.leftRail, kField.rightRail, col::white, col::silver, col::silver, col::grey);
 }
 
 // ---------------------------------------------------------------- field
@@ -93,13 +72,7 @@ void star(Canvas& c, int x, int y, uint8_t core, int arm)
 void drawField(Canvas& c)
 {
     Noise n(1502);
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            if (!inField(x + 0.5, y + 0.5))
-                continue;
-            double d = std::hypot(x - 240.0, y - 230.0) / 310.0;
-            c.rampPixel(x, y, {col::black, col::navy, col::navy, col::blue}, 0.85 - d);
-        }
+    fieldGlow(c, kField, {col::black, col::navy, col::navy, col::blue}, 240, 230, 1, 310, 0.85, 1);
     // A violet nebula drifting across the upper field and one low on the right.
     const double clouds[][4] = {{110, 70, 90, 34}, {360, 60, 80, 30}, {380, 300, 60, 40}, {90, 320, 50, 36}};
     for (auto& k : clouds)
@@ -145,21 +118,6 @@ void drawField(Canvas& c)
     c.ring(424, 392, 11, 1, col::mint);
 }
 
-// A pin: a brass nail head seen from the front.
-void pin(Canvas& c, int x, int y)
-{
-    c.set(x, y + 1, col::black);
-    c.set(x + 1, y + 1, col::black);
-    c.set(x - 1, y, col::olive);
-    c.set(x, y, col::yellow);
-    c.set(x + 1, y, col::gold);
-    c.set(x, y - 1, col::white);
-}
-
-struct Spot {
-    double x, y, r;
-};
-
 bool clearOfFeatures(double x, double y)
 {
     for (const plan::Point& w : plan::kWindmillCentres)
@@ -184,56 +142,20 @@ bool clearOfFeatures(double x, double y)
 // Pins on a staggered grid over the field, clear of the features; where the
 // path table is known, a pin that a drawn ball would touch is left out, so
 // no ball is ever drawn over a pin head.
-std::vector<std::pair<int, int>> pinPlaces()
+PixelList pinPlaces()
 {
-    std::vector<std::pair<int, int>> points = plan::ballCentres();
-    std::vector<std::pair<int, int>> pins;
-    for (int row = 0; row * 12 + 42 < 400; row++) {
-        int y = 42 + 12 * row;
-        for (int x = 30 + (row % 2) * 8; x < 452; x += 16) {
-            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 10 || !clearOfFeatures(x, y))
-                continue;
-            bool touched = false;
-            for (auto& q : points)
-                if (std::abs(q.first - x) < 4 && std::abs(q.second - y) < 4)
-                    touched = true;
-            if (!touched)
-                pins.push_back({x, y});
-        }
-    }
-    // The gate pins either side of every pocket.
-    for (const plan::Point& p : plan::kPocketPixels) {
-        pins.push_back({(int)p.x - 14, (int)p.y - 10});
-        pins.push_back({(int)p.x + 14, (int)p.y - 10});
-    }
+    PixelList pins = pinGrid({42, 12, 400, 30, 16, 452, 10, 4}, kField, pinnedBallCentres(), clearOfFeatures);
+    for (const plan::Point& p : plan::kPocketPixels)
+        gatePins(pins, (int)p.x, (int)p.y, -10);
     return pins;
 }
 
 // ---------------------------------------------------------------- parts
 
-// A tulip pocket whose opening is at (cx, cy).
-void pocket(Canvas& c, int cx, int cy, const LampHue& h)
-{
-    c.fill(cx - 8, cy + 2, 17, 8, col::black);
-    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
-    c.hline(cx - 7, cx + 7, cy + 3, col::white);
-    c.fill(cx - 6, cy - 1, 13, 4, col::black);
-    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
-    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
-    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
-    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
-}
-
 void windmillPlate(Canvas& c, double cx, double cy)
 {
-    c.disc(cx, cy, 18, col::black);
-    c.ring(cx, cy, 18, 2, col::silver);
-    c.ring(cx, cy, 16, 1, col::grey);
-    c.disc(cx, cy, 13, col::navy);
-    for (int k = 0; k < 8; k++) {
-        double a = k * M_PI / 4;
-        c.set((int)(cx + 15 * std::cos(a)), (int)(cy + 15 * std::sin(a)), col::sky);
-    }
+    millPlate(c, cx, cy, 18, col::silver, col::grey, col::navy);
+    plateStuds(c, cx, cy, 15, 8, col::sky);
 }
 
 // The crest over the display: a ringed planet with the title across it.
@@ -403,12 +325,11 @@ void drawCorners(Canvas& c, const Lights& L)
     for (int side = 0; side < 2; side++) {
         const LampHue& h = side ? hue::cyan : hue::violet;
         auto X = [&](double x) { return side ? 480 - x : x; };
-        lens(c, side ? 310 : 94, 0, 76, 34, h, L.frame, 12);
+        frameLampLenses(c, side, h, L.frame);
         shapeLamp(c, starShape(X(132), 17, 13, 5.5, side ? 0.3 : 0), X(132), 17, 14, hue::yellow, L.frame);
         for (int k = 0; k < 3; k++)
             bulb(c, X(106 + 10 * k), 17, 2.5, hue::white, L.frame);
         bulb(c, X(72.5), 51.5, 12, h, L.frame);
-        lens(c, side ? 430 : 0, 68, 49, 73, h, L.frame, 14);
         // a crescent moon on the lower piece
         Canvas moon(c.w, c.h, col::key);
         moon.disc(X(24.5), 104, 20, col::white);
@@ -418,21 +339,11 @@ void drawCorners(Canvas& c, const Lights& L)
                 if (moon.get(x, y) == col::white)
                     c.rampPixel(x, y, L.frame ? hue::yellow.on : hue::yellow.off, L.frame ? 0.4 + (141 - y) / 120.0 : 0.6);
     }
-    // Payout lamp: a lens with "OUT".
+    payoutLamp(c, hue::green, L.payout);
+    // Machine-top sign: four plates, stars either side of the lit ones.
     {
-        int x = 4, y = 38;
-        roundRect(c, x, y, 48, 30, 8, col::black);
-        lens(c, x + 1, y + 1, 46, 28, hue::green, L.payout, 8);
-        drawTextOutlined(c, x + 24 - textWidth("OUT") / 2, y + 11, "OUT", L.payout ? col::white : col::grey, col::black);
-    }
-    // Machine-top sign: four plates.
-    {
-        int x = 386, y = 4, k = L.feverKind;
-        const LampHue& h = k == 0 ? hue::white : k == 1 ? hue::yellow : k == 2 ? hue::cyan : hue::violet;
-        roundRect(c, x, y, 90, 30, 6, col::black);
-        lens(c, x + 1, y + 1, 88, 28, h, k != 0, 6);
-        const char* label = k == 0 ? "ORBITEX" : k == 1 ? "FEVER" : k == 2 ? "COMET" : "GALAXY";
-        drawTextOutlined(c, x + 45 - textWidth(label) / 2, y + 11, label, k ? col::white : col::grey, col::black);
+        int x = kTopSignAt.x, y = kTopSignAt.y, k = L.feverKind;
+        topSign(c, k, {&hue::white, &hue::yellow, &hue::cyan, &hue::violet}, {"ORBITEX", "FEVER", "COMET", "GALAXY"});
         if (k)
             for (int s = 0; s < 2; s++)
                 shapeLamp(c, starShape(s ? x + 80 : x + 10, y + 15, 6, 2.5), s ? x + 80 : x + 10, y + 15, 6,
@@ -447,8 +358,7 @@ Canvas drawBoard(const Lights& L)
     drawField(c);
     for (const plan::Point& w : plan::kWindmillCentres)
         windmillPlate(c, w.x, w.y);
-    for (auto& p : pinPlaces())
-        pin(c, p.first, p.second);
+    drawPins(c, pinPlaces());
     drawCrest(c);
     drawHeldLamps(c, L);
     drawDisplayBezel(c);
@@ -456,7 +366,7 @@ Canvas drawBoard(const Lights& L)
     drawSideLamps(c, L);
     // pockets: the start pocket yellow under the display, the prize pockets green
     for (int k = 0; k < plan::kPocketCount; k++)
-        pocket(c, (int)plan::kPocketPixels[k].x, (int)plan::kPocketPixels[k].y, k == 0 ? hue::yellow : hue::green);
+        tulipPocket(c, (int)plan::kPocketPixels[k].x, (int)plan::kPocketPixels[k].y, k == 0 ? hue::yellow : hue::green);
     drawPocketLamps(c, L);
     drawCornerLamps(c, L);
     drawApron(c);
@@ -466,13 +376,6 @@ Canvas drawBoard(const Lights& L)
 }
 
 // ---------------------------------------------------------------- sprites
-
-Canvas ball()
-{
-    Canvas c(12, 12, col::key);
-    c.sphere(6, 6, 5.6, {col::black, col::grey, col::silver, col::ice, col::white});
-    return c;
-}
 
 // One windmill frame: a little satellite of `blades` solar panels turned by `angle`.
 void windmill(Canvas& c, int ox, int oy, int blades, double angle, const Ramp& panel, uint8_t hub)
@@ -514,12 +417,12 @@ Canvas windmills()
     return c;
 }
 
+// A lamp pair: the left-hand lamp in the top half, the right-hand one in the
+// bottom half, unlit then lit.
 void cutPair(Canvas& sheet, const Canvas& base, const Canvas& lit, const LampPair& p, int leftX, int rightX, int y)
 {
-    sheet.blit(base, leftX, y, p.w, p.h, 0, 0);
-    sheet.blit(lit, leftX, y, p.w, p.h, p.w, 0);
-    sheet.blit(base, rightX, y, p.w, p.h, 0, p.h);
-    sheet.blit(lit, rightX, y, p.w, p.h, p.w, p.h);
+    cutLamp(sheet, base, lit, {leftX, y, p.w, p.h}, 0, 0, p.w, 0);
+    cutLamp(sheet, base, lit, {rightX, y, p.w, p.h}, 0, p.h, p.w, p.h);
 }
 
 } // namespace
@@ -531,44 +434,11 @@ void makeBoard(ArtSet& out)
     on.frame = on.payout = on.held = on.reel = on.side = on.pocket = on.corner = true;
     Canvas base = drawBoard(off);
     Canvas lit = drawBoard(on);
-    out.picture(502, base, false);
-    out.picture(520, ball(), true);
-
-    // 521: frame lamps, unlit then lit, left pieces then right ones.
-    {
-        Canvas s(152, 272, col::black);
-        for (int side = 0; side < 2; side++)
-            for (int k = 0; k < 3; k++) {
-                const Piece& at = kFrameLampPlaces[side][k];
-                int y = kFrameLampLeft[k].y + side * kFrameLampRight;
-                s.blit(base, at.x, at.y, at.w, at.h, 0, y);
-                s.blit(lit, at.x, at.y, at.w, at.h, kFrameLampLit, y);
-            }
-        out.picture(521, s, false);
-    }
-    // 522: payout lamp.
-    {
-        Canvas s(48, 60);
-        s.blit(base, 4, 38, 48, 30, 0, 0);
-        s.blit(lit, 4, 38, 48, 30, 0, 30);
-        out.picture(522, s, false);
-    }
-    out.picture(523, windmills(), true);
-    // 524: machine-top sign, one plate per fever kind.
-    {
-        Canvas s(90, 120);
-        for (int k = 0; k < 4; k++) {
-            Lights l;
-            l.feverKind = k;
-            s.blit(drawBoard(l), 386, 4, 90, 30, 0, 30 * k);
-        }
-        out.picture(524, s, false);
-    }
+    boardPictures(out, base, lit, lit, windmills(), boardStates(drawBoard, &Lights::feverKind));
     // 601: the held-start lamp (the first of the four), unlit and lit.
     {
         Canvas s(32, 10);
-        s.blit(base, 205, 165, 16, 10, 0, 0);
-        s.blit(lit, 205, 165, 16, 10, kHeldLampLitX, 0);
+        cutLamp(s, base, lit, {205, 165, 16, 10}, 0, 0, kHeldLampLitX, 0);
         out.picture(601, s, false);
     }
     // 602..605: the lamp pairs.
@@ -590,10 +460,10 @@ void makeBoard(ArtSet& out)
     // 606: the attacker, closed and open.
     {
         Canvas s(116, 80);
-        s.blit(base, 182, 360, 116, 40, kAttackerClosed.x, kAttackerClosed.y);
         Lights open;
         open.doorOpen = true;
-        s.blit(drawBoard(open), 182, 360, 116, 40, kAttackerOpen.x, kAttackerOpen.y);
+        cutLamp(s, base, drawBoard(open), {182, 360, 116, 40}, kAttackerClosed.x, kAttackerClosed.y, kAttackerOpen.x,
+                kAttackerOpen.y);
         out.picture(606, s, false);
     }
 }
@@ -603,7 +473,7 @@ Canvas boardWithPaths()
 {
     Canvas c = drawBoard(Lights());
     int k = 0;
-    for (auto& p : plan::ballCentres())
+    for (auto& p : pinnedBallCentres())
         c.set(p.first, p.second, (k++ % 2) ? col::lime : col::magenta);
     return c;
 }

@@ -1,13 +1,8 @@
 // Where the board's features stand, in the art's pixels, from the board's
 // geometry (no1_board_geometry.h, which the rules and the path recipe read
-// too) and the committed path table: the rail arc, the windmills, the
-// pockets, and the points where balls are drawn (so pins stand beside them).
+// too): the rail arc, the windmills and the pockets.
 #pragma once
-#include <utility>
-#include <vector>
-
 #include "no1_board_geometry.h"
-#include "no1_paths.h"
 
 namespace no1plan {
 
@@ -34,21 +29,5 @@ constexpr Point kPocketPixels[kPocketCount] = {
     ballCentre(g::kStartPocket.x, g::kStartPocket.y),         ballCentre(g::kPrizePockets[0].x, g::kPrizePockets[0].y),
     ballCentre(g::kPrizePockets[1].x, g::kPrizePockets[1].y), ballCentre(g::kPrizePockets[2].x, g::kPrizePockets[2].y),
     ballCentre(g::kPrizePockets[3].x, g::kPrizePockets[3].y)};
-
-// Ball centres of every point of the paths that fall through the pins
-// (first and second stage; the attacker's runs are inside the door).
-inline std::vector<std::pair<int, int>> ballCentres()
-{
-    std::vector<std::pair<int, int>> points;
-    for (int p = 0; p < 192; p++)
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no1PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            Point c = ballCentre(e[0], e[1]);
-            points.push_back({(int)c.x, (int)c.y});
-        }
-    return points;
-}
 
 } // namespace no1plan

@@ -17,15 +17,6 @@
 
 int main(int argc, char** argv)
 {
-    MachineArt art;
-    art.model = "no1";
-    art.name = {MACHINE_NUMBER, MACHINE_TITLE};
-    art.make = [](ArtSet& out) {
-        makeBoard(out);
-        makeDisplay(out);
-        makeSounds(out);
-    };
-    art.boardWithPaths = boardWithPaths;
-    art.previews = no1Previews;
-    return machineArtMain(argc, argv, art);
+    return machineArtMain(argc, argv, "no1", {MACHINE_NUMBER, MACHINE_TITLE},
+                          inTurn({makeBoard, makeDisplay, makeSounds}), boardWithPaths, no1Previews);
 }

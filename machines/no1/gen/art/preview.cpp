@@ -4,7 +4,7 @@
 // pictures by their documented layouts (no1_art_layout.h). For looking at
 // the pieces together; the program composes its screen itself (and the
 // screen tests write its real frames, NO1_SCREENSHOTS).
-#include "artkit.h"
+#include "board.h"
 #include "no1_art.h"
 #include "no1_art_layout.h"
 
@@ -14,15 +14,9 @@ namespace {
 
 Canvas playView(const Pictures& pictures)
 {
-    Canvas c = pictures.count(502) ? pictures.at(502) : Canvas(480, 432);
+    Canvas c = boardOf(pictures);
     Composer v{pictures, c};
-    for (int side = 0; side < 2; side++)
-        for (int k = 0; k < 3; k++) {
-            const Piece& at = kFrameLampPlaces[side][k];
-            v.copy(at.x, at.y, at.w, at.h, 521, kFrameLampLit, kFrameLampLeft[k].y + side * kFrameLampRight);
-        }
-    v.copy(386, 4, 90, 30, 524, 0, 90);
-    v.copy(4, 38, 48, 30, 522, 0, 30);
+    composeEnginePieces(v, true, 3, true);
     for (int i = 0; i < 4; i++)
         v.copy(205 + 18 * i, 165, 16, 10, 601, i < 3 ? kHeldLampLitX : 0, 0);
     const struct {
@@ -45,9 +39,7 @@ Canvas playView(const Pictures& pictures)
     const int mills[4][2] = {{130, 108}, {314, 108}, {130, 236}, {314, 236}};
     for (int w = 0; w < 4; w++)
         v.sprite(mills[w][0], mills[w][1], 36, 36, 523, 0, (w < 2 ? 0 : 108) + 36 * w % 3);
-    const int balls[][2] = {{16, 20}, {30, 30}, {59, 72}, {90, 60}, {52, 95}};
-    for (auto& b : balls)
-        v.sprite(4 * b[0] - 2, 4 * b[1] - 4, 12, 12, 520, 0, 0);
+    composeBalls(v, {{16, 20}, {30, 30}, {59, 72}, {90, 60}, {52, 95}});
     return c;
 }
 

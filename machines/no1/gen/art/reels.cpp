@@ -105,8 +105,7 @@ Canvas roundNumbers()
 Canvas countDigits()
 {
     Canvas c(kDigitW, 11 * kDigitH, col::black);
-    for (int d = 0; d <= 10; d++) // 10: the blank, every segment dark
-        drawSegmentDigit(c, 2, kDigitH * d + 2, 11, 17, d == 10 ? -1 : d, col::red, col::black, 3);
+    drawSegmentDigits(c, 2, 2, kDigitH, 11, 11, 17, col::red, col::black, 3); // 10: the blank, every segment dark
     return c;
 }
 

@@ -120,21 +120,6 @@ void moonGround(Canvas& c, int x, int y, int w, int h, uint32_t seed, bool perio
     }
 }
 
-void rays(Canvas& c, int x, int y, int w, int h, double cx, double cy, uint8_t a, uint8_t b, int count, double turn)
-{
-    for (int j = y; j < y + h; j++)
-        for (int i = x; i < x + w; i++) {
-            double ang = std::atan2(j + 0.5 - cy, i + 0.5 - cx) + turn;
-            int sector = (int)std::floor(ang / (2 * M_PI) * count + count);
-            c.set(i, j, sector % 2 ? a : b);
-        }
-}
-
-void panelFrame(Canvas& c, uint8_t light, uint8_t dark)
-{
-    c.bevel(0, 0, 108, 80, light, dark, 2);
-}
-
 void rock(Canvas& c, double cx, double base, double r, const Ramp& ramp)
 {
     for (int j = (int)(base - r); j < base; j++)

@@ -1,5 +1,5 @@
 // Small drawings the display's scenes are made of: stars, planets, the
-// moon's ground, rays, comets, rocks and crystals.
+// moon's ground, comets, rocks and crystals.
 #pragma once
 #include "canvas.h"
 #include "lamps.h"
@@ -19,10 +19,6 @@ void rocket(Canvas& c, double x, int base);
 // Grey moon ground with craters, from row y down `h` rows; `periodic`
 // keeps it seamless across a canvas' width.
 void moonGround(Canvas& c, int x, int y, int w, int h, uint32_t seed, bool periodic);
-// Sun rays round (cx, cy) in two colours.
-void rays(Canvas& c, int x, int y, int w, int h, double cx, double cy, uint8_t a, uint8_t b, int count, double turn);
-// A two-pixel bevel round a 108 x 80 picture.
-void panelFrame(Canvas& c, uint8_t light, uint8_t dark);
 void rock(Canvas& c, double cx, double base, double r, const Ramp& ramp);
 void crystal(Canvas& c, double cx, double base, double h);
 // A comet flying to the lower left, its tail behind it.

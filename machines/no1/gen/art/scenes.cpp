@@ -41,7 +41,7 @@ Canvas panorama()
 void vPicture(Canvas& c, int x, int y, int frame)
 {
     Canvas p(108, 80);
-    scene::rays(p, 0, 0, 108, 80, 54, 42, frame ? col::darkGreen : col::navy, frame ? col::green : col::royal, 14,
+    drawRays(p, 0, 0, 108, 80, 54, 42, frame ? col::darkGreen : col::navy, frame ? col::green : col::royal, 14,
                 frame * 0.22);
     // the orbit round the V
     for (int i = 0; i < 400; i++) {
@@ -69,7 +69,7 @@ void vPicture(Canvas& c, int x, int y, int frame)
     p.sphere(54 + 46 * std::cos(frame ? 0.9 : 2.3), 42 + 14 * std::sin(frame ? 0.9 : 2.3), 4,
              {col::maroon, col::red, col::orange, col::white});
     drawTextOutlined(p, 54 - textWidth("V GO!") / 2, 70, "V GO!", frame ? col::white : col::yellow, col::black);
-    scene::panelFrame(p, frame ? col::yellow : col::white, col::black);
+    drawCellFrame(p, 0, 0, frame ? col::yellow : col::white, col::black);
     c.blit(p, x, y);
 }
 
@@ -78,7 +78,7 @@ void fanfarePicture(Canvas& c, int x, int y, int frame)
     Canvas p(108, 80);
     // rays that turn half a sector between the two frames: shown on
     // alternate steps they spin
-    scene::rays(p, 0, 0, 108, 80, 54, 40, frame ? col::crimson : col::amber, frame ? col::amber : col::crimson, 18, 0);
+    drawRays(p, 0, 0, 108, 80, 54, 40, frame ? col::crimson : col::amber, frame ? col::amber : col::crimson, 18, 0);
     for (int j = 0; j < 80; j++)
         for (int i = 0; i < 108; i++) {
             double d = std::hypot(i - 54.0, j - 40.0);
@@ -89,7 +89,7 @@ void fanfarePicture(Canvas& c, int x, int y, int frame)
         double a = k * M_PI / 6 + frame * M_PI / 12;
         bulb(p, 54 + 48 * std::cos(a), 40 + 34 * std::sin(a), 2.5, k % 2 ? hue::white : hue::yellow, (k + frame) % 2 == 0);
     }
-    scene::panelFrame(p, col::yellow, col::maroon);
+    drawCellFrame(p, 0, 0, col::yellow, col::maroon);
     c.blit(p, x, y);
 }
 
@@ -109,7 +109,7 @@ void endingPicture(Canvas& c, int x, int y, int lit)
     drawTextRamp(p, 54 - textWidth(bottom, 2) / 2, 30, bottom, a, col::black, 2);
     for (int k = 0; k < 5; k++)
         shapeLamp(p, starShape(10 + 22 * k, 54, 4, 1.8), 10 + 22 * k, 54, 4, hue::yellow, (k + lit) % 2 == 0);
-    scene::panelFrame(p, lit ? col::white : col::silver, col::black);
+    drawCellFrame(p, 0, 0, lit ? col::white : col::silver, col::black);
     c.blit(p, x, y);
 }
 

@@ -9,12 +9,9 @@
 #include "synth.h"
 
 using namespace no1sound;
+using namespace notes;
 
 namespace {
-
-enum { C3 = 48, D3 = 50, E3 = 52, F3 = 53, G3 = 55, A3 = 57, Bb3 = 58, B3 = 59 };
-enum { C4 = 60, D4 = 62, Eb4 = 63, E4 = 64, F4 = 65, G4 = 67, A4 = 69, Bb4 = 70, B4 = 71 };
-enum { C5 = 72, D5 = 74, Eb5 = 75, E5 = 76, F5 = 77, G5 = 79, A5 = 81, Bb5 = 82, B5 = 83, C6 = 84, D6 = 86, E6 = 88 };
 
 // The seconds of a wave, from the wave list.
 double lengthOf(int id)
@@ -149,8 +146,7 @@ std::vector<uint8_t> fanfare()
 {
     double seconds = lengthOf(kWaveFanfare), spb = 0.3;
     Mix m(seconds);
-    for (int k = 0; k < 20; k++)
-        m.drum(k * 0.04, Drum::Snare, 0.12 + k * 0.012);
+    snareRoll(m, 20, 0.04, 0.12, 0.012);
     double t = 0.85;
     play(m, t, spb,
          {{0, 1.0 / 3, G4}, {1.0 / 3, 1.0 / 3, G4}, {2.0 / 3, 1.0 / 3, G4}, {1, 2, C5}, {3, 1.0 / 3, E5},
@@ -163,14 +159,10 @@ std::vector<uint8_t> fanfare()
         m.note(t + b * spb, spb * 0.5, b < 4 ? C3 : b < 8 ? G3 - 12 : C3, Voice::Triangle, 0.4);
     double t2 = t + 12 * spb;
     const int chord[3] = {C5, E5, G5};
-    for (int k = 0; k < 32 && t2 + k * spb / 4 < seconds - 0.8; k++)
-        m.note(t2 + k * spb / 4, spb / 4 * 0.8, chord[k % 3] + (k % 6 >= 3 ? 12 : 0), Voice::Pulse, 0.12);
+    arpeggio(m, t2, spb, chord, 32, Voice::Pulse, 0.12, 0, seconds - 0.8);
     play(m, t2, spb, {{0, 1, C6}, {1, 1, G5}, {2, 1, E5}, {3, 1, G5}, {4, 1, A5}, {5, 1, B5}, {6, 2, C6}}, Voice::Bell,
          0.34);
-    for (int b = 0; b < 8; b++) {
-        m.drum(t2 + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.32);
-        m.note(t2 + b * spb, spb * 0.4, C3 + (b % 2 ? 12 : 0), Voice::Triangle, 0.35);
-    }
+    marchBeats(m, t2, spb, 8, 0.32, C3, 0.35);
     m.drum(t2 + 8 * spb, Drum::Cymbal, 0.5);
     return m.render(0.6);
 }

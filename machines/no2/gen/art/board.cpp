@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "lamps.h"
+#include "board.h"
 #include "no2_art.h"
 #include "no2_art_layout.h"
 
@@ -29,19 +29,11 @@ namespace g = no2board;
 
 namespace {
 
-// Ball centre in pixels of board point (x, y): the ball is drawn at (4x - 2, 4y - 4).
-double unitX(int x) { return 4 * x + 4; }
-double unitY(int y) { return 4 * y + 2; }
-
 // The rail arc every board shares: the inner edge of the guide rail 288
 // pixels from its centre; inner rails at x 22 and 458.
-const double kArcX = unitX(g::kArcCentre.x), kArcY = unitY(g::kArcCentre.y), kFieldR = 288;
-const int kLeftRail = 22, kRightRail = 458;
+const Field kField = fieldRoundArc(g::kArcCentre.x, g::kArcCentre.y, 288);
 
-bool inField(double x, double y)
-{
-    return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
-}
+bool inField(double x, double y) { return kField.inside(x, y); }
 
 // The stage's mouths: where the paths of zones 3 and 4 end (board units).
 const g::BoardPoint kStageMouths[2] = {g::kEntry[3], g::kEntry[4]};
@@ -93,49 +85,24 @@ void maskLamp(Canvas& c, const Canvas& shape, double cx, double cy, double r, co
 void drawFrame(Canvas& c)
 {
     // Violet lacquer with a soft diagonal sheen and a fine gold pinstripe.
+    lacquer(c, kLacquer, 0.5, 0.3, -1, 55.0, 1800.0);
     for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double t = 0.5 + 0.3 * std::sin((x - y) / 55.0) - y / 1800.0;
-            c.rampPixel(x, y, kLacquer, t);
+        for (int x = 0; x < c.w; x++)
             if ((x + 2 * y) % 37 == 0)
                 c.set(x, y, col::indigo);
-        }
     // The guide rail: a chrome band just outside the field, gold on its outer lip.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double d = std::hypot(x + 0.5 - kArcX, y + 0.5 - kArcY);
-            if (x < 4 || x >= 476)
-                continue;
-            if (d >= kFieldR && d < kFieldR + 10)
-                c.rampPixel(x, y, kChrome, (d - kFieldR) / 10);
-            else if (d >= kFieldR + 10 && d < kFieldR + 13)
-                c.rampPixel(x, y, kGold, 1.0 - (d - kFieldR - 10) / 3);
-        }
-    // The launch rail up the left side, running into the arc.
-    for (int y = 146; y < c.h; y++)
-        for (int x = 2; x < 20; x++)
-            c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white, col::silver, col::grey, col::black},
-                        (x - 2) / 17.0);
-    // Inner rails down both sides of the field.
-    for (int y = 150; y < c.h; y++) {
-        c.vline(kLeftRail, y, y, col::white);
-        c.vline(kLeftRail + 1, y, y, col::silver);
-        c.vline(kRightRail, y, y, col::silver);
-        c.vline(kRightRail + 1, y, y, col::grey);
-    }
+    guideRail(c, kField, kChrome, 10);
+    guideRailLip(c, kField, 10, 3, kGold);
+    // The launch rail up the left side, running into the arc; the inner rails
+    // down both sides of the field.
+    launchRail(c, 146);
+    innerRails(c, 150, kField.leftRail, kField.rightRail, col::white, col::silver, col::silver, col::grey);
 }
 
 void drawField(Canvas& c)
 {
-    Noise n(702);
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            if (!inField(x + 0.5, y + 0.5))
-                continue;
-            // deep emerald, a little lighter behind the reels
-            double d = std::hypot(x - 240.0, (y - 210.0) * 1.15) / 300.0;
-            c.rampPixel(x, y, {col::black, col::darkGreen, col::darkGreen, col::green}, 0.75 - 0.8 * d);
-        }
+    // deep emerald, a little lighter behind the reels
+    fieldGlow(c, kField, {col::black, col::darkGreen, col::darkGreen, col::green}, 240, 210, 1.15, 300, 0.75, 0.8);
     // Printed swirls of leaves curling out from the middle.
     for (int side = 0; side < 2; side++)
         for (int k = 0; k < 3; k++) {
@@ -147,12 +114,7 @@ void drawField(Canvas& c)
                     c.set((int)x, (int)y, (i / 6) % 2 ? col::green : rgb(1, 2, 0));
             }
         }
-    // Sparkles.
-    for (int k = 0; k < 90; k++) {
-        int x = 30 + n.next(420), y = 30 + n.next(380);
-        if (inField(x, y))
-            c.set(x, y, n.next(3) ? rgb(1, 3, 1) : col::white);
-    }
+    sparkles(c, kField, 702, 90, rgb(1, 3, 1));
 }
 
 // A panel of the field that lights from behind: a flower of five petals and a
@@ -185,17 +147,6 @@ void flowerPanel(Canvas& c, double cx, double cy, double r, int look)
     }
 }
 
-// A pin: a brass nail head seen from the front.
-void pin(Canvas& c, int x, int y)
-{
-    c.set(x, y + 1, col::black);
-    c.set(x + 1, y + 1, col::black);
-    c.set(x - 1, y, col::olive);
-    c.set(x, y, col::yellow);
-    c.set(x + 1, y, col::gold);
-    c.set(x, y - 1, col::white);
-}
-
 struct Spot {
     double x, y, r;
 };
@@ -212,9 +163,9 @@ bool clearOfFeatures(double x, double y)
         if (std::hypot(x - s.x, y - s.y) < s.r)
             return false;
     for (const g::BoardPoint& p : g::kPrizePockets) // the pockets' cups
-        if (std::hypot(x - unitX(p.x), y - unitY(p.y) - 4) < 15)
+        if (std::hypot(x - ballX(p.x), y - ballY(p.y) - 4) < 15)
             return false;
-    if (std::hypot(x - unitX(g::kStartPocket.x), y - unitY(g::kStartPocket.y) - 4) < 16)
+    if (std::hypot(x - ballX(g::kStartPocket.x), y - ballY(g::kStartPocket.y) - 4) < 16)
         return false;
     if (x >= 132 && x <= 348 && y >= 88 && y <= 304) // crest, reel window and stage
         return false;
@@ -229,64 +180,22 @@ bool clearOfFeatures(double x, double y)
 // stands midway between the points where balls are drawn (ball centres lie
 // at 4x + 4, 4y + 2), and a pin that a path point would touch is left out,
 // so no ball is ever drawn on a pin head.
-std::vector<std::pair<int, int>> pinPlaces()
+PixelList pinPlaces()
 {
-    std::vector<std::pair<int, int>> points;
-    for (int p = 0; p < 192; p++) // the paths that fall through the pins
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no2PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
-        }
-    std::vector<std::pair<int, int>> pins;
-    for (int row = 0; row * 10 + 44 < 384; row++) {
-        int y = 44 + 10 * row;
-        for (int x = 30 + (row % 2) * 6; x < 452; x += 12) {
-            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 10 || !clearOfFeatures(x, y))
-                continue;
-            bool touched = false;
-            for (auto& q : points)
-                if (std::abs(q.first - x) < 2 && std::abs(q.second - y) < 2)
-                    touched = true;
-            if (!touched)
-                pins.push_back({x, y});
-        }
-    }
-    // The gate pins either side of every pocket.
-    for (const g::BoardPoint& p : g::kPrizePockets) {
-        int x = (int)unitX(p.x), y = (int)unitY(p.y);
-        pins.push_back({x - 14, y - 8});
-        pins.push_back({x + 14, y - 8});
-    }
+    // the paths that fall through the pins
+    PixelList pins = pinGrid({44, 10, 384, 30, 12, 452, 10, 2}, kField, pathBallCentres(no2PathTable, 192),
+                             clearOfFeatures);
+    for (const g::BoardPoint& p : g::kPrizePockets)
+        gatePins(pins, (int)ballX(p.x), (int)ballY(p.y), -8);
     return pins;
 }
 
 // ---------------------------------------------------------------- parts
 
-// A tulip pocket whose opening is at (cx, cy).
-void pocket(Canvas& c, int cx, int cy, const LampHue& h)
-{
-    c.fill(cx - 8, cy + 2, 17, 8, col::black);
-    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
-    c.hline(cx - 7, cx + 7, cy + 3, col::white);
-    c.fill(cx - 6, cy - 1, 13, 4, col::black);
-    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
-    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
-    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
-    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
-}
-
 void windmillPlate(Canvas& c, double cx, double cy)
 {
-    c.disc(cx, cy, 18, col::black);
-    c.ring(cx, cy, 18, 2, col::gold);
-    c.ring(cx, cy, 16, 1, col::olive);
-    c.disc(cx, cy, 13, rgb(0, 1, 0));
-    for (int k = 0; k < 8; k++) {
-        double a = k * M_PI / 4;
-        c.set((int)(cx + 15 * std::cos(a)), (int)(cy + 15 * std::sin(a)), col::yellow);
-    }
+    millPlate(c, cx, cy, 18, col::gold, col::olive, rgb(0, 1, 0));
+    plateStuds(c, cx, cy, 15, 8, col::yellow);
 }
 
 // The gold crest over the reel window, with the machine's name.
@@ -358,7 +267,7 @@ void drawWindow(Canvas& c, const Lights& L)
     }
     // The stage's mouths: a ball of zone 3 or 4 goes in here and comes out on the stage.
     for (const g::BoardPoint& p : kStageMouths) {
-        double cx = unitX(p.x), cy = unitY(p.y) - 10;
+        double cx = ballX(p.x), cy = ballY(p.y) - 10;
         c.disc(cx, cy, 7, col::gold);
         c.disc(cx, cy, 5, col::black);
         c.set((int)cx - 2, (int)cy - 3, col::grey);
@@ -400,9 +309,9 @@ void drawSides(Canvas& c, const Lights& L)
 
 void drawPockets(Canvas& c)
 {
-    pocket(c, (int)unitX(g::kStartPocket.x), (int)unitY(g::kStartPocket.y), hue::yellow);
+    tulipPocket(c, (int)ballX(g::kStartPocket.x), (int)ballY(g::kStartPocket.y), hue::yellow);
     for (int k = 0; k < 4; k++)
-        pocket(c, (int)unitX(g::kPrizePockets[k].x), (int)unitY(g::kPrizePockets[k].y), k < 2 ? kLime : kPink);
+        tulipPocket(c, (int)ballX(g::kPrizePockets[k].x), (int)ballY(g::kPrizePockets[k].y), k < 2 ? kLime : kPink);
 }
 
 void drawCorners(Canvas& c, const Lights& L)
@@ -441,28 +350,15 @@ void drawCorners(Canvas& c, const Lights& L)
         for (int y = 70; y < 128; y++)
             for (int x = 2; x < 47; x++) {
                 double px = side ? 479 - x : x;
-                if (std::hypot(px + 0.5 - kArcX, y + 0.5 - kArcY) > kFieldR + 16)
+                if (std::hypot(px + 0.5 - kField.arcX, y + 0.5 - kField.arcY) > kField.radius + 16)
                     shape.set((int)px, y, col::white);
             }
         maskLamp(c, shape, X(14), 84, 40, h, L.frame);
         shapeLamp(c, starShape(X(16), 94, 9, 4), X(16), 94, 9, kSun, L.frame);
     }
-    // Payout lamp.
-    {
-        int x = 4, y = 38;
-        roundRect(c, x, y, 48, 30, 8, col::black);
-        lens(c, x + 1, y + 1, 46, 28, kLime, L.payout, 8);
-        drawTextOutlined(c, x + 24 - textWidth("OUT") / 2, y + 11, "OUT", L.payout ? col::white : col::grey, col::black);
-    }
+    payoutLamp(c, kLime, L.payout);
     // The machine-top sign, one plate per fever kind.
-    {
-        int x = 386, y = 4, k = L.feverKind;
-        const LampHue& h = k == 0 ? hue::white : k == 1 ? kSun : k == 2 ? kLime : kPink;
-        roundRect(c, x, y, 90, 30, 6, col::black);
-        lens(c, x + 1, y + 1, 88, 28, h, k != 0, 6);
-        const char* label = k == 0 ? "JOLVINA" : k == 1 ? "FEVER" : k == 2 ? "CHANCE" : "SUPER!";
-        drawTextOutlined(c, x + 45 - textWidth(label) / 2, y + 11, label, k ? col::white : col::grey, col::black);
-    }
+    topSign(c, L.feverKind, {&hue::white, &kSun, &kLime, &kPink}, {"JOLVINA", "FEVER", "CHANCE", "SUPER!"});
 }
 
 // The attacker: a door that tips forward to catch balls, its lamp at the
@@ -520,8 +416,7 @@ Canvas drawBoard(const Lights& L)
     drawCorners(c, L);
     for (int k = 0; k < 4; k++)
         windmillPlate(c, kWindmillAt[k][0] + 18, kWindmillAt[k][1] + 18);
-    for (auto& p : pinPlaces())
-        pin(c, p.first, p.second);
+    drawPins(c, pinPlaces());
     drawPockets(c);
     drawCrest(c);
     drawWindow(c, L);
@@ -530,13 +425,6 @@ Canvas drawBoard(const Lights& L)
 }
 
 // ---------------------------------------------------------------- sprites
-
-Canvas ball()
-{
-    Canvas c(12, 12, col::key);
-    c.sphere(6, 6, 5.6, {col::black, col::grey, col::silver, col::ice, col::white});
-    return c;
-}
 
 // One windmill frame: a flower of `petals` petals turned by `angle`.
 void windmill(Canvas& c, int ox, int oy, int petals, double angle, const Ramp& body, const Ramp& hub)
@@ -636,41 +524,7 @@ void makeBoard(ArtSet& out)
         h = true;
     Canvas base = drawBoard(off);
     Canvas lit = drawBoard(on);
-    out.picture(502, base, false);
-    out.picture(520, ball(), true);
-
-    // 521: frame lamps, unlit then lit, left pieces then right ones.
-    {
-        Canvas s(152, 272, col::black);
-        const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-        const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-        const int rows[3] = {0, 34, 63};
-        for (int k = 0; k < 3; k++) {
-            s.blit(base, left[k].x, left[k].y, left[k].w, left[k].h, 0, rows[k]);
-            s.blit(lit, left[k].x, left[k].y, left[k].w, left[k].h, 76, rows[k]);
-            s.blit(base, right[k].x, right[k].y, right[k].w, right[k].h, 0, 136 + rows[k]);
-            s.blit(lit, right[k].x, right[k].y, right[k].w, right[k].h, 76, 136 + rows[k]);
-        }
-        out.picture(521, s, false);
-    }
-    // 522: payout lamp.
-    {
-        Canvas s(48, 60);
-        s.blit(base, 4, 38, 48, 30, 0, 0);
-        s.blit(lit, 4, 38, 48, 30, 0, 30);
-        out.picture(522, s, false);
-    }
-    out.picture(523, windmills(), true);
-    // 524: the machine-top sign, one plate per kind.
-    {
-        Canvas s(90, 120);
-        for (int k = 0; k < 4; k++) {
-            Lights l;
-            l.feverKind = k;
-            s.blit(drawBoard(l), 386, 4, 90, 30, 0, 30 * k);
-        }
-        out.picture(524, s, false);
-    }
+    boardPictures(out, base, lit, lit, windmills(), boardStates(drawBoard, &Lights::feverKind));
     // 601: held-start lamps, unlit column then lit; rows of lamps 0, 1 and 3.
     {
         Canvas s(40, 54);
@@ -762,13 +616,8 @@ checked:
 Canvas boardWithPaths()
 {
     Canvas c = drawBoard(Lights());
-    for (int p = 0; p < 194; p++)
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no2PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            uint8_t colour = p < 128 ? col::lime : p < 192 ? col::magenta : col::cyan;
-            c.set((int)unitX(e[0]), (int)unitY(e[1]), colour);
-        }
+    forEachPathPoint(no2PathTable, 194, [&](int p, int x, int y) {
+        c.set((int)ballX(x), (int)ballY(y), p < 128 ? col::lime : p < 192 ? col::magenta : col::cyan);
+    });
     return c;
 }

@@ -17,15 +17,6 @@
 
 int main(int argc, char** argv)
 {
-    MachineArt art;
-    art.model = "no2";
-    art.name = {MACHINE_NUMBER, MACHINE_TITLE};
-    art.make = [](ArtSet& out) {
-        makeBoard(out);
-        makeReels(out);
-        makeSounds(out);
-    };
-    art.boardWithPaths = boardWithPaths;
-    art.previews = no2Previews;
-    return machineArtMain(argc, argv, art);
+    return machineArtMain(argc, argv, "no2", {MACHINE_NUMBER, MACHINE_TITLE},
+                          inTurn({makeBoard, makeReels, makeSounds}), boardWithPaths, no2Previews);
 }

@@ -3,7 +3,7 @@
 // layout (no2_art_layout.h). For looking at the pieces together; the program
 // composes its screen itself (its still states come from the screen's tests,
 // NO2_SCREENSHOTS).
-#include "artkit.h"
+#include "board.h"
 #include "no2_art.h"
 #include "no2_art_layout.h"
 
@@ -13,17 +13,9 @@ namespace {
 
 Canvas playView(const Pictures& pictures, bool fever)
 {
-    Canvas c = pictures.count(502) ? pictures.at(502) : Canvas(480, 432);
+    Canvas c = boardOf(pictures);
     Composer v{pictures, c};
-    const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-    const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-    const int rows[3] = {0, 34, 63};
-    for (int k = 0; k < 3; k++) {
-        v.copy(left[k].x, left[k].y, left[k].w, left[k].h, 521, fever ? 76 : 0, rows[k]);
-        v.copy(right[k].x, right[k].y, right[k].w, right[k].h, 521, fever ? 76 : 0, 136 + rows[k]);
-    }
-    v.copy(386, 4, 90, 30, 524, 0, fever ? 90 : 0);
-    v.copy(4, 38, 48, 30, 522, 0, 30);
+    composeEnginePieces(v, fever, fever ? 3 : 0, true);
     for (int i = 0; i < 4; i++)
         v.copy(kHeldLampX + kHeldLampStep * i, kHeldLampY, kHeldLampW, kHeldLampH, 601, i < 3 ? kHeldLampLitX : 0,
                kHeldLampH * (i == 0 ? 0 : i == 3 ? 2 : 1));
@@ -58,9 +50,7 @@ Canvas playView(const Pictures& pictures, bool fever)
     }
     for (int k = 0; k < 4; k++)
         v.sprite(kWindmillAt[k][0], kWindmillAt[k][1], 36, 36, 523, k < 2 && fever ? 36 : 0, k < 2 ? 36 * k : 108 + 36 * k - 72);
-    const int balls[][2] = {{16, 20}, {30, 30}, {52, 71}, {90, 60}, {20, 80}, {fever ? 60 : 40, fever ? 101 : 90}};
-    for (auto& b : balls)
-        v.sprite(4 * b[0] - 2, 4 * b[1] - 4, 12, 12, 520, 0, 0);
+    composeBalls(v, {{16, 20}, {30, 30}, {52, 71}, {90, 60}, {20, 80}, {fever ? 60 : 40, fever ? 101 : 90}});
     return c;
 }
 

@@ -139,7 +139,6 @@ void makeReels(ArtSet& out)
 {
     out.picture(606, reelStripSheet(), false);
     Canvas digits(16, 242, col::black);
-    for (int d = 0; d <= kDigitBlank; d++)
-        drawSegmentDigit(digits, 2, 22 * d + 2, 12, 18, d < kDigitBlank ? d : -1, col::orange, rgb(1, 0, 0), 3);
+    drawSegmentDigits(digits, 2, 2, 22, kDigitBlank + 1, 12, 18, col::orange, rgb(1, 0, 0), 3); // and the blank
     out.picture(608, digits, false);
 }

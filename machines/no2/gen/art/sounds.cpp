@@ -7,11 +7,9 @@
 #include "no2_art.h"
 #include "synth.h"
 
-namespace {
+using namespace notes;
 
-enum { C3 = 48, D3 = 50, E3 = 52, F3 = 53, G3 = 55, A3 = 57, B3 = 59 };
-enum { C4 = 60, D4 = 62, E4 = 64, F4 = 65, G4 = 67, A4 = 69, B4 = 71 };
-enum { C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83, C6 = 84, D6 = 86, E6 = 88 };
+namespace {
 
 const int kRate = 11025;
 
@@ -117,8 +115,7 @@ std::vector<uint8_t> fanfare()
 {
     double spb = 0.36;
     Mix m(6.2, kRate);
-    for (int k = 0; k < 16; k++)
-        m.drum(k * 0.045, Drum::Snare, 0.12 + k * 0.015);
+    snareRoll(m, 16, 0.045, 0.12, 0.015);
     double t = 0.75;
     const double third = 1.0 / 3;
     play(m, t, spb,
@@ -175,12 +172,7 @@ std::vector<uint8_t> roundMusic(bool last)
     const int* bass = last ? boldBass : happyBass;
     for (int bar = 0; bar < 4; bar++) {
         double t = bar * 4 * spb;
-        for (int b = 0; b < 8; b++) {
-            m.note(t + b * spb / 2, spb * 0.35, bass[bar] + (b % 2 ? 12 : 0), Voice::Triangle, 0.38);
-            if (b % 2)
-                for (int n = 0; n < 3; n++)
-                    m.note(t + b * spb / 2, spb * 0.28, chords[bar][n] + (last ? 12 : 0), Voice::Pulse, 0.06);
-        }
+        bounceBar(m, t, spb, bass[bar], 0.38, chords[bar], 0.28, 0.06, last ? 12 : 0);
         for (int b = 0; b < 4; b++) {
             m.drum(t + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.34);
             m.drum(t + b * spb + spb / 2, Drum::Hat, 0.16);

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "lamps.h"
+#include "board.h"
 #include "no3_art.h"
 #include "no3_art_layout.h"
 #include "no3_board_geometry.h"
@@ -21,18 +21,9 @@ namespace g = no3board;
 
 namespace {
 
-// Ball centre in pixels of board point (x, y).
-double unitX(int x) { return 4 * x + 4; }
-double unitY(int y) { return 4 * y + 2; }
-
-const double kArcX = unitX(g::kArcCentre.x), kArcY = unitY(g::kArcCentre.y); // centre of the rail arc (pixels)
-const double kFieldR = 288; // inner edge of the guide rail
-const int kLeftRail = 22, kRightRail = 458;
-
-bool inField(double x, double y)
-{
-    return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
-}
+// The field inside the guide rail (its inner edge 288 pixels from the centre
+// of the rail arc) and the inner rails at x 22 and 458.
+const Field kField = fieldRoundArc(g::kArcCentre.x, g::kArcCentre.y, 288);
 
 // What is lit; the base board has everything off.
 struct Lights {
@@ -50,49 +41,21 @@ struct Lights {
 void drawFrame(Canvas& c)
 {
     // Red lacquered cabinet frame with a soft diagonal sheen.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double t = 0.55 + 0.35 * std::sin((x + y) / 60.0) - y / 1400.0;
-            c.rampPixel(x, y, {col::maroon, col::crimson, col::red}, t);
-        }
+    lacquer(c, {col::maroon, col::crimson, col::red}, 0.55, 0.35, 1, 60.0, 1400.0);
     // Chrome band just outside the field: the guide rail.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double d = std::hypot(x + 0.5 - kArcX, y + 0.5 - kArcY);
-            bool band = (d >= kFieldR && d < kFieldR + 10) && x >= 4 && x < 476;
-            if (!band)
-                continue;
-            double t = (d - kFieldR) / 10;
-            c.rampPixel(x, y, {col::grey, col::white, col::silver, col::grey, col::black}, t);
-        }
-    // The launch rail up the left side, running into the arc.
-    for (int y = 110; y < c.h; y++)
-        for (int x = 2; x < 20; x++) {
-            double t = (x - 2) / 17.0;
-            c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white, col::silver, col::grey, col::black}, t);
-        }
-    // Inner rails down both sides of the field.
-    for (int y = 100; y < c.h; y++) {
-        c.vline(kLeftRail, y, y, col::white);
-        c.vline(kLeftRail + 1, y, y, col::silver);
-        c.vline(kRightRail, y, y, col::silver);
-        c.vline(kRightRail + 1, y, y, col::grey);
-    }
+    guideRail(c, kField, {col::grey, col::white, col::silver, col::grey, col::black}, 10);
+    // The launch rail up the left side, running into the arc; the inner rails
+    // down both sides of the field.
+    launchRail(c, 110);
+    innerRails(c, 100, kField.leftRail, kField.rightRail, col::white, col::silver, col::silver, col::grey);
 }
 
 // ---------------------------------------------------------------- field
 
 void drawField(Canvas& c)
 {
-    Noise n(502);
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            if (!inField(x + 0.5, y + 0.5))
-                continue;
-            // deep electric blue, lighter towards the middle
-            double d = std::hypot(x - 240.0, y - 220.0) / 300.0;
-            c.rampPixel(x, y, {col::black, col::navy, col::blue, col::royal}, 0.95 - d);
-        }
+    // deep electric blue, lighter towards the middle
+    fieldGlow(c, kField, {col::black, col::navy, col::blue, col::royal}, 240, 220, 1, 300, 0.95, 1);
     // Lightning streaks across the field (printed on the board).
     const double bolts[][4] = {{40, 60, 110, 200}, {440, 60, 370, 200}, {60, 260, 130, 360}, {420, 260, 350, 360}};
     for (auto& b : bolts) {
@@ -107,24 +70,7 @@ void drawField(Canvas& c)
             y = ny;
         }
     }
-    // Sparkles.
-    for (int k = 0; k < 70; k++) {
-        int x = 30 + n.next(420), y = 30 + n.next(380);
-        if (!inField(x, y))
-            continue;
-        c.set(x, y, n.next(3) ? col::sky : col::white);
-    }
-}
-
-// A pin: a brass nail head seen from the front.
-void pin(Canvas& c, int x, int y)
-{
-    c.set(x, y + 1, col::black);
-    c.set(x + 1, y + 1, col::black);
-    c.set(x - 1, y, col::olive);
-    c.set(x, y, col::yellow);
-    c.set(x + 1, y, col::gold);
-    c.set(x, y - 1, col::white);
+    sparkles(c, kField, 502, 70, col::sky);
 }
 
 struct Spot {
@@ -162,54 +108,17 @@ bool clearOfFeatures(double x, double y)
 // Every pin stands midway between the points where balls are drawn (ball
 // centres lie at 4x + 4, 4y + 2), and a pin that a path point would still
 // touch is left out, so no ball is ever drawn on a pin head.
-std::vector<std::pair<int, int>> pinPlaces()
+PixelList pinPlaces()
 {
-    std::vector<std::pair<int, int>> points;
-    for (int p = 0; p < g::kDoorPathLeftward; p++) // the paths that fall through the pins
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no3PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
-        }
-    std::vector<std::pair<int, int>> pins;
-    for (int row = 0; row * 10 + 44 < 368; row++) {
-        int y = 44 + 10 * row;
-        for (int x = 30 + (row % 2) * 6; x < 452; x += 12) {
-            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 10 || !clearOfFeatures(x, y))
-                continue;
-            bool touched = false;
-            for (auto& q : points)
-                if (std::abs(q.first - x) < 2 && std::abs(q.second - y) < 2)
-                    touched = true;
-            if (!touched)
-                pins.push_back({x, y});
-        }
-    }
-    // The gate pins either side of every pocket.
-    for (const g::Pocket& p : g::kPockets) {
-        int x = (int)unitX(p.at.x), y = (int)unitY(p.at.y);
-        pins.push_back({x - 14, y - 10});
-        pins.push_back({x + 14, y - 10});
-    }
+    // the paths that fall through the pins
+    PixelList pins = pinGrid({44, 10, 368, 30, 12, 452, 10, 2}, kField,
+                             pathBallCentres(no3PathTable, g::kDoorPathLeftward), clearOfFeatures);
+    for (const g::Pocket& p : g::kPockets)
+        gatePins(pins, (int)ballX(p.at.x), (int)ballY(p.at.y), -10);
     return pins;
 }
 
 // ---------------------------------------------------------------- parts
-
-// A tulip-style pocket: a cup whose opening is at (cx, cy).
-void pocket(Canvas& c, int cx, int cy, const LampHue& h)
-{
-    c.fill(cx - 8, cy + 2, 17, 8, col::black);
-    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
-    c.hline(cx - 7, cx + 7, cy + 3, col::white);
-    c.fill(cx - 6, cy - 1, 13, 4, col::black); // the mouth
-    // wings
-    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
-    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
-    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
-    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
-}
 
 // Pocket k of the board's (no3_board_geometry.h): the start pocket yellow,
 // the side pockets green, the low ones cyan.
@@ -217,15 +126,7 @@ void drawPocket(Canvas& c, int k)
 {
     const LampHue* const kHues[g::kPocketCount] = {&hue::yellow, &hue::green, &hue::green, &hue::cyan, &hue::cyan};
     const g::Point at = g::kPockets[k].at;
-    pocket(c, (int)unitX(at.x), (int)unitY(at.y), *kHues[k]);
-}
-
-void windmillBase(Canvas& c, double cx, double cy)
-{
-    c.disc(cx, cy, 17, col::black);
-    c.ring(cx, cy, 17, 2, col::silver);
-    c.ring(cx, cy, 15, 1, col::grey);
-    c.disc(cx, cy, 12, col::navy);
+    tulipPocket(c, (int)ballX(at.x), (int)ballY(at.y), *kHues[k]);
 }
 
 void drawFeature(Canvas& c, const Lights& L)
@@ -367,28 +268,15 @@ void drawCorners(Canvas& c, const Lights& L)
     for (int side = 0; side < 2; side++) {
         const LampHue& h = side ? hue::blue : hue::red;
         auto X = [&](double x) { return side ? 480 - x : x; };
-        lens(c, side ? 310 : 94, 0, 76, 34, h, L.frame, 12);
+        frameLampLenses(c, side, h, L.frame);
         shapeLamp(c, starShape(X(132), 17, 13, 5.5), X(132), 17, 14, hue::yellow, L.frame);
         bulb(c, X(72.5), 51.5, 12, h, L.frame);
-        lens(c, side ? 430 : 0, 68, 49, 73, h, L.frame, 14);
         shapeLamp(c, boltShape(side ? 444 : 12, 78, 24, 52), X(24), 104, 30, hue::yellow, L.frame);
     }
-    // Payout lamp: a ball-shaped lamp with "OUT".
-    {
-        int x = 4, y = 38;
-        roundRect(c, x, y, 48, 30, 8, col::black);
-        lens(c, x + 1, y + 1, 46, 28, hue::green, L.payout, 8);
-        drawTextOutlined(c, x + 24 - textWidth("OUT") / 2, y + 11, "OUT", L.payout ? col::white : col::grey, col::black);
-    }
+    payoutLamp(c, hue::green, L.payout);
     // Fever-kind indicator: four plates.
-    {
-        int x = 386, y = 4, k = L.feverKind;
-        const LampHue& h = k == 0 ? hue::white : k == 1 ? hue::yellow : k == 2 ? hue::red : hue::violet;
-        roundRect(c, x, y, 90, 30, 6, col::black);
-        lens(c, x + 1, y + 1, 88, 28, h, k != 0, 6);
-        const char* label = k == 0 ? "-----" : k == 1 ? "FEVER" : k == 2 ? "CHANCE" : "BRAVO!";
-        drawTextOutlined(c, x + 45 - textWidth(label) / 2, y + 11, label, k ? col::white : col::grey, col::black);
-    }
+    topSign(c, L.feverKind, {&hue::white, &hue::yellow, &hue::red, &hue::violet},
+            {"-----", "FEVER", "CHANCE", "BRAVO!"});
 }
 
 Canvas drawBoard(const Lights& L)
@@ -398,9 +286,8 @@ Canvas drawBoard(const Lights& L)
     drawField(c);
     // Windmill plates (the windmills themselves are sprites).
     for (const g::Windmill& w : g::kWindmills)
-        windmillBase(c, w.pictureX, w.pictureY);
-    for (auto& p : pinPlaces())
-        pin(c, p.first, p.second);
+        millPlate(c, w.pictureX, w.pictureY, 17, col::silver, col::grey, col::navy);
+    drawPins(c, pinPlaces());
     drawFeature(c, L);
     drawSides(c, L);
     drawDoor(c, L);
@@ -409,13 +296,6 @@ Canvas drawBoard(const Lights& L)
 }
 
 // ---------------------------------------------------------------- sprites
-
-Canvas ball()
-{
-    Canvas c(12, 12, col::key);
-    c.sphere(6, 6, 5.6, {col::black, col::grey, col::silver, col::ice, col::white});
-    return c;
-}
 
 // One windmill frame: `blades` blades turned by `angle`.
 void windmill(Canvas& c, int ox, int oy, int blades, double angle, const Ramp& body, uint8_t hub)
@@ -501,62 +381,19 @@ void makeBoard(ArtSet& out)
         h = true;
     Canvas base = drawBoard(off);
     Canvas lit = drawBoard(on);
-    out.picture(502, base, false);
-    out.picture(520, ball(), true);
-
-    // 521: frame lamps, unlit then lit, left pieces then right ones.
-    {
-        Canvas s(152, 272, col::black);
-        const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-        const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-        for (int k = 0; k < 3; k++) {
-            int y = kFrameLampLeft[k].y;
-            s.blit(base, left[k].x, left[k].y, left[k].w, left[k].h, 0, y);
-            s.blit(lit, left[k].x, left[k].y, left[k].w, left[k].h, kFrameLampLitX, y);
-            s.blit(base, right[k].x, right[k].y, right[k].w, right[k].h, 0, kFrameLampRightY + y);
-            s.blit(lit, right[k].x, right[k].y, right[k].w, right[k].h, kFrameLampLitX, kFrameLampRightY + y);
-        }
-        out.picture(521, s, false);
-    }
-    // 522: payout lamp.
-    {
-        Canvas s(48, 60);
-        s.blit(base, 4, 38, 48, 30, 0, 0);
-        s.blit(lit, 4, 38, 48, 30, 0, 30);
-        out.picture(522, s, false);
-    }
-    out.picture(523, windmills(), true);
-    // 524: fever-kind indicator, one plate per kind.
-    {
-        Canvas s(90, 120);
-        for (int k = 0; k < 4; k++) {
-            Lights l;
-            l.feverKind = k;
-            s.blit(drawBoard(l), 386, 4, 90, 30, 0, 30 * k);
-        }
-        out.picture(524, s, false);
-    }
+    boardPictures(out, base, lit, lit, windmills(), boardStates(drawBoard, &Lights::feverKind));
 
     // 601: the parts sheet.
     Canvas sheet(420, 352, col::black);
     drawReelAndDemoStrips(sheet);
     {
-        sheet.blit(base, 186, 372, 108, 36, kDoorClosed.x, kDoorClosed.y);
         Lights open;
         open.doorOpen = true;
-        sheet.blit(drawBoard(open), 186, 372, 108, 36, kDoorOpen.x, kDoorOpen.y);
-        for (int f = 0; f < 6; f++) {
-            Lights v = open;
-            v.vFrame = f;
-            sheet.blit(drawBoard(v), 186, 374, 108, 10, kVStrip.x, kVStrip.y + 10 * f);
-        }
-        for (int f = 0; f < 4; f++) {
-            Lights s;
-            s.strip = f;
-            sheet.blit(drawBoard(s), 198, 264, 84, 12, kLampStrip.x, kLampStrip.y + 12 * f);
-        }
-        sheet.blit(base, 194, 157, 96, 16, kHeldLamps.x, kHeldLamps.y);
-        sheet.blit(lit, 194, 157, 96, 16, kHeldLamps.x, kHeldLampsLitY);
+        cutLamp(sheet, base, drawBoard(open), {186, 372, 108, 36}, kDoorClosed.x, kDoorClosed.y, kDoorOpen.x,
+                kDoorOpen.y);
+        cutStates(sheet, kVStrip.x, kVStrip.y, {186, 374, 108, 10}, 6, boardStates(drawBoard, &Lights::vFrame, open));
+        cutStates(sheet, kLampStrip.x, kLampStrip.y, {198, 264, 84, 12}, 4, boardStates(drawBoard, &Lights::strip));
+        cutLamp(sheet, base, lit, {194, 157, 96, 16}, kHeldLamps.x, kHeldLamps.y, kHeldLamps.x, kHeldLampsLitY);
         struct Pair {
             LampPair p;
             int x, y, rightX;
@@ -565,12 +402,10 @@ void makeBoard(ArtSet& out)
                               {kCornerLamps, 89, 381, 319}, {kSideLamps, 9, 184, 443}, {kReelSideLamps, 169, 181, 298}};
         for (const Pair& p : pairs) {
             const Piece& u = p.p.unlit;
-            sheet.blit(base, p.x, p.y, u.w, u.h, u.x, u.y);
-            sheet.blit(lit, p.x, p.y, u.w, u.h, u.x + p.p.litDx, u.y);
-            if (p.p.rightDx) {
-                sheet.blit(base, p.rightX, p.y, u.w, u.h, u.x + p.p.rightDx, u.y);
-                sheet.blit(lit, p.rightX, p.y, u.w, u.h, u.x + p.p.rightDx + p.p.litDx, u.y);
-            }
+            cutLamp(sheet, base, lit, {p.x, p.y, u.w, u.h}, u.x, u.y, u.x + p.p.litDx, u.y);
+            if (p.p.rightDx)
+                cutLamp(sheet, base, lit, {p.rightX, p.y, u.w, u.h}, u.x + p.p.rightDx, u.y,
+                        u.x + p.p.rightDx + p.p.litDx, u.y);
         }
     }
     out.picture(601, sheet, false);
@@ -581,13 +416,9 @@ void makeBoard(ArtSet& out)
 Canvas boardWithPaths()
 {
     Canvas c = drawBoard(Lights());
-    for (int p = 0; p < g::kPathCount; p++)
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no3PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            uint8_t colour = p < g::kFirstStagePaths ? col::lime : p < g::kDoorPathLeftward ? col::magenta : col::cyan;
-            c.set((int)unitX(e[0]), (int)unitY(e[1]), colour);
-        }
+    forEachPathPoint(no3PathTable, g::kPathCount, [&](int p, int x, int y) {
+        uint8_t colour = p < g::kFirstStagePaths ? col::lime : p < g::kDoorPathLeftward ? col::magenta : col::cyan;
+        c.set((int)ballX(x), (int)ballY(y), colour);
+    });
     return c;
 }

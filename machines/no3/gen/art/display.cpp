@@ -84,22 +84,6 @@ void demoTile(Canvas& c, int x, int y, int kind)
     }
 }
 
-// Sun rays round (cx, cy) in two colours.
-void rays(Canvas& c, int x, int y, int w, int h, double cx, double cy, uint8_t a, uint8_t b, int count, double turn = 0)
-{
-    for (int j = y; j < y + h; j++)
-        for (int i = x; i < x + w; i++) {
-            double ang = std::atan2(j + 0.5 - cy, i + 0.5 - cx) + turn;
-            int sector = (int)std::floor(ang / (2 * M_PI) * count + count);
-            c.set(i, j, sector % 2 ? a : b);
-        }
-}
-
-void panelFrame(Canvas& c, int y, uint8_t light, uint8_t dark)
-{
-    c.bevel(0, y, 108, 80, light, dark, 2);
-}
-
 const char* const kRoundSets[4] = {"1-6", "7-12", "13-15", "16"};
 
 // Round panel of set k (0: rounds 1..6, 1: 7..12, 2: 13..15, 3: 16).
@@ -111,13 +95,13 @@ Canvas roundPanel(int k)
     const LampHue* h[4] = {&hue::cyan, &hue::green, &hue::violet, &hue::yellow};
     for (int v = 0; v < 2; v++) {
         int y = 80 * v;
-        rays(c, 0, y, 108, 80, 54, y + 46, a[k], b[k], 16, 0.1 * k);
+        drawRays(c, 0, y, 108, 80, 54, y + 46, a[k], b[k], 16, 0.1 * k);
         // a ring of bulbs round the panel
         for (int i = 0; i < 14; i++) {
             bulb(c, 5 + 7.6 * i, y + 5, 2.5, *h[k], (i + v) % 2 == 0);
             bulb(c, 5 + 7.6 * i, y + 75, 2.5, *h[k], (i + v) % 2 == 1);
         }
-        panelFrame(c, y, col::white, col::black);
+        drawCellFrame(c, 0, y, col::white, col::black);
     }
     // The intro variant announces the set.
     const char* intro = k == 0 ? "START!" : k == 1 ? "KEEP ON!" : k == 2 ? "RUSH!" : "FINAL";
@@ -143,14 +127,14 @@ Canvas windowPictures()
     for (int x = 0; x < 108; x += 9)
         for (int y = 0; y < 80; y += 2)
             c.set(x, y, col::navy);
-    panelFrame(c, 0, col::grey, col::black);
+    drawCellFrame(c, 0, 0, col::grey, col::black);
     // fanfare panel: red and gold rays
-    rays(c, 0, 80, 108, 80, 54, 120, col::crimson, col::amber, 20);
+    drawRays(c, 0, 80, 108, 80, 54, 120, col::crimson, col::amber, 20);
     for (int y = 80; y < 160; y++)
         for (int x = 0; x < 108; x++)
             if (std::hypot(x - 54.0, y - 120.0) < 14)
                 c.rampPixel(x, y, {col::yellow, col::cream, col::white}, 1.0 - std::hypot(x - 54.0, y - 120.0) / 14);
-    panelFrame(c, 80, col::yellow, col::maroon);
+    drawCellFrame(c, 0, 80, col::yellow, col::maroon);
     // ending, two pictures
     for (int v = 0; v < 2; v++) {
         int y = 160 + 80 * v;
@@ -163,12 +147,13 @@ Canvas windowPictures()
                      2);
         for (int k = 0; k < 5; k++)
             shapeLamp(c, starShape(12 + 21 * k, y + 70, 4, 2), 12 + 21 * k, y + 70, 4, hue::yellow, (k + v) % 2 == 0);
-        panelFrame(c, y, col::white, col::black);
+        drawCellFrame(c, 0, y, col::white, col::black);
     }
     // the V picture, two frames
     for (int v = 0; v < 2; v++) {
         int y = 320 + 80 * v;
-        rays(c, 0, y, 108, 80, 54, y + 40, v ? col::darkGreen : col::green, v ? col::green : col::lime, 12, 0.2 * v);
+        drawRays(c, 0, y, 108, 80, 54, y + 40, v ? col::darkGreen : col::green, v ? col::green : col::lime, 12,
+                 0.2 * v);
         const LampHue& vh = v ? hue::yellow : hue::green;
         std::vector<double> vee = {24, y + 6.0, 44, y + 6.0, 54, y + 40.0, 64, y + 6.0, 84, y + 6.0, 62, y + 60.0, 46, y + 60.0};
         std::vector<double> shade;
@@ -179,7 +164,7 @@ Canvas windowPictures()
         c.polygon(shade, col::black);
         shapeLamp(c, vee, 48, y + 18, 44, vh, true);
         drawTextOutlined(c, 54 - textWidth("GET!") / 2, y + 64, "GET!", v ? col::yellow : col::white, col::black);
-        panelFrame(c, y, col::white, col::black);
+        drawCellFrame(c, 0, y, col::white, col::black);
     }
     return c;
 }
@@ -215,8 +200,7 @@ Canvas captions()
 Canvas counterDigits()
 {
     Canvas c(16, 220, col::black);
-    for (int d = 0; d < 10; d++)
-        drawSegmentDigit(c, 2, 22 * d + 2, 12, 18, d, col::red, col::black, 3);
+    drawSegmentDigits(c, 2, 2, 22, 10, 12, 18, col::red, col::black, 3);
     return c;
 }
 

@@ -17,15 +17,6 @@
 
 int main(int argc, char** argv)
 {
-    MachineArt art;
-    art.model = "no3";
-    art.name = {MACHINE_NUMBER, MACHINE_TITLE};
-    art.make = [](ArtSet& out) {
-        makeBoard(out);
-        makeDisplay(out);
-        makeSounds(out);
-    };
-    art.boardWithPaths = boardWithPaths;
-    art.previews = no3Previews;
-    return machineArtMain(argc, argv, art);
+    return machineArtMain(argc, argv, "no3", {MACHINE_NUMBER, MACHINE_TITLE},
+                          inTurn({makeBoard, makeDisplay, makeSounds}), boardWithPaths, no3Previews);
 }

@@ -3,7 +3,7 @@
 // and ornaments, put together from the pictures by their documented layouts
 // (no3_art_layout.h). For looking at the pieces together; the program
 // composes its screen itself.
-#include "artkit.h"
+#include "board.h"
 #include "no3_art.h"
 #include "no3_art_layout.h"
 #include "no3_board_geometry.h"
@@ -14,18 +14,10 @@ namespace {
 
 Canvas playView(const Pictures& pictures)
 {
-    Canvas c = pictures.count(502) ? pictures.at(502) : Canvas(480, 432);
+    Canvas c = boardOf(pictures);
     Composer v{pictures, c};
     // every lamp lit
-    for (int k = 0; k < 3; k++) {
-        const Piece& p = kFrameLampLeft[k];
-        const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-        const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-        v.copy(left[k].x, left[k].y, p.w, p.h, 521, kFrameLampLitX, p.y);
-        v.copy(right[k].x, right[k].y, p.w, p.h, 521, kFrameLampLitX, kFrameLampRightY + p.y);
-    }
-    v.copy(386, 4, 90, 30, 524, 0, 60);
-    v.copy(4, 38, 48, 30, 522, 0, 30);
+    composeEnginePieces(v, true, 2, true);
     v.copy(194, 157, 48, 16, 601, kHeldLamps.x, kHeldLampsLitY); // two held starts
     v.copy(198, 264, 84, 12, 601, kLampStrip.x, kLampStrip.y + 12);
     const LampPair* pairs[] = {&kSideLamps, &kCornerLamps, &kTopLamp, &kPocketLamps, &kReelSideLamps, &kBottomLamp};
@@ -50,9 +42,7 @@ Canvas playView(const Pictures& pictures)
         const no3board::Windmill& m = no3board::kWindmills[w];
         v.sprite(m.pictureX - 18, m.pictureY - 18, 36, 36, 523, w < 2 ? 36 : 0, 36 * (w % 3) + (w >= 2 ? 108 : 0));
     }
-    const int balls[][2] = {{16, 20}, {30, 30}, {59, 72}, {90, 60}, {40, 80}};
-    for (auto& b : balls)
-        v.sprite(4 * b[0] - 2, 4 * b[1] - 4, 12, 12, 520, 0, 0);
+    composeBalls(v, {{16, 20}, {30, 30}, {59, 72}, {90, 60}, {40, 80}});
     v.sprite(82, 168, 44, 66, 602, kTopOrnament[1].x, 0);
     v.sprite(354, 168, 44, 66, 602, kTopOrnament[3].x, 0);
     v.sprite(169, 404, 142, 28, 602, kBottomOrnament.x, kBottomOrnament.y);

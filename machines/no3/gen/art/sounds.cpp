@@ -5,18 +5,9 @@
 #include "no3_art.h"
 #include "synth.h"
 
+using namespace notes;
+
 namespace {
-
-enum { C3 = 48, D3 = 50, E3 = 52, F3 = 53, G3 = 55, A3 = 57, B3 = 59 };
-enum { C4 = 60, D4 = 62, E4 = 64, F4 = 65, G4 = 67, A4 = 69, B4 = 71 };
-enum { C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83, C6 = 84 };
-
-// Four bars of a chord as sixteenth-note arpeggios.
-void arpeggio(Mix& m, double start, double spb, const int chord[3], int bars, Voice v, double vol)
-{
-    for (int k = 0; k < 16 * bars; k++)
-        m.note(start + k * spb / 4, spb / 4 * 0.8, chord[k % 3] + (k % 6 >= 3 ? 12 : 0), v, vol);
-}
 
 // 701: the spin start, a bright running jingle over C - Am - F - G.
 std::vector<uint8_t> spinStart()
@@ -27,7 +18,7 @@ std::vector<uint8_t> spinStart()
     const int bass[4] = {C3, A3 - 12, F3, G3};
     for (int bar = 0; bar < 5; bar++) {
         double t = bar * 4 * spb;
-        arpeggio(m, t, spb, chords[bar % 4], 1, Voice::Pulse, 0.16);
+        arpeggio(m, t, spb, chords[bar % 4], 16, Voice::Pulse, 0.16); // a bar of it
         for (int b = 0; b < 4; b++) {
             m.note(t + b * spb, spb * 0.45, bass[bar % 4] + (b % 2 ? 12 : 0), Voice::Triangle, 0.35);
             m.drum(t + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.3);
@@ -101,8 +92,7 @@ std::vector<uint8_t> fanfare()
 {
     double spb = 0.4;
     Mix m(9.6);
-    for (int k = 0; k < 24; k++)
-        m.drum(k * 0.05, Drum::Snare, 0.15 + k * 0.01);
+    snareRoll(m, 24, 0.05, 0.15, 0.01);
     double t = 1.2;
     play(m, t, spb,
          {{0, 1.0 / 3, G4}, {1.0 / 3, 1.0 / 3, G4}, {2.0 / 3, 1.0 / 3, G4}, {1, 2, C5}, {3, 1.0 / 3, G4}, {3.333, 1.0 / 3, C5},
@@ -115,12 +105,9 @@ std::vector<uint8_t> fanfare()
     // celebration: a running major figure till the end
     double t2 = t + 12 * spb;
     const int chord[3] = {C5, E5, G5};
-    arpeggio(m, t2, spb, chord, 2, Voice::Pulse, 0.14);
+    arpeggio(m, t2, spb, chord, 32, Voice::Pulse, 0.14); // two bars
     play(m, t2, spb, {{0, 1, C6}, {1, 1, G5}, {2, 1, E5}, {3, 1, G5}, {4, 3, C6}}, Voice::Bell, 0.35);
-    for (int b = 0; b < 8; b++) {
-        m.drum(t2 + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.35);
-        m.note(t2 + b * spb, spb * 0.4, C3 + (b % 2 ? 12 : 0), Voice::Triangle, 0.35);
-    }
+    marchBeats(m, t2, spb, 8, 0.35, C3, 0.35);
     m.drum(t2 + 8 * spb, Drum::Cymbal, 0.5);
     return m.render(0.8);
 }
@@ -151,12 +138,7 @@ std::vector<uint8_t> roundMusic()
     const int bass[4] = {C3, F3, G3, C3};
     for (int bar = 0; bar < 4; bar++) {
         double t = bar * 4 * spb;
-        for (int b = 0; b < 8; b++) {
-            m.note(t + b * spb / 2, spb * 0.35, bass[bar] + (b % 2 ? 12 : 0), Voice::Triangle, 0.38);
-            if (b % 2)
-                for (int n = 0; n < 3; n++)
-                    m.note(t + b * spb / 2, spb * 0.3, chords[bar][n], Voice::Pulse, 0.07);
-        }
+        bounceBar(m, t, spb, bass[bar], 0.38, chords[bar], 0.3, 0.07);
         for (int b = 0; b < 4; b++) {
             m.drum(t + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.35);
             m.drum(t + b * spb + spb / 2, Drum::Hat, 0.18);

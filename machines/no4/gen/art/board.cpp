@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "lamps.h"
 #include "no4_art.h"
 #include "no4_art_layout.h"
 #include "no4_board_shape.h"
@@ -44,29 +43,12 @@ struct Lights {
 void drawFrame(Canvas& c)
 {
     // Magenta lacquer with a soft diagonal sheen.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double t = 0.55 + 0.35 * std::sin((x - y) / 55.0) - y / 1500.0;
-            c.rampPixel(x, y, {col::purple, rgb(2, 0, 2), col::magenta, col::pink}, t);
-        }
+    lacquer(c, {col::purple, rgb(2, 0, 2), col::magenta, col::pink}, 0.55, 0.35, -1, 55.0, 1500.0);
     // Gold guide rail just outside the field.
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double d = std::hypot(x + 0.5 - kArcX, y + 0.5 - kArcY);
-            if (d >= kFieldR && d < kFieldR + 10 && x >= 4 && x < 476)
-                c.rampPixel(x, y, {col::brown, col::cream, col::yellow, col::gold, col::olive}, (d - kFieldR) / 10);
-        }
-    // The launch rail up the left side.
-    for (int y = 110; y < c.h; y++)
-        for (int x = 2; x < 20; x++)
-            c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white, col::silver, col::grey, col::black},
-                        (x - 2) / 17.0);
-    for (int y = 100; y < c.h; y++) {
-        c.vline(kLeftRail, y, y, col::cream);
-        c.vline(kLeftRail + 1, y, y, col::gold);
-        c.vline(kRightRail, y, y, col::gold);
-        c.vline(kRightRail + 1, y, y, col::olive);
-    }
+    guideRail(c, kField, {col::brown, col::cream, col::yellow, col::gold, col::olive}, 10);
+    // The launch rail up the left side, gold inner rails.
+    launchRail(c, 110);
+    innerRails(c, 100, kField.leftRail, kField.rightRail, col::cream, col::gold, col::gold, col::olive);
 }
 
 void drawField(Canvas& c)
@@ -104,36 +86,10 @@ void drawField(Canvas& c)
     }
 }
 
-// A pin: a brass nail head seen from the front.
-void pin(Canvas& c, int x, int y)
-{
-    c.set(x, y + 1, col::black);
-    c.set(x + 1, y + 1, col::black);
-    c.set(x - 1, y, col::olive);
-    c.set(x, y, col::yellow);
-    c.set(x + 1, y, col::gold);
-    c.set(x, y - 1, col::white);
-}
-
-void spinnerPlate(Canvas& c, double cx, double cy, double r)
-{
-    c.disc(cx, cy, r, col::black);
-    c.ring(cx, cy, r, 2, col::gold);
-    c.ring(cx, cy, r - 2, 1, col::olive);
-    c.disc(cx, cy, r - 5, col::indigo);
-}
-
-// A prize pocket: a cup whose mouth is at (cx, cy), with its wings.
+// A prize pocket: a tulip whose mouth is at (cx, cy), with the balls it pays.
 void prizePocket(Canvas& c, int cx, int cy, const LampHue& h)
 {
-    c.fill(cx - 8, cy + 2, 17, 8, col::black);
-    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
-    c.hline(cx - 7, cx + 7, cy + 3, col::white);
-    c.fill(cx - 6, cy - 1, 13, 4, col::black);
-    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
-    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
-    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
-    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
+    tulipPocket(c, cx, cy, h);
     drawText(c, cx - textWidth("15") / 2, cy + 4, "15", col::white);
 }
 
@@ -141,7 +97,7 @@ void prizePocket(Canvas& c, int cx, int cy, const LampHue& h)
 void outHole(Canvas& c)
 {
     const no4board::Box& b = no4board::kOutHole;
-    int x0 = (int)unitX(b.x0) - 6, x1 = (int)unitX(b.x1) + 6, y0 = (int)unitY(b.y0) - 4;
+    int x0 = (int)ballX(b.x0) - 6, x1 = (int)ballX(b.x1) + 6, y0 = (int)ballY(b.y0) - 4;
     roundRectGrad(c, x0 - 3, y0 - 3, x1 - x0 + 6, 432 - y0 + 6, 8, {col::cream, col::gold, col::brown});
     roundRect(c, x0, y0, x1 - x0, 432 - y0 + 4, 6, col::black);
 }
@@ -418,31 +374,16 @@ void drawCorners(Canvas& c, const Lights& L)
     for (int side = 0; side < 2; side++) {
         const LampHue& h = side ? hue::cyan : hues::pink;
         auto X = [&](double x) { return side ? 480 - x : x; };
-        lens(c, side ? 310 : 94, 0, 76, 34, h, L.frame, 12);
+        frameLampLenses(c, side, h, L.frame);
         shapeLamp(c, starShape(X(132), 17, 13, 5.5), X(132), 17, 14, hue::yellow, L.frame);
         bulb(c, X(72.5), 51.5, 12, h, L.frame);
         shapeLamp(c, starShape(X(72.5), 52, 6, 2.6), X(72.5), 52, 6, hue::white, L.frame);
-        lens(c, side ? 430 : 0, 68, 49, 73, h, L.frame, 14);
         for (int k = 0; k < 3; k++)
             bulb(c, X(24), 84 + 20 * k, 6, k == 1 ? hue::yellow : hue::white, L.frame);
     }
-    // Payout lamp.
-    {
-        int x = 4, y = 38;
-        roundRect(c, x, y, 48, 30, 8, col::black);
-        lens(c, x + 1, y + 1, 46, 28, hue::green, L.payout, 8);
-        drawTextOutlined(c, x + 24 - textWidth("OUT") / 2, y + 11, "OUT", L.payout ? col::white : col::grey,
-                         col::black);
-    }
+    payoutLamp(c, hue::green, L.payout);
     // Machine-top sign, one plate per fever kind.
-    {
-        int x = 386, y = 4, k = L.sign;
-        const LampHue& h = k == 0 ? hue::white : k == 1 ? hue::yellow : k == 2 ? hue::red : hues::pink;
-        roundRect(c, x, y, 90, 30, 6, col::black);
-        lens(c, x + 1, y + 1, 88, 28, h, k != 0, 6);
-        const char* label = k == 0 ? "-----" : k == 1 ? "FEVER" : k == 2 ? "CHANCE" : "MIRACLE";
-        drawTextOutlined(c, x + 45 - textWidth(label) / 2, y + 11, label, k ? col::white : col::grey, col::black);
-    }
+    topSign(c, L.sign, {&hue::white, &hue::yellow, &hue::red, &hues::pink}, {"-----", "FEVER", "CHANCE", "MIRACLE"});
 }
 
 // ---------------------------------------------------------------- the whole board
@@ -455,15 +396,14 @@ Canvas drawBoard(const Lights& L)
     outHole(c);
     for (int k = 0; k < 8; k++) {
         const Spot& s = kSpinnerPlaces[k];
-        spinnerPlate(c, s.x + 18, s.y + 18, k < 2 ? 15 : 17);
+        millPlate(c, s.x + 18, s.y + 18, k < 2 ? 15 : 17, col::gold, col::olive, col::indigo);
     }
-    for (auto& p : pinPlaces())
-        pin(c, p.first, p.second);
+    drawPins(c, pinPlaces());
     for (const Piece& g : kGateFronts)
         gate(c, g);
     const LampHue* const kPocketHues[4] = {&hue::green, &hue::green, &hue::cyan, &hue::cyan};
     for (int k = 1; k < no4board::kPocketCount; k++)
-        prizePocket(c, (int)unitX(no4board::kPockets[k].at.x), (int)unitY(no4board::kPockets[k].at.y),
+        prizePocket(c, (int)ballX(no4board::kPockets[k].at.x), (int)ballY(no4board::kPockets[k].at.y),
                     *kPocketHues[k - 1]);
     drawDisplayBlock(c, L);
     drawSideLamps(c, L);
@@ -476,13 +416,6 @@ Canvas drawBoard(const Lights& L)
 }
 
 // ---------------------------------------------------------------- sprites
-
-Canvas ball()
-{
-    Canvas c(12, 12, col::key);
-    c.sphere(6, 6, 5.6, {col::black, col::grey, col::silver, col::ice, col::white});
-    return c;
-}
 
 // One spinner frame: `blades` blades turned by `angle`.
 void spinner(Canvas& c, int ox, int oy, double r, int blades, double angle, const Ramp& body, uint8_t hub)
@@ -523,57 +456,29 @@ Canvas spinners()
 
 } // namespace
 
-void makeBoard(Sheets& out)
+void makeBoard(ArtSet& out)
 {
     const Lights off;
     const Canvas base = drawBoard(off);
-    out.add(502, base, false);
-    out.add(520, ball(), true);
-
-    // 521: frame lamps, unlit then lit, left pieces then right ones.
+    out.picture(502, base, false);
+    out.picture(520, ballPicture(), true);
+    // 521 and 522: the frame lamps and the payout lamp, each lit alone.
     {
-        Lights on;
-        on.frame = true;
-        const Canvas lit = drawBoard(on);
-        Canvas s(152, 272, col::black);
-        const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-        const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-        const Piece sheet[3] = {{0, 0, 76, 34}, {0, 34, 37, 29}, {0, 63, 49, 73}};
-        for (int k = 0; k < 3; k++) {
-            int y = sheet[k].y;
-            s.blit(base, left[k].x, left[k].y, left[k].w, left[k].h, 0, y);
-            s.blit(lit, left[k].x, left[k].y, left[k].w, left[k].h, 76, y);
-            s.blit(base, right[k].x, right[k].y, right[k].w, right[k].h, 0, 136 + y);
-            s.blit(lit, right[k].x, right[k].y, right[k].w, right[k].h, 76, 136 + y);
-        }
-        out.add(521, s, false);
+        Lights frame, payout;
+        frame.frame = true;
+        payout.payout = true;
+        out.picture(521, frameLampSheet(base, drawBoard(frame)), false);
+        out.picture(522, payoutLampSheet(base, drawBoard(payout)), false);
     }
-    // 522: payout lamp.
-    {
-        Lights on;
-        on.payout = true;
-        Canvas s(48, 60);
-        s.blit(base, 4, 38, 48, 30, 0, 0);
-        s.blit(drawBoard(on), 4, 38, 48, 30, 0, 30);
-        out.add(522, s, false);
-    }
-    out.add(523, spinners(), true);
+    out.picture(523, spinners(), true);
     // 524: the machine-top sign, one plate per fever kind.
-    {
-        Canvas s(90, 120);
-        for (int k = 0; k < 4; k++) {
-            Lights l;
-            l.sign = k;
-            s.blit(drawBoard(l), 386, 4, 90, 30, 0, 30 * k);
-        }
-        out.add(524, s, false);
-    }
+    out.picture(524, topSignSheet(boardStates(drawBoard, &Lights::sign)), false);
     // 601: the held-start lamp, drawn on its own (the four on the board are the same).
     {
         Canvas s(kHeldLampSize, 3 * kHeldLampSize);
         for (int i = 0; i < 3; i++)
             s.blit(heldLampPicture(i), 0, kHeldLampSize * i);
-        out.add(601, s, false);
+        out.picture(601, s, false);
     }
     // 603: the decorative lamps, each cut from the board with only its group lit.
     {
@@ -584,8 +489,8 @@ void makeBoard(Sheets& out)
             const Canvas lit = drawBoard(on);
             for (int i = 0; i < n; i++) {
                 const LampPiece& p = pieces[i];
-                s.blit(base, p.place.x, p.place.y, p.unlit.w, p.unlit.h, p.unlit.x, p.unlit.y);
-                s.blit(lit, p.place.x, p.place.y, p.unlit.w, p.unlit.h, p.litX, p.litY);
+                cutLamp(s, base, lit, {p.place.x, p.place.y, p.unlit.w, p.unlit.h}, p.unlit.x, p.unlit.y, p.litX,
+                        p.litY);
             }
         };
         put(kLampA, 2, &Lights::a);
@@ -593,44 +498,22 @@ void makeBoard(Sheets& out)
         put(kLampD, 2, &Lights::d);
         put(kLampG, 2, &Lights::g);
         put(kLampH, 1, &Lights::h);
-        out.add(603, s, false);
+        out.picture(603, s, false);
     }
-    // 604: the chance meter.
-    {
-        Canvas s(kChanceW, 3 * kChanceH);
-        for (int k = 0; k < 3; k++) {
-            Lights l;
-            l.chance = k;
-            s.blit(drawBoard(l), kChancePlace.x, kChancePlace.y, kChanceW, kChanceH, 0, kChanceH * k);
-        }
-        out.add(604, s, false);
-    }
-    // 605: the attacker.
-    {
-        Canvas s(kAttackerW, 3 * kAttackerH);
-        for (int k = 0; k < 3; k++) {
-            Lights l;
-            l.attacker = k;
-            s.blit(drawBoard(l), kAttackerPlace.x, kAttackerPlace.y, kAttackerW, kAttackerH, 0, kAttackerH * k);
-        }
-        out.add(605, s, false);
-    }
-    // 609: the wings, closed and open.
-    {
-        Canvas s(kWingsW, 2 * kWingsH);
-        for (int k = 0; k < 2; k++) {
-            Lights l;
-            l.wings = k;
-            s.blit(drawBoard(l), kWingsPlace.x, kWingsPlace.y, kWingsW, kWingsH, 0, kWingsH * k);
-        }
-        out.add(609, s, false);
-    }
+    // 604, 605, 609: the chance meter, the attacker and the wings (closed and
+    // open), each in its states.
+    const BoardPiece chance = {kChancePlace.x, kChancePlace.y, kChanceW, kChanceH};
+    const BoardPiece attacker = {kAttackerPlace.x, kAttackerPlace.y, kAttackerW, kAttackerH};
+    const BoardPiece wings = {kWingsPlace.x, kWingsPlace.y, kWingsW, kWingsH};
+    out.picture(604, stateColumn(chance, 3, boardStates(drawBoard, &Lights::chance)), false);
+    out.picture(605, stateColumn(attacker, 3, boardStates(drawBoard, &Lights::attacker)), false);
+    out.picture(609, stateColumn(wings, 2, boardStates(drawBoard, &Lights::wings)), false);
     // 610: the wing-lottery lamp.
     {
         Canvas s(kWingLampW, 4 * kWingLampH);
         for (int k = 0; k < 4; k++)
             wingLamp(s, 0, kWingLampH * k, k);
-        out.add(610, s, false);
+        out.picture(610, s, false);
     }
 }
 

@@ -1,7 +1,5 @@
 // Where the art puts the pins: a staggered grid over the field, clear of
 // every part of the board and of the points where balls are drawn.
-#include <cstdlib>
-
 #include "no4_art_layout.h"
 #include "no4_board_shape.h"
 #include "no4_paths.h"
@@ -40,7 +38,7 @@ bool clear(int x, int y)
             return false;
     }
     for (const no4board::Pocket& p : no4board::kPockets) { // the prize pockets and their gate pins
-        double dx = x - unitX(p.at.x), dy = y - unitY(p.at.y);
+        double dx = x - ballX(p.at.x), dy = y - ballY(p.at.y);
         if (dx * dx + dy * dy < 18 * 18)
             return false;
     }
@@ -49,43 +47,23 @@ bool clear(int x, int y)
 
 } // namespace
 
-std::vector<std::pair<int, int>> pinPlaces()
+PixelList pinPlaces()
 {
-    std::vector<PathPoint> points = pathPoints();
-    std::vector<std::pair<int, int>> pins;
-    for (int row = 0; 40 + 10 * row < 404; row++) {
-        int y = 40 + 10 * row;
-        for (int x = 30 + (row % 2) * 6; x < 452; x += 12) {
-            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 10 || !clear(x, y))
-                continue;
-            bool touched = false;
-            for (const PathPoint& q : points)
-                if (std::abs(q.x - x) < 2 && std::abs(q.y - y) < 2)
-                    touched = true;
-            if (!touched)
-                pins.push_back({x, y});
-        }
-    }
+    PixelList pins = pinGrid({40, 10, 404, 30, 12, 452, 10, 2}, kField,
+                             pathBallCentres(no4PathTable, no4board::kPathCount), clear);
     // the gate pins either side of every prize pocket
-    for (int k = 1; k < no4board::kPocketCount; k++) {
-        int x = (int)unitX(no4board::kPockets[k].at.x), y = (int)unitY(no4board::kPockets[k].at.y);
-        pins.push_back({x - 14, y - 10});
-        pins.push_back({x + 14, y - 10});
-    }
+    for (int k = 1; k < no4board::kPocketCount; k++)
+        gatePins(pins, (int)ballX(no4board::kPockets[k].at.x), (int)ballY(no4board::kPockets[k].at.y), -10);
     return pins;
 }
 
 std::vector<PathPoint> pathPoints()
 {
     std::vector<PathPoint> points;
-    for (int p = 0; p < no4board::kPathCount; p++)
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no4PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            int stage = p < no4board::kFirstStagePaths ? 0 : p < no4board::kDoorPathLeftward ? 1 : 2;
-            points.push_back({(int)unitX(e[0]), (int)unitY(e[1]), stage});
-        }
+    forEachPathPoint(no4PathTable, no4board::kPathCount, [&](int p, int x, int y) {
+        int stage = p < no4board::kFirstStagePaths ? 0 : p < no4board::kDoorPathLeftward ? 1 : 2;
+        points.push_back({(int)ballX(x), (int)ballY(y), stage});
+    });
     return points;
 }
 

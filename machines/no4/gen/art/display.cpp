@@ -12,6 +12,28 @@ using namespace no4art;
 
 namespace {
 
+// A white mask drawn centred at (cx, cy): its pixels filled with a ramp from
+// the top of its `rows` (below a two-pixel margin) down, outlined all round.
+void stampMask(Canvas& c, const Canvas& m, int cx, int cy, const Ramp& ramp, uint8_t outline, int rows)
+{
+    int ox = cx - m.w / 2, oy = cy - m.h / 2;
+    for (int j = 0; j < m.h; j++)
+        for (int i = 0; i < m.w; i++) {
+            if (m.get(i, j) == col::white)
+                continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++)
+                    near = near || m.get(i + dx, j + dy) == col::white;
+            if (near)
+                c.set(ox + i, oy + j, outline);
+        }
+    for (int j = 0; j < m.h; j++)
+        for (int i = 0; i < m.w; i++)
+            if (m.get(i, j) == col::white)
+                c.rampPixel(ox + i, oy + j, ramp, 1.0 - (j - 2.0) / (rows - 1));
+}
+
 // Text of the 5 x 7 font stretched by (sx, sy), filled with a ramp from top
 // to bottom and outlined; centred at (cx, cy).
 void bigText(Canvas& c, int cx, int cy, const std::string& s, int sx, int sy, const Ramp& ramp, uint8_t outline,
@@ -37,22 +59,7 @@ void bigText(Canvas& c, int cx, int cy, const std::string& s, int sx, int sy, co
                     m.set(x + i, 2 + j, col::white);
         x += 5 * sx + gap;
     }
-    int ox = cx - m.w / 2, oy = cy - m.h / 2;
-    for (int j = 0; j < m.h; j++)
-        for (int i = 0; i < m.w; i++) {
-            if (m.get(i, j) == col::white)
-                continue;
-            bool near = false;
-            for (int dy = -1; dy <= 1; dy++)
-                for (int dx = -1; dx <= 1; dx++)
-                    near = near || m.get(i + dx, j + dy) == col::white;
-            if (near)
-                c.set(ox + i, oy + j, outline);
-        }
-    for (int j = 0; j < m.h; j++)
-        for (int i = 0; i < m.w; i++)
-            if (m.get(i, j) == col::white)
-                c.rampPixel(ox + i, oy + j, ramp, 1.0 - (j - 2.0) / (7 * sy - 1));
+    stampMask(c, m, cx, cy, ramp, outline, 7 * sy);
 }
 
 // Bold digits for the reel symbols, 6 x 9, strokes two pixels wide.
@@ -81,20 +88,7 @@ void boldNumber(Canvas& c, int cx, int cy, int n, int sx, int sy, const Ramp& ra
             for (int i = 0; i < 6 * sx; i++)
                 if (kBoldDigits[text[k] - '0'][j / sy][i / sx] == '#')
                     m.set(2 + (int)k * (6 * sx + 1) + i, 2 + j, col::white);
-    int ox = cx - m.w / 2, oy = cy - m.h / 2;
-    for (int j = 0; j < m.h; j++)
-        for (int i = 0; i < m.w; i++) {
-            if (m.get(i, j) == col::white) {
-                c.rampPixel(ox + i, oy + j, ramp, 1.0 - (j - 2.0) / (h - 1));
-                continue;
-            }
-            bool near = false;
-            for (int dy = -1; dy <= 1; dy++)
-                for (int dx = -1; dx <= 1; dx++)
-                    near = near || m.get(i + dx, j + dy) == col::white;
-            if (near)
-                c.set(ox + i, oy + j, outline);
-        }
+    stampMask(c, m, cx, cy, ramp, outline, h);
 }
 
 // ---------------------------------------------------------------- 606
@@ -433,13 +427,13 @@ Canvas panoramas()
 
 } // namespace
 
-void makeDisplay(Sheets& out)
+void makeDisplay(ArtSet& out)
 {
     Canvas s(84, kStripRows, col::black);
     s.blit(reelStrip(), kStripX, 0);
     numbers(s, kNumbersX, col::amber, col::maroon, {col::black, col::maroon, col::black});
     numbers(s, kNumbersAfterVX, col::lime, col::darkGreen, {col::black, col::darkGreen, col::black});
-    out.add(606, s, false);
-    out.add(607, flashFrames(), true);
-    out.add(608, panoramas(), false);
+    out.picture(606, s, false);
+    out.picture(607, flashFrames(), true);
+    out.picture(608, panoramas(), false);
 }

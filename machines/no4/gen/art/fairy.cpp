@@ -105,7 +105,7 @@ void fairy(Canvas& c, int oy, bool eyesClosed, bool cheer, int swing)
 
 } // namespace
 
-void makeFairy(Sheets& out)
+void makeFairy(ArtSet& out)
 {
     Canvas s(kFairySize, 4 * kFairySize, col::key);
     fairy(s, kFairySize * kFairyRest, false, false, 0);
@@ -114,5 +114,5 @@ void makeFairy(Sheets& out)
     fairy(s, kFairySize * kFairyCheerB, false, true, 1);
     Canvas out2 = s;
     out2.outline(col::black);
-    out.add(602, out2, true);
+    out.picture(602, out2, true);
 }

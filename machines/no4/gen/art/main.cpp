@@ -17,18 +17,7 @@
 
 int main(int argc, char** argv)
 {
-    MachineArt art;
-    art.model = "no4";
-    art.name = {MACHINE_NUMBER, MACHINE_TITLE};
-    art.make = [](ArtSet& out) {
-        Sheets sheets;
-        makeBoard(sheets);
-        makeFairy(sheets);
-        makeDisplay(sheets);
-        sheets.writeTo(out);
-        makeSounds(out);
-    };
-    art.boardWithPaths = boardWithPaths;
-    art.previews = no4Previews;
-    return machineArtMain(argc, argv, art);
+    // the pictures in ascending id, as art.rc lists them, then the waves
+    return machineArtMain(argc, argv, "no4", {MACHINE_NUMBER, MACHINE_TITLE},
+                          inIdOrder({makeBoard, makeFairy, makeDisplay, makeSounds}), boardWithPaths, no4Previews);
 }

@@ -3,7 +3,7 @@
 // fairy, put together from the pictures by their documented layouts
 // (no4_art_layout.h). For looking at the pieces together; the program
 // composes its screen itself (the unit tests' stills show its states).
-#include "artkit.h"
+#include "board.h"
 #include "no4_art.h"
 #include "no4_art_layout.h"
 
@@ -13,17 +13,9 @@ namespace {
 
 Canvas playView(const Pictures& pictures)
 {
-    Canvas c = pictures.count(502) ? pictures.at(502) : Canvas(480, 432);
+    Canvas c = boardOf(pictures);
     Composer v{pictures, c};
-    const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-    const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-    const int sheetY[3] = {0, 34, 63};
-    for (int k = 0; k < 3; k++) {
-        v.copy(left[k].x, left[k].y, left[k].w, left[k].h, 521, 76, sheetY[k]);
-        v.copy(right[k].x, right[k].y, right[k].w, right[k].h, 521, 76, 136 + sheetY[k]);
-    }
-    v.copy(386, 4, 90, 30, 524, 0, 90);
-    v.copy(4, 38, 48, 30, 522, 0, 30);
+    composeEnginePieces(v, true, 3, true);
     auto lamp = [&](const LampPiece& p) { v.copy(p.place.x, p.place.y, p.unlit.w, p.unlit.h, 603, p.litX, p.litY); };
     for (const LampPiece& p : kLampA)
         lamp(p);
@@ -43,9 +35,7 @@ Canvas playView(const Pictures& pictures)
     v.sprite(kWindowX[2], kWindowY, kWindowW, kWindowH, 607, kFlashPlusX, 48 * 10);
     v.copy(kWingsPlace.x, kWingsPlace.y, kWingsW, kWingsH, 609, 0, kWingsH);
     v.copy(kWingLampPlace.x, kWingLampPlace.y, kWingLampW, kWingLampH, 610, 0, 3 * kWingLampH);
-    const int balls[][2] = {{16, 20}, {34, 45}, {59, 72}, {90, 60}, {40, 80}, {84, 44}};
-    for (auto& b : balls)
-        v.sprite(4 * b[0] - 2, 4 * b[1] - 4, 12, 12, 520, 0, 0);
+    composeBalls(v, {{16, 20}, {34, 45}, {59, 72}, {90, 60}, {40, 80}, {84, 44}});
     for (const Piece& g : kGateFronts)
         v.copy(g.x, g.y, g.w, g.h, 502, g.x, g.y);
     for (int k = 0; k < 8; k++)

@@ -5,11 +5,9 @@
 #include "no4_art.h"
 #include "synth.h"
 
-namespace {
+using namespace notes;
 
-enum { C3 = 48, D3 = 50, E3 = 52, F3 = 53, G3 = 55, A3 = 57, B3 = 59 };
-enum { C4 = 60, D4 = 62, E4 = 64, F4 = 65, G4 = 67, A4 = 69, B4 = 71 };
-enum { C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83, C6 = 84, D6 = 86, E6 = 88 };
+namespace {
 
 const int kRate = 11025;
 
@@ -97,8 +95,7 @@ std::vector<uint8_t> fanfare()
 {
     double spb = 0.36;
     Mix m(6.4, kRate);
-    for (int k = 0; k < 20; k++)
-        m.drum(k * 0.05, Drum::Snare, 0.12 + k * 0.012);
+    snareRoll(m, 20, 0.05, 0.12, 0.012);
     double t = 1.0;
     play(m, t, spb,
          {{0, 1.0 / 3, C5}, {1.0 / 3, 1.0 / 3, C5}, {2.0 / 3, 1.0 / 3, C5}, {1, 2, F5}, {3, 1.0 / 3, C5},
@@ -110,13 +107,9 @@ std::vector<uint8_t> fanfare()
         m.note(t + b * spb, spb * 0.5, b < 4 ? F3 : b < 7 ? C3 : F3, Voice::Triangle, 0.4);
     double t2 = t + 11 * spb;
     const int chord[3] = {F5, A5, C6};
-    for (int k = 0; k < 20; k++)
-        m.note(t2 + k * spb / 4, spb / 4 * 0.8, chord[k % 3] + (k % 6 >= 3 ? 12 : 0) - 12, Voice::Pulse, 0.12);
+    arpeggio(m, t2, spb, chord, 20, Voice::Pulse, 0.12, -12);
     play(m, t2, spb, {{0, 1, C6}, {1, 1, A5}, {2, 1, F5}, {3, 2, C6}}, Voice::Bell, 0.34);
-    for (int b = 0; b < 5; b++) {
-        m.drum(t2 + b * spb, b % 2 ? Drum::Snare : Drum::Kick, 0.35);
-        m.note(t2 + b * spb, spb * 0.4, F3 + (b % 2 ? 12 : 0), Voice::Triangle, 0.35);
-    }
+    marchBeats(m, t2, spb, 5, 0.35, F3, 0.35);
     return m.render(0.6);
 }
 
@@ -130,12 +123,7 @@ std::vector<uint8_t> roundMusic()
     const int bass[4] = {F3, D3, A3 + 1, C3};
     for (int bar = 0; bar < 4; bar++) {
         double t = bar * 4 * spb;
-        for (int b = 0; b < 8; b++) {
-            m.note(t + b * spb / 2, spb * 0.35, bass[bar] + (b % 2 ? 12 : 0), Voice::Triangle, 0.36);
-            if (b % 2)
-                for (int n = 0; n < 3; n++)
-                    m.note(t + b * spb / 2, spb * 0.25, chords[bar][n] + 12, Voice::Pulse, 0.06);
-        }
+        bounceBar(m, t, spb, bass[bar], 0.36, chords[bar], 0.25, 0.06, 12);
         for (int b = 0; b < 4; b++) {
             m.drum(t + b * spb + (bar == 0 && b == 0 ? 0.003 : 0), b % 2 ? Drum::Snare : Drum::Kick, 0.33);
             if (bar < 3 || b < 3)

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "board.h"
 #include "no5_art.h"
 #include "no5_art_layout.h"
 #include "no5_board_geometry.h"
@@ -23,20 +24,12 @@ namespace {
 
 namespace g = no5board;
 
-// Ball centre in pixels of board point (x, y).
-double unitX(int x) { return 4 * x + 4; }
-double unitY(int y) { return 4 * y + 2; }
-
 // The field inside the rails: the arc over the top and the two side rails,
 // just outside the furthest a ball's centre goes (a ball is 12 pixels across).
-const double kArcX = unitX(g::kArcCentre.x), kArcY = unitY(g::kArcCentre.y);
-const double kFieldR = 4 * g::kFieldRadius + 6;
-const int kLeftRail = (int)unitX(g::kLeftEdge) - 7, kRightRail = (int)unitX(g::kRightEdge) + 7;
+const Field kField = fieldRoundArc(g::kArcCentre.x, g::kArcCentre.y, 4 * g::kFieldRadius + 6,
+                                   (int)ballX(g::kLeftEdge) - 7, (int)ballX(g::kRightEdge) + 7);
 
-bool inField(double x, double y)
-{
-    return std::hypot(x - kArcX, y - kArcY) < kFieldR && x > kLeftRail && x < kRightRail;
-}
+bool inField(double x, double y) { return kField.inside(x, y); }
 
 // The screen's places and the board's agree.
 constexpr bool spinnersInPlace()
@@ -79,31 +72,13 @@ struct Lights {
 void drawFrame(Canvas& c)
 {
     // black lacquer with a red glow towards the bottom and a soft sheen
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double t = 0.35 + 0.25 * std::sin((x - y) / 70.0) + y / 900.0;
-            c.rampPixel(x, y, {col::black, col::maroon, col::crimson}, t);
-        }
-    // the chrome rail round the arc
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            double d = std::hypot(x + 0.5 - kArcX, y + 0.5 - kArcY);
-            if (d >= kFieldR && d < kFieldR + 9 && x >= 4 && x < 476)
-                c.rampPixel(x, y, {col::grey, col::white, col::silver, col::grey, col::black}, (d - kFieldR) / 9);
-            else if (d >= kFieldR + 9 && d < kFieldR + 11 && x >= 4 && x < 476)
-                c.set(x, y, col::gold);
-        }
-    // the launch rail up the left side into the arc
-    for (int y = 110; y < c.h; y++)
-        for (int x = 2; x < 20; x++)
-            c.rampPixel(x, y, {col::black, col::grey, col::silver, col::white, col::silver, col::grey, col::black},
-                        (x - 2) / 17.0);
-    for (int y = 100; y < c.h; y++) {
-        c.set(kLeftRail, y, col::white);
-        c.set(kLeftRail - 1, y, col::silver);
-        c.set(kRightRail, y, col::silver);
-        c.set(kRightRail + 1, y, col::grey);
-    }
+    lacquer(c, {col::black, col::maroon, col::crimson}, 0.35, 0.25, -1, 70.0, -900.0);
+    // the chrome rail round the arc, with a gold lip
+    guideRail(c, kField, {col::grey, col::white, col::silver, col::grey, col::black}, 9);
+    guideRailLip(c, kField, 9, 2, {col::gold});
+    // the launch rail up the left side into the arc, the inner rails
+    launchRail(c, 110);
+    innerRails(c, 100, kField.leftRail - 1, kField.rightRail, col::silver, col::white, col::silver, col::grey);
 }
 
 void drawField(Canvas& c)
@@ -138,21 +113,10 @@ void drawField(Canvas& c)
     }
 }
 
-// A pin: a brass nail head seen from the front.
-void pin(Canvas& c, int x, int y)
-{
-    c.set(x, y + 1, col::black);
-    c.set(x + 1, y + 1, col::black);
-    c.set(x - 1, y, col::olive);
-    c.set(x, y, col::yellow);
-    c.set(x + 1, y, col::gold);
-    c.set(x, y - 1, col::white);
-}
-
 bool clearOfFeatures(double x, double y)
 {
     for (int k = 0; k < g::kPocketCount; k++) {
-        double px = unitX(g::kPockets[k].at.x), py = unitY(g::kPockets[k].at.y);
+        double px = ballX(g::kPockets[k].at.x), py = ballY(g::kPockets[k].at.y);
         if (std::hypot(x - px, y - py) < 20)
             return false;
     }
@@ -178,61 +142,17 @@ bool clearOfFeatures(double x, double y)
 // Pins on a staggered grid over the field, clear of the features. A pin
 // that a ball's centre would pass within two pixels of is left out, so no
 // ball is ever drawn on a pin head and the paths run between the pins.
-std::vector<std::pair<int, int>> pinPlaces()
+PixelList pinPlaces()
 {
-    std::vector<std::pair<int, int>> points;
-    for (int p = 0; p < g::kLeftChannelPath; p++)
-        for (int i = 0; i < 32; i++) {
-            const unsigned char* e = no5PathTable[p][i];
-            if (e[0] == 0xFF)
-                break;
-            points.push_back({(int)unitX(e[0]), (int)unitY(e[1])});
-        }
-    std::vector<std::pair<int, int>> pins;
-    for (int row = 0; row * 10 + 44 < 360; row++) {
-        int y = 44 + 10 * row;
-        for (int x = 30 + (row % 2) * 6; x < 452; x += 12) {
-            if (std::hypot(x - kArcX, y - kArcY) > kFieldR - 12 || !clearOfFeatures(x, y))
-                continue;
-            bool touched = false;
-            for (auto& q : points)
-                if (std::abs(q.first - x) < 3 && std::abs(q.second - y) < 3)
-                    touched = true;
-            if (!touched)
-                pins.push_back({x, y});
-        }
-    }
+    PixelList pins = pinGrid({44, 10, 360, 30, 12, 452, 12, 3}, kField,
+                             pathBallCentres(no5PathTable, g::kLeftChannelPath), clearOfFeatures);
     // the gate pins either side of every pocket
-    for (int k = 0; k < g::kPocketCount; k++) {
-        int x = (int)unitX(g::kPockets[k].at.x), y = (int)unitY(g::kPockets[k].at.y);
-        pins.push_back({x - 14, y - 10});
-        pins.push_back({x + 14, y - 10});
-    }
+    for (int k = 0; k < g::kPocketCount; k++)
+        gatePins(pins, (int)ballX(g::kPockets[k].at.x), (int)ballY(g::kPockets[k].at.y), -10);
     return pins;
 }
 
 // ---------------------------------------------------------------- parts of the field
-
-// A tulip pocket whose mouth is at (cx, cy).
-void pocket(Canvas& c, int cx, int cy, const LampHue& h)
-{
-    c.fill(cx - 8, cy + 2, 17, 8, col::black);
-    roundRectGrad(c, cx - 9, cy + 2, 19, 10, 3, {h.off[1], h.on[0], h.on[1]});
-    c.hline(cx - 7, cx + 7, cy + 3, col::white);
-    c.fill(cx - 6, cy - 1, 13, 4, col::black);
-    c.polygon({cx - 9.0, cy + 2.0, cx - 15.0, cy - 6.0, cx - 11.0, cy - 6.0, cx - 6.0, cy + 1.0}, h.on[1]);
-    c.polygon({cx + 10.0, cy + 2.0, cx + 16.0, cy - 6.0, cx + 12.0, cy - 6.0, cx + 7.0, cy + 1.0}, h.on[1]);
-    c.line(cx - 15, cy - 6, cx - 9, cy + 2, col::white);
-    c.line(cx + 10, cy + 2, cx + 16, cy - 6, col::black);
-}
-
-void spinnerPlate(Canvas& c, double cx, double cy)
-{
-    c.disc(cx, cy, 17, col::black);
-    c.ring(cx, cy, 17, 2, col::gold);
-    c.ring(cx, cy, 15, 1, col::brown);
-    c.disc(cx, cy, 12, col::indigo);
-}
 
 // The passage round a digit-start point: a lacquered hood the balls run
 // behind, with a green arrow lamp.
@@ -330,7 +250,7 @@ void drawFeature(Canvas& c, const Lights& L)
                   {col::white, col::gold, col::amber, col::brown, col::black});
     c.fill(kDisplay.x, kDisplay.y, kDisplay.w, kDisplay.h, col::black);
     // the start pocket under it
-    pocket(c, (int)unitX(g::kStartPocket.x), (int)unitY(g::kStartPocket.y), *kPocketHues[0]);
+    tulipPocket(c, (int)ballX(g::kStartPocket.x), (int)ballY(g::kStartPocket.y), *kPocketHues[0]);
 }
 
 // ---------------------------------------------------------------- the lamps round the field
@@ -388,10 +308,7 @@ void drumLamp(Canvas& c, int x, int y, bool lit, bool mirrored)
     c.disc(cx + 1, cy + 1, 23.5, col::black);
     c.disc(cx, cy, 23, col::brown);
     c.ring(cx, cy, 23, 2, col::gold);
-    for (int k = 0; k < 12; k++) { // the studs round the rim
-        double a = k * M_PI / 6;
-        c.set((int)(cx + 21 * std::cos(a)), (int)(cy + 21 * std::sin(a)), col::yellow);
-    }
+    plateStuds(c, cx, cy, 21, 12, col::yellow); // the studs round the rim
     for (int j = -19; j <= 19; j++)
         for (int i = -19; i <= 19; i++) {
             double r = std::hypot(i + 0.5, j + 0.5);
@@ -422,7 +339,7 @@ void drawSides(Canvas& c, const Lights& L)
     sideLamp(c, g2.left.x, g2.left.y, hue::cyan, L.groups & kL2, false, false);
     sideLamp(c, g2.right.x, g2.right.y, hue::cyan, L.groups & kL2, false, true);
     for (int k = 1; k < g::kPocketCount; k++)
-        pocket(c, (int)unitX(g::kPockets[k].at.x), (int)unitY(g::kPockets[k].at.y), *kPocketHues[k]);
+        tulipPocket(c, (int)ballX(g::kPockets[k].at.x), (int)ballY(g::kPockets[k].at.y), *kPocketHues[k]);
     for (const Piece& p : kBallCovers)
         passage(c, p);
     const LampGroup& g3 = kLampGroups[2];
@@ -508,13 +425,12 @@ void drawCorners(Canvas& c, const Lights& L)
     for (int side = 0; side < 2; side++) {
         const LampHue& h = side ? hue::violet : hue::red;
         auto X = [&](double x) { return side ? 480 - x : x; };
-        lens(c, side ? 310 : 94, 0, 76, 34, h, L.frame, 12);
+        frameLampLenses(c, side, h, L.frame);
         for (int k = 0; k < 3; k++)
             shapeLamp(c, starShape(X(112 + 20 * k), 17, 7, 3), X(112 + 20 * k), 17, 8, hue::yellow, L.frame);
         c.disc(X(72.5), 51.5, 14, col::black);
         c.ring(X(72.5), 51.5, 14, 1.5, col::gold);
         bulb(c, X(72.5), 51.5, 11, hue::yellow, L.frame);
-        lens(c, side ? 430 : 0, 68, 49, 73, h, L.frame, 14);
         double cx = X(24.5), cy = 104;
         for (int k = 0; k < 5; k++) {
             double a = k * 2 * M_PI / 5 - M_PI / 2;
@@ -522,23 +438,9 @@ void drawCorners(Canvas& c, const Lights& L)
         }
         c.disc(cx, cy, 4, L.frame ? col::yellow : col::olive);
     }
-    // the payout lamp
-    {
-        int x = 4, y = 38;
-        roundRect(c, x, y, 48, 30, 8, col::black);
-        lens(c, x + 1, y + 1, 46, 28, hue::green, L.payout, 8);
-        drawTextOutlined(c, x + 24 - textWidth("OUT") / 2, y + 11, "OUT", L.payout ? col::white : col::grey,
-                         col::black);
-    }
+    payoutLamp(c, hue::green, L.payout);
     // the machine-top sign: the kind of the last fever
-    {
-        int x = 386, y = 4, k = L.sign;
-        const LampHue& h = k == 0 ? hue::white : k == 1 ? hue::yellow : k == 2 ? hue::red : hue::violet;
-        roundRect(c, x, y, 90, 30, 6, col::black);
-        lens(c, x + 1, y + 1, 88, 28, h, k != 0, 6);
-        const char* label = k == 0 ? "-----" : k == 1 ? "FEVER" : k == 2 ? "CHANCE" : "SUPER!";
-        drawTextOutlined(c, x + 45 - textWidth(label) / 2, y + 11, label, k ? col::white : col::grey, col::black);
-    }
+    topSign(c, L.sign, {&hue::white, &hue::yellow, &hue::red, &hue::violet}, {"-----", "FEVER", "CHANCE", "SUPER!"});
 }
 
 Canvas drawBoard(const Lights& L)
@@ -547,9 +449,8 @@ Canvas drawBoard(const Lights& L)
     drawFrame(c);
     drawField(c);
     for (const Point& p : kSpinnerAt)
-        spinnerPlate(c, p.x + 18, p.y + 18);
-    for (auto& p : pinPlaces())
-        pin(c, p.first, p.second);
+        millPlate(c, p.x + 18, p.y + 18, 17, col::gold, col::brown, col::indigo);
+    drawPins(c, pinPlaces());
     drawFeature(c, L);
     drawSides(c, L);
     drawBottom(c, L);
@@ -558,13 +459,6 @@ Canvas drawBoard(const Lights& L)
 }
 
 // ---------------------------------------------------------------- sprites
-
-Canvas ball()
-{
-    Canvas c(12, 12, col::key);
-    c.sphere(6, 6, 5.6, {col::black, col::grey, col::silver, col::ice, col::white});
-    return c;
-}
 
 // A pinwheel of four folded blades, turned by `angle`.
 void pinwheel(Canvas& c, int ox, int oy, double angle, const LampHue& a, const LampHue& b, bool lit)
@@ -615,92 +509,37 @@ void makeBoard(ArtSet& out)
     on.held = 4;
     on.groups = kL1 | kL2 | kL3 | kL4 | kL5;
     Canvas base = drawBoard(off), lit = drawBoard(on);
-    out.picture(502, base, false);
-    out.picture(520, ball(), true);
-
-    // 521: frame lamps, unlit then lit, left pieces then right ones
-    {
-        Canvas s(152, 272, col::black);
-        const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-        const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-        for (int k = 0; k < 3; k++) {
-            int y = kFrameLampLeft[k].y;
-            s.blit(base, left[k].x, left[k].y, left[k].w, left[k].h, 0, y);
-            s.blit(lit, left[k].x, left[k].y, left[k].w, left[k].h, kFrameLampLitX, y);
-            s.blit(base, right[k].x, right[k].y, right[k].w, right[k].h, 0, kFrameLampRightY + y);
-            s.blit(lit, right[k].x, right[k].y, right[k].w, right[k].h, kFrameLampLitX, kFrameLampRightY + y);
-        }
-        out.picture(521, s, false);
-    }
-    {
-        Canvas s(48, 60);
-        s.blit(base, 4, 38, 48, 30, 0, 0);
-        s.blit(lit, 4, 38, 48, 30, 0, 30);
-        out.picture(522, s, false);
-    }
-    out.picture(523, spinners(), true);
-    {
-        Canvas s(90, 120);
-        for (int k = 0; k < 4; k++) {
-            Lights l;
-            l.sign = k;
-            s.blit(drawBoard(l), 386, 4, 90, 30, 0, 30 * k);
-        }
-        out.picture(524, s, false);
-    }
+    boardPictures(out, base, lit, lit, spinners(), boardStates(drawBoard, &Lights::sign));
 
     // 601: the held-start lamp
     {
         Canvas s(8, 16);
-        s.blit(base, kHeldLampAt[0].x, kHeldLampAt[0].y, 8, 8, kHeldLampUnlit.x, kHeldLampUnlit.y);
-        s.blit(lit, kHeldLampAt[0].x, kHeldLampAt[0].y, 8, 8, kHeldLampLit.x, kHeldLampLit.y);
+        cutLamp(s, base, lit, {kHeldLampAt[0].x, kHeldLampAt[0].y, 8, 8}, kHeldLampUnlit.x, kHeldLampUnlit.y,
+                kHeldLampLit.x, kHeldLampLit.y);
         out.picture(601, s, false);
     }
     // 603: the decorative lamps
     {
         Canvas s(96, 229);
         for (const LampGroup& g : kLampGroups) {
-            s.blit(base, g.left.x, g.left.y, g.w, g.h, g.leftUnlit.x, g.leftUnlit.y);
-            s.blit(lit, g.left.x, g.left.y, g.w, g.h, g.leftLit.x, g.leftLit.y);
-            s.blit(base, g.right.x, g.right.y, g.w, g.h, g.rightUnlit.x, g.rightUnlit.y);
-            s.blit(lit, g.right.x, g.right.y, g.w, g.h, g.rightLit.x, g.rightLit.y);
+            cutLamp(s, base, lit, {g.left.x, g.left.y, g.w, g.h}, g.leftUnlit.x, g.leftUnlit.y, g.leftLit.x,
+                    g.leftLit.y);
+            cutLamp(s, base, lit, {g.right.x, g.right.y, g.w, g.h}, g.rightUnlit.x, g.rightUnlit.y, g.rightLit.x,
+                    g.rightLit.y);
         }
         out.picture(603, s, false);
     }
-    // 604: the chance plate
-    {
-        Canvas s(kChancePlateW, kChancePlateH * kChancePlateFrames);
-        for (int f = 0; f < kChancePlateFrames; f++) {
-            Lights l;
-            l.chance = f;
-            s.blit(drawBoard(l), kChancePlateAt.x, kChancePlateAt.y, kChancePlateW, kChancePlateH, 0, kChancePlateH * f);
-        }
-        out.picture(604, s, false);
-    }
-    // 605: the attacker
-    {
-        Canvas s(kAttackerW, 3 * kAttackerH);
-        for (int f = 0; f < 3; f++) {
-            Lights l;
-            l.attacker = f;
-            s.blit(drawBoard(l), kAttackerAt.x, kAttackerAt.y, kAttackerW, kAttackerH, 0, kAttackerH * f);
-        }
-        out.picture(605, s, false);
-    }
+    // 604: the chance plate; 605: the attacker
+    const BoardPiece chance = {kChancePlateAt.x, kChancePlateAt.y, kChancePlateW, kChancePlateH};
+    const BoardPiece attacker = {kAttackerAt.x, kAttackerAt.y, kAttackerW, kAttackerH};
+    out.picture(604, stateColumn(chance, kChancePlateFrames, boardStates(drawBoard, &Lights::chance)), false);
+    out.picture(605, stateColumn(attacker, 3, boardStates(drawBoard, &Lights::attacker)), false);
     // 609: the gate and the digit-start lamps
     {
         Canvas s(34, 123);
-        for (int f = 0; f < kGateImages; f++) {
-            Lights l;
-            l.gate = f;
-            s.blit(drawBoard(l), kGateAt.x, kGateAt.y, kGateW, kGateH, 0, kGateH * f);
-        }
-        for (int f = 0; f < kStartLampsImages; f++) {
-            Lights l;
-            l.startLamps = f;
-            s.blit(drawBoard(l), kDigitStartLampsAt.x, kDigitStartLampsAt.y, kStartLampsW, kStartLampsH, 0,
-                   kStartLampsY + kStartLampsH * f);
-        }
+        cutStates(s, 0, 0, {kGateAt.x, kGateAt.y, kGateW, kGateH}, kGateImages, boardStates(drawBoard, &Lights::gate));
+        cutStates(s, 0, kStartLampsY, {kDigitStartLampsAt.x, kDigitStartLampsAt.y, kStartLampsW, kStartLampsH},
+                  kStartLampsImages, boardStates(drawBoard, &Lights::startLamps));
         out.picture(609, s, false);
     }
 }
@@ -718,10 +557,10 @@ Canvas boardWithPaths()
             if (e[0] == 0xFF)
                 break;
             if (i > 0 && e[0] && no5PathTable[p][i - 1][0]) // hidden points (x 0) are not joined
-                c.line((int)unitX(no5PathTable[p][i - 1][0]), (int)unitY(no5PathTable[p][i - 1][1]), (int)unitX(e[0]),
-                       (int)unitY(e[1]), colour);
+                c.line((int)ballX(no5PathTable[p][i - 1][0]), (int)ballY(no5PathTable[p][i - 1][1]), (int)ballX(e[0]),
+                       (int)ballY(e[1]), colour);
             if (e[0])
-                c.fill((int)unitX(e[0]) - 1, (int)unitY(e[1]) - 1, 2, 2, col::white);
+                c.fill((int)ballX(e[0]) - 1, (int)ballY(e[1]) - 1, 2, 2, col::white);
         }
     }
     return c;

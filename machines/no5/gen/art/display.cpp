@@ -15,21 +15,6 @@ const Ramp kFire = {col::maroon, col::red, col::orange, col::yellow, col::white}
 const Ramp kSilver = {col::grey, col::silver, col::ice, col::white};
 const Ramp kSakura = {col::crimson, col::pink, col::rose, col::white};
 
-void rays(Canvas& c, int x, int y, int w, int h, double cx, double cy, uint8_t a, uint8_t b, int count, double turn)
-{
-    for (int j = y; j < y + h; j++)
-        for (int i = x; i < x + w; i++) {
-            double ang = std::atan2(j + 0.5 - cy, i + 0.5 - cx) + turn;
-            int sector = (int)std::floor(ang / (2 * M_PI) * count + count);
-            c.set(i, j, sector % 2 ? a : b);
-        }
-}
-
-void frameCell(Canvas& c, int x, int y, uint8_t light, uint8_t dark)
-{
-    c.bevel(x, y, kCellW, kCellH, light, dark, 2);
-}
-
 // A five-petalled cherry blossom.
 void blossom(Canvas& c, double cx, double cy, double r, double turn)
 {
@@ -87,7 +72,7 @@ void attract(Canvas& c, int x, int y, int variant)
             if (d < 26)
                 c.rampPixel(x + i, y + j, {col::red, col::orange, col::amber, col::yellow}, 1.0 - d / 26);
         }
-    rays(c, x, y + 56, 108, 24, x + 54, y + 64, col::maroon, col::crimson, 14, variant * 0.22);
+    drawRays(c, x, y + 56, 108, 24, x + 54, y + 64, col::maroon, col::crimson, 14, variant * 0.22);
     c.hline(x, x + 107, y + 56, col::amber);
     petals(c, x + 2, y + 2, 104, 76, 605 + variant, 26);
     blossom(c, x + 10, y + 30, 7, variant * 0.6);
@@ -102,12 +87,12 @@ void attract(Canvas& c, int x, int y, int variant)
     }
     drawFigure(c, x + 27, y + 6, pose);
     bigText(c, x + 54, y + 4, "ZANPORO", 2, 2, variant == 1 ? kSakura : kGold, col::black);
-    frameCell(c, x, y, col::amber, col::maroon);
+    drawCellFrame(c, x, y, col::amber, col::maroon);
 }
 
 void fanfare(Canvas& c, int x, int y, int variant)
 {
-    rays(c, x, y, 108, 80, x + 54, y + 44, variant ? col::red : col::amber, variant ? col::amber : col::red, 18,
+    drawRays(c, x, y, 108, 80, x + 54, y + 44, variant ? col::red : col::amber, variant ? col::amber : col::red, 18,
          variant * 0.17);
     for (int j = 0; j < 80; j++)
         for (int i = 0; i < 108; i++) {
@@ -119,12 +104,12 @@ void fanfare(Canvas& c, int x, int y, int variant)
     bigText(c, x + 54, y + 42, "BIG", 2, 2, variant ? kFire : kGold, col::black);
     bigText(c, x + 54, y + 60, "CHANCE!", 1, 2, kSilver, col::black);
     firework(c, x + 12 + 80 * variant, y + 52, 9, variant ? hue::green : hue::cyan);
-    frameCell(c, x, y, col::yellow, col::maroon);
+    drawCellFrame(c, x, y, col::yellow, col::maroon);
 }
 
 void vPicture(Canvas& c, int x, int y, int variant)
 {
-    rays(c, x, y, 108, 80, x + 54, y + 36, variant ? col::darkGreen : col::green, variant ? col::green : col::lime,
+    drawRays(c, x, y, 108, 80, x + 54, y + 36, variant ? col::darkGreen : col::green, variant ? col::green : col::lime,
          14, variant * 0.2);
     const LampHue& h = variant ? hue::yellow : hue::green;
     std::vector<double> vee = {x + 22.0, y + 6.0,  x + 42.0, y + 6.0,  x + 54.0, y + 42.0, x + 66.0, y + 6.0,
@@ -139,7 +124,7 @@ void vPicture(Canvas& c, int x, int y, int variant)
     bigText(c, x + 54, y + 64, "GET!", 2, 1, variant ? kGold : kSilver, col::black);
     sparkle(c, x + 14, y + 18, 3, col::white);
     sparkle(c, x + 94, y + 52, 3, col::white);
-    frameCell(c, x, y, col::white, col::darkGreen);
+    drawCellFrame(c, x, y, col::white, col::darkGreen);
 }
 
 // What a round backdrop leaves to the screen: the plate the round number
@@ -236,8 +221,8 @@ void roundBackdrop(Canvas& c, int x, int y, int group, int variant)
         break;
     }
     default: { // round 16: the golden finale
-        rays(c, x, y, 108, 80, x + 80, y + 40, variant ? col::amber : col::yellow, variant ? col::yellow : col::amber,
-             16, variant * 0.2);
+        drawRays(c, x, y, 108, 80, x + 80, y + 40, variant ? col::amber : col::yellow,
+                 variant ? col::yellow : col::amber, 16, variant * 0.2);
         bigText(c, x + 40, y + 62, "FINAL", 1, 2, kFire, col::black);
         pose.swordArm = 2.8, pose.face = 3, pose.aura = true, pose.lift = 2;
         break;
@@ -245,7 +230,7 @@ void roundBackdrop(Canvas& c, int x, int y, int group, int variant)
     }
     drawFigure(c, x + 54, y, pose);
     roundFurniture(c, x, y);
-    frameCell(c, x, y, col::cream, col::brown);
+    drawCellFrame(c, x, y, col::cream, col::brown);
 }
 
 void ending(Canvas& c, int x, int y, int chances)
@@ -259,7 +244,7 @@ void ending(Canvas& c, int x, int y, int chances)
         bigText(c, x + 30, y + 50, "YOU!", 1, 2, kSilver, col::black);
         pose.bow = true, pose.face = 1;
     } else {
-        rays(c, x, y, 108, 80, x + 54, y + 40, col::crimson, col::red, 16, chances * 0.3);
+        drawRays(c, x, y, 108, 80, x + 54, y + 40, col::crimson, col::red, 16, chances * 0.3);
         bigText(c, x + 26, y + 6, "CHANCE", 1, 2, kGold, col::black);
         bigText(c, x + 26, y + 25, std::to_string(chances), 3, 3, kFire, col::black);
         bigText(c, x + 26, y + 52, "MORE", 1, 2, kSilver, col::black);
@@ -268,7 +253,7 @@ void ending(Canvas& c, int x, int y, int chances)
         pose.swordArm = 2.9, pose.otherArm = -2.7, pose.face = 1, pose.aura = chances == 2;
     }
     drawFigure(c, x + 54, y, pose);
-    frameCell(c, x, y, col::amber, col::maroon);
+    drawCellFrame(c, x, y, col::amber, col::maroon);
 }
 
 // A cell the screen never shows: the machine's name on dark lacquer.
@@ -276,7 +261,7 @@ void spareCell(Canvas& c, int x, int y)
 {
     c.vgrad(x, y, 108, 80, {col::black, col::navy, col::black});
     bigText(c, x + 54, y + 33, "ZANPORO", 2, 2, kGold, col::black);
-    frameCell(c, x, y, col::grey, col::black);
+    drawCellFrame(c, x, y, col::grey, col::black);
 }
 
 Canvas displayPictures()

@@ -12,34 +12,12 @@
 // and commit both; CTest's no5.ArtUpToDate runs the check. The engine
 // pictures that name the machine (500, 511, 515) are drawn by artkit from
 // the title below.
-#include <algorithm>
-#include <cstdlib>
-
 #include "machine_identity.h"
 #include "no5_art.h"
 
 int main(int argc, char** argv)
 {
-    MachineArt art;
-    art.model = "no5";
-    art.name = {MACHINE_NUMBER, MACHINE_TITLE};
-    art.make = [](ArtSet& out) {
-        ArtSet parts;
-        makeBoard(parts);
-        makeReels(parts);
-        makeDisplay(parts);
-        makeSounds(parts);
-        // art.rc lists the pictures in ascending id, then the waves
-        std::stable_sort(parts.files.begin(), parts.files.end(), [](const OutputFile& a, const OutputFile& b) {
-            bool aw = a.name.find(".wav") != std::string::npos, bw = b.name.find(".wav") != std::string::npos;
-            if (aw != bw)
-                return bw;
-            return std::atoi(a.name.c_str()) < std::atoi(b.name.c_str());
-        });
-        out.files.insert(out.files.end(), parts.files.begin(), parts.files.end());
-        out.problems.insert(out.problems.end(), parts.problems.begin(), parts.problems.end());
-    };
-    art.boardWithPaths = boardWithPaths;
-    art.previews = no5Previews;
-    return machineArtMain(argc, argv, art);
+    // the pictures in ascending id, as art.rc lists them, then the waves
+    return machineArtMain(argc, argv, "no5", {MACHINE_NUMBER, MACHINE_TITLE},
+                          inIdOrder({makeBoard, makeReels, makeDisplay, makeSounds}), boardWithPaths, no5Previews);
 }

@@ -4,6 +4,7 @@
 // from the pictures by their layout (no5_art_layout.h). For looking at the
 // pieces together; the program composes its screen itself (the screen's
 // tests write its real frames, see no5_screen_test.cpp).
+#include "board.h"
 #include "no5_art.h"
 #include "no5_art_layout.h"
 
@@ -13,17 +14,9 @@ namespace {
 
 Canvas playView(const Pictures& pictures)
 {
-    Canvas c = pictures.count(502) ? pictures.at(502) : Canvas(480, 432);
+    Canvas c = boardOf(pictures);
     Composer v{pictures, c};
-    const Piece left[3] = {{94, 0, 76, 34}, {54, 37, 37, 29}, {0, 68, 49, 73}};
-    const Piece right[3] = {{310, 0, 76, 34}, {389, 37, 37, 29}, {430, 68, 49, 73}};
-    for (int k = 0; k < 3; k++) {
-        const Piece& p = kFrameLampLeft[k];
-        v.copy(left[k].x, left[k].y, p.w, p.h, 521, kFrameLampLitX, p.y);
-        v.copy(right[k].x, right[k].y, p.w, p.h, 521, kFrameLampLitX, kFrameLampRightY + p.y);
-    }
-    v.copy(386, 4, 90, 30, 524, 0, 60);
-    v.copy(4, 38, 48, 30, 522, 0, 30);
+    composeEnginePieces(v, true, 2, true);
     for (const LampGroup& g : kLampGroups) {
         v.copy(g.left.x, g.left.y, g.w, g.h, 603, g.leftLit.x, g.leftLit.y);
         v.copy(g.right.x, g.right.y, g.w, g.h, 603, g.rightLit.x, g.rightLit.y);
@@ -42,9 +35,7 @@ Canvas playView(const Pictures& pictures)
     v.copy(kGateAt.x, kGateAt.y, kGateW, kGateH, 609, 0, kGateH);
     v.copy(kDigitStartLampsAt.x, kDigitStartLampsAt.y, kStartLampsW, kStartLampsH, 609, 0, kStartLampsY + 2 * kStartLampsH);
     v.copy(kDigitAt.x, kDigitAt.y, kDigitW, kDigitH, 610, 0, kDigitH * 7);
-    const int balls[][2] = {{16, 20}, {30, 30}, {59, 101}, {90, 60}, {40, 80}};
-    for (auto& b : balls)
-        v.sprite(4 * b[0] - 2, 4 * b[1] - 4, 12, 12, 520, 0, 0);
+    composeBalls(v, {{16, 20}, {30, 30}, {59, 101}, {90, 60}, {40, 80}});
     for (const Piece& p : kBallCovers)
         v.copy(p.x, p.y, p.w, p.h, 502, p.x, p.y);
     for (int k = 0; k < 6; k++)

@@ -264,11 +264,7 @@ Canvas reelGlass()
 Canvas digits()
 {
     Canvas c(34, 256, col::black);
-    for (int d = 0; d < 10; d++) {
-        int y = kDigitH * d;
-        c.fill(0, y, kDigitW, kDigitH, col::black);
-        drawSegmentDigit(c, 1, y + 1, 12, 19, d, col::orange, col::black, 3);
-    }
+    drawSegmentDigits(c, 1, 1, kDigitH, 10, 12, 19, col::orange, col::black, 3);
     for (int r = 1; r <= 16; r++) {
         int x = kRoundNumberX, y = kRoundNumberH * (r - 1);
         c.fill(x, y, kRoundNumberW, kRoundNumberH, col::black);

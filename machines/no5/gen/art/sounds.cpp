@@ -12,13 +12,11 @@
 #include "no5_art.h"
 #include "synth.h"
 
+using namespace notes;
+
 namespace {
 
 const int kRate = 5500;
-
-enum { D3 = 50, E3 = 52, G3 = 55, A3 = 57, B3 = 59 };
-enum { C4 = 60, D4 = 62, E4 = 64, F4 = 65, G4 = 67, A4 = 69, B4 = 71 };
-enum { C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, B5 = 83, C6 = 84, D6 = 86, E6 = 88 };
 
 enum class Tone {
     Flute,  // a sine with a touch of its octave, breathy vibrato
@@ -172,8 +170,7 @@ std::vector<uint8_t> reach()
         tone(m, 0.3 * k, 0.15, 620, 930, Tone::Square, 0.22);
         tone(m, 0.3 * k + 0.15, 0.15, 930, 620, Tone::Square, 0.22);
     }
-    for (int k = 0; k < 12; k++)
-        m.drum(0.05 * k, Drum::Snare, 0.12 + 0.02 * k);
+    snareRoll(m, 12, 0.05, 0.12, 0.02);
     for (int n : {(int)A4, (int)C5, (int)E5, (int)A5})
         note(m, 0.62, 0.7, n, Tone::Brass, 0.16);
     note(m, 0.62, 0.7, A3 - 12, Tone::Bass, 0.5);
@@ -224,8 +221,7 @@ std::vector<uint8_t> fanfare()
 {
     double spb = 0.32;
     Mix m(4.6, kRate);
-    for (int k = 0; k < 10; k++)
-        m.drum(0.04 * k, Drum::Snare, 0.12 + 0.03 * k);
+    snareRoll(m, 10, 0.04, 0.12, 0.03);
     double t = 0.45;
     notes(m, t, spb,
           {{0, 1.0 / 3, G4}, {1.0 / 3, 1.0 / 3, G4}, {2.0 / 3, 1.0 / 3, G4}, {1, 1.5, C5}, {2.5, 0.5, D5}, {3, 1, E5},
