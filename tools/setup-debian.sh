@@ -30,8 +30,16 @@ if [ "$need_i386" -eq 1 ]; then
 fi
 if [ "${#missing[@]}" -gt 0 ] || [ "$need_i386" -eq 1 ]; then
   echo "setup: installing ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # A mirror in the middle of a sync can fail one index (a size mismatch on
+  # one architecture's list): try again, then go on with the lists there
+  # are, since the install itself says clearly if a package is missing.
+  for try in 1 2 3; do
+    $sudo apt-get update -qq -o Acquire::Retries=3 && break
+    echo "setup: apt-get update failed (try $try of 3)"
+    [ "$try" -lt 3 ] && sleep 15
+  done
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    -o Acquire::Retries=3 "${missing[@]}"
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
