@@ -17,15 +17,12 @@ int doorJoinStep(int path, int x, bool leftward)
     return last;
 }
 
-bool catchAtDoorMouth(BallSlot& ball, const DoorMouth& mouth)
+void joinDoorAtMouth(BallSlot& ball, const DoorMouth& mouth)
 {
-    int x = ballX(ball), y = ballY(ball);
-    if (x < mouth.xMin || x > mouth.xMax || (y != mouth.rowA && y != mouth.rowB))
-        return false;
+    int x = ballX(ball);
     bool leftward = (x & 1) != 0;
     ball.path = leftward ? mouth.leftwardPath : mouth.rightwardPath;
     ball.step = doorJoinStep(ball.path, x, leftward);
-    return true;
 }
 
 void sweepDoorBalls(MachineState& m, const BoardBox& sweep)

@@ -4,6 +4,7 @@
 // the ending. The model says when its door opens and closes, what its V is,
 // and what its intro and rounds do.
 #pragma once
+#include "hallcore/machine/ball_flight.h"
 #include "hallcore/machine/board_field.h"
 #include "hallcore/machine/machine_module.h"
 
@@ -24,8 +25,17 @@ int doorJoinStep(int path, int x, bool leftward);
 
 // A ball crossing the mouth runs into the door from its own column on:
 // the leftward run for an odd column, the rightward one for an even one,
-// at its join step. True when the mouth took it.
-bool catchAtDoorMouth(BallSlot& ball, const DoorMouth& mouth);
+// at its join step. True when the mouth took it. Asked of every
+// second-stage ball on every step the door is open, so the test is inline.
+void joinDoorAtMouth(BallSlot& ball, const DoorMouth& mouth);
+inline bool catchAtDoorMouth(BallSlot& ball, const DoorMouth& mouth)
+{
+    int x = ballX(ball), y = ballY(ball);
+    if (x < mouth.xMin || x > mouth.xMax || (y != mouth.rowA && y != mouth.rowB))
+        return false;
+    joinDoorAtMouth(ball, mouth);
+    return true;
+}
 
 // The balls in flight in `sweep` as the door closes are taken: each pays as
 // a prize entry, but counts neither for the round nor for the V.

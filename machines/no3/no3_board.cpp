@@ -31,12 +31,16 @@ void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
     chooseSecondStagePath(ball, code, luckyOdds(code));
 }
 
-// A ball of `stage` at (x, y) in a windmill's band sets it turning away or
-// towards; the bands do not overlap, so it hits one windmill at most.
-static void hitWindmills(MachineState& m, int stage, int x, int y)
+// A ball of `Stage` at (x, y) in a windmill's band sets it turning away or
+// towards; the bands do not overlap, so it hits one windmill at most. Every
+// ball in flight asks this every step: the loop is unrolled over the
+// constant table so that the other stage's windmills drop out at compile time.
+template <int Stage>
+static void hitWindmills(MachineState& m, int x, int y)
 {
+#pragma GCC unroll 8
     for (const Windmill& w : kWindmills) {
-        if (w.stage != stage || y < w.yMin || y > w.yMax)
+        if (w.stage != Stage || y < w.yMin || y > w.yMax)
             continue;
         if (x >= w.awayXMin && x <= w.awayXMax) {
             hitWindmill(m.spinner[w.spinner], false, w.kick);
@@ -51,16 +55,17 @@ static void hitWindmills(MachineState& m, int stage, int x, int y)
 
 void modelUpperBoardHit(MachineState& m, int x, int y)
 {
-    hitWindmills(m, 1, x, y);
+    hitWindmills<1>(m, x, y);
 }
 
 void modelLowerBoardHit(MachineState& m, int x, int y)
 {
-    hitWindmills(m, 2, x, y);
+    hitWindmills<2>(m, x, y);
 }
 
 void modelSlowWindmills(MachineState& m)
 {
+#pragma GCC unroll 8
     for (const Windmill& w : kWindmills)
         slowWindmill(m.spinner[w.spinner], w.still);
 }
