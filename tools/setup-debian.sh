@@ -38,8 +38,27 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$need_i386" -eq 1 ]; then
     echo "setup: apt-get update failed (try $try of 3)"
     [ "$try" -lt 3 ] && sleep 15
   done
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-    -o Acquire::Retries=3 "${missing[@]}"
+  if ! DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    -o Acquire::Retries=3 "${missing[@]}"; then
+    # The 32-bit libraries Wine needs must match the 64-bit ones version for
+    # version; when the security suite's i386 list is the one that failed,
+    # the two cannot be matched. Install once more from the release and its
+    # updates alone, from their own lists, without touching the system's
+    # sources.
+    echo "setup: trying again from bookworm and bookworm-updates alone"
+    own=$(mktemp -d)
+    chmod 755 "$own" # apt's download user reads it
+    mkdir -p "$own/lists/partial" "$own/parts"
+    cat >"$own/sources.list" <<'SOURCES'
+deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
+deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
+SOURCES
+    only=(-o Dir::Etc::SourceList="$own/sources.list" -o Dir::Etc::SourceParts="$own/parts"
+          -o Dir::State::Lists="$own/lists" -o Acquire::Retries=3)
+    $sudo apt-get "${only[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get "${only[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+    rm -rf "$own"
+  fi
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf8$'; then
