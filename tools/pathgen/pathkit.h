@@ -133,6 +133,57 @@ struct Board {
 extern const StageRules kFirstStageSteps;  // 6 across, 6 down, 5 up
 extern const StageRules kSecondStageSteps; // 4 across, 5 down, 2 up
 
+// ---------------------------------------------------------------- from a geometry header
+
+// A geometry header's point and box (anything with x, y or x0, y0, x1, y1).
+template <class P> constexpr Pt pt(const P& p) { return {p.x, p.y}; }
+template <class B> constexpr Rect rect(const B& b) { return {b.x0, b.y0, b.x1, b.y1}; }
+
+// A windmill given by its band of rows and its away and towards columns; the
+// axle is the column after the away ones. One without a stage is turned by
+// balls of both stages.
+template <class W> auto windmillStage(const W& w, int) -> decltype(int(w.stage)) { return w.stage; }
+template <class W> int windmillStage(const W&, long) { return 0; }
+template <class W> Windmill windmillOf(const W& w)
+{
+    return {{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, windmillStage(w, 0)};
+}
+
+// The board of a geometry namespace G (no3board, no4board, no5board): the
+// field, kCentreFeature, kWindmills, kPockets (the prize ones by their code),
+// kOutHole, kEntryPoints, kZoneDigits and the codes, with the door's mouth
+// as the model has it and No.3's step rules. A macro, since a namespace is no
+// template argument.
+#define PATHKIT_BOARD_OF(G, doorMouth)                                      \
+    [] {                                                                    \
+        pathkit::Board b;                                                   \
+        b.arcCentre = pathkit::pt(G::kArcCentre);                           \
+        b.arcRadius = G::kArcRadius;                                        \
+        b.fieldRadius = G::kFieldRadius;                                    \
+        b.leftEdge = G::kLeftEdge;                                          \
+        b.rightEdge = G::kRightEdge;                                        \
+        b.topRow = G::kTopRow;                                              \
+        b.bottomRow = G::kBottomRow;                                        \
+        b.railEnd = pathkit::pt(G::kRailEnd);                               \
+        b.features = {pathkit::rect(G::kCentreFeature)};                    \
+        for (const auto& w : G::kWindmills)                                 \
+            b.windmills.push_back(pathkit::windmillOf(w));                  \
+        b.startPocket = pathkit::pt(G::kStartPocket);                       \
+        for (const auto& p : G::kPockets)                                   \
+            if (p.code == G::kCodePrizePocket)                              \
+                b.prizePockets.push_back(pathkit::pt(p.at));                \
+        b.outHole = pathkit::rect(G::kOutHole);                             \
+        b.hasMouth = true;                                                  \
+        b.mouth = doorMouth;                                                \
+        for (const auto& e : G::kEntryPoints)                               \
+            b.entries.push_back(pathkit::pt(e));                            \
+        b.zoneDigits = G::kZoneDigits;                                      \
+        b.codes = {G::kCodeLost, G::kCodeStartPocket, G::kCodePrizePocket}; \
+        b.firstStage = pathkit::kFirstStageSteps;                           \
+        b.secondStage = pathkit::kSecondStageSteps;                         \
+        return b;                                                           \
+    }()
+
 // ---------------------------------------------------------------- the checks
 
 // Whether the path is sound: not empty, at most 30 points, ending at

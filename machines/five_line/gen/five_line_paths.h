@@ -12,8 +12,6 @@ namespace five_line_paths {
 
 using namespace pathkit;
 
-inline Pt pt(five_line::BoardPoint p) { return {p.x, p.y}; }
-
 // The board of a geometry namespace G (no1board, no2board): a macro, since
 // a namespace is no template argument.
 #define FIVE_LINE_BOARD_OF(G, featureList) five_line_paths::makeBoard(                                  \

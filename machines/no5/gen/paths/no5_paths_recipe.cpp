@@ -36,40 +36,7 @@ namespace {
 
 namespace g = no5board;
 
-constexpr Pt pt(g::Point p) { return {p.x, p.y}; }
-constexpr Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
-
-Board no5Board()
-{
-    Board b;
-    b.arcCentre = pt(g::kArcCentre);
-    b.arcRadius = g::kArcRadius;
-    b.fieldRadius = g::kFieldRadius;
-    b.leftEdge = g::kLeftEdge;
-    b.rightEdge = g::kRightEdge;
-    b.topRow = g::kTopRow;
-    b.bottomRow = g::kBottomRow;
-    b.railEnd = pt(g::kRailEnd);
-    b.features = {rect(g::kCentreFeature)};
-    for (const g::Windmill& w : g::kWindmills) // every ball turns every windmill
-        b.windmills.push_back({{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, 0});
-    b.startPocket = pt(g::kStartPocket);
-    for (const g::Pocket& p : g::kPockets)
-        if (p.code == g::kCodePrizePocket)
-            b.prizePockets.push_back(pt(p.at));
-    b.outHole = rect(g::kOutHole);
-    b.hasMouth = true;
-    b.mouth = {g::kMouthXMin, g::kMouthXMax, g::kMouthRow, g::kMouthRow, g::kDoorBottomRow};
-    for (const g::Point& e : g::kEntryPoints)
-        b.entries.push_back(pt(e));
-    b.zoneDigits = g::kZoneDigits;
-    b.codes = {g::kCodeLost, g::kCodeStartPocket, g::kCodePrizePocket};
-    b.firstStage = kFirstStageSteps;
-    b.secondStage = kSecondStageSteps;
-    return b;
-}
-
-const Board kBoard = no5Board();
+const Board kBoard = PATHKIT_BOARD_OF(g, (Mouth{g::kMouthXMin, g::kMouthXMax, g::kMouthRow, g::kMouthRow, g::kDoorBottomRow}));
 const int kMirror = g::kMirrorX;
 constexpr Pt kStartPocket = pt(g::kStartPocket);
 constexpr Pt kSidePocketLeft = pt(g::kPockets[1].at);
