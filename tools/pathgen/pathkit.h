@@ -243,6 +243,28 @@ Pt pick(Lcg& rng, int x0, int x1, int y0, int y1);
 // The path at x -> axis - x.
 Path mirrored(const Path& p, int axis);
 
+// Draws one lower-board path from `start` along the route `makeRoute`
+// gives (the left half's; mirrored for the right half), into `pocket` or
+// (null) out at the hole. `before` is where the ball was before `start`.
+template <class MakeRoute>
+Path drawLowerPath(const Board& b, const std::string& what, Pt start, Pt before, bool mirror, int axis,
+                   const Pt* pocket, MakeRoute makeRoute, Lcg& rng)
+{
+    Path out;
+    drawUntilSound(what, 600, [&](int attempt) {
+        const RunStyle& st = kLowerRunStyles[attempt / 200];
+        Path route = makeRoute(rng);
+        if (mirror)
+            route = mirrored(route, axis);
+        out.clear();
+        out.push_back(start);
+        completeRoute(b, start, route, 2, rng);
+        runRoute(out, start, 0, FP, route, st, 1, rng);
+        return pathIsValid(b, out, b.secondStage, before, route.back(), pocket);
+    });
+    return out;
+}
+
 // ---------------------------------------------------------------- first stage
 
 // The point of the rail arc above x (FP), in FP.

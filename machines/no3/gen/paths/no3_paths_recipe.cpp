@@ -203,26 +203,16 @@ Path secondStagePath(int zone, int index, Lcg& rng, int& code)
     // Lost balls: the middle one of each half goes over the door's mouth
     // (except from the far zones), the others do so now and then.
     const int variants = leftZone == 3 ? 2 : 3;
-    Path out;
-    drawUntilSound("zone " + std::to_string(zone) + ", path " + std::to_string(index), 600, [&](int attempt) {
-        const RunStyle& st = kLowerRunStyles[attempt / 200];
-        Path route;
-        if (lucky) {
-            route = luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-        } else {
-            int variant = (half * 3 + k - 1 + zone) % variants;
-            bool overMouth = (k == 2 && leftZone != 0) || rng.chance(35);
-            route = lostRoute(leftZone, variant, overMouth, rng);
-        }
-        if (right)
-            route = mirrored(route, kMirror);
-        out.clear();
-        out.push_back(entry);
-        completeRoute(kBoard, entry, route, 2, rng);
-        runRoute(out, entry, 0, FP, route, st, 1, rng);
-        return pathIsValid(kBoard, out, kBoard.secondStage, entry, route.back(), lucky ? &pocket : nullptr);
-    });
-    return out;
+    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), entry, entry,
+                         right, kMirror, lucky ? &pocket : nullptr,
+                         [&](Lcg& rng) {
+                             if (lucky)
+                                 return luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
+                             int variant = (half * 3 + k - 1 + zone) % variants;
+                             bool overMouth = (k == 2 && leftZone != 0) || rng.chance(35);
+                             return lostRoute(leftZone, variant, overMouth, rng);
+                         },
+                         rng);
 }
 
 Recipe no3Recipe()

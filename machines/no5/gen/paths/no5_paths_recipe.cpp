@@ -227,27 +227,17 @@ Path secondStagePath(int zone, int index, Lcg& rng, int& code)
     // Lost balls: the middle one of each half goes over the attacker's mouth
     // (except from the far zones), the others do so now and then; the last
     // of each half of the inner zones ends in the digit gate.
-    Path out;
-    drawUntilSound("zone " + std::to_string(zone) + ", path " + std::to_string(index), 600, [&](int attempt) {
-        const RunStyle& st = kLowerRunStyles[attempt / 200];
-        Path route;
-        if (toPocket) {
-            route = luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-        } else {
-            int variant = (half * 3 + k + 2 + zone) % 3;
-            bool overMouth = (k == 2 && leftZone != 0) || rng.chance(40);
-            bool intoGate = k == 3 && leftZone >= 1;
-            route = lostRoute(leftZone, variant, overMouth, intoGate, rng);
-        }
-        if (right)
-            route = mirrored(route, kMirror);
-        out.clear();
-        out.push_back(entry);
-        completeRoute(kBoard, entry, route, 2, rng);
-        runRoute(out, entry, 0, FP, route, st, 1, rng);
-        return pathIsValid(kBoard, out, kBoard.secondStage, entry, route.back(), toPocket ? &pocket : nullptr);
-    });
-    return out;
+    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), entry, entry,
+                         right, kMirror, toPocket ? &pocket : nullptr,
+                         [&](Lcg& rng) {
+                             if (toPocket)
+                                 return luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
+                             int variant = (half * 3 + k + 2 + zone) % 3;
+                             bool overMouth = (k == 2 && leftZone != 0) || rng.chance(40);
+                             bool intoGate = k == 3 && leftZone >= 1;
+                             return lostRoute(leftZone, variant, overMouth, intoGate, rng);
+                         },
+                         rng);
 }
 
 Recipe no5Recipe()
