@@ -354,6 +354,24 @@ int arcAdvance(const Board& board, int xf, int len)
     }
 }
 
+FirstStageStyle fieldFirstStage(const std::vector<int>& zoneWindmill)
+{
+    FirstStageStyle s;
+    s.releaseFrom = 19;
+    s.releaseSpan = 84;
+    s.leftZones = 4;
+    s.leftHalfLastRelease = 50;
+    s.rightHalfFirstRelease = 66;
+    s.lastRelease = 104;
+    s.rubberX = 98;
+    s.zoneWindmill = zoneWindmill;
+    s.windmillChance = 80;
+    s.styles = kUpperRunStyles;
+    s.attempts = 400;
+    s.attemptsPerStyle = 120;
+    return s;
+}
+
 Path firstStagePath(const Board& board, const FirstStageStyle& style, int p, Lcg& rng)
 {
     const int zone = board.zoneOf(p);

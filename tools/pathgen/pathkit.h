@@ -293,6 +293,13 @@ struct FirstStageStyle {
     int attempts, attemptsPerStyle;
 };
 
+// The first stage on the family's field (board_field.h), as every model has
+// it: dropping off the arc from x 19 to 103, the left half's balls by x 50,
+// the right half's from x 66, the rubber from x 98; 80 in a hundred of a
+// zone's balls through the windmill `zoneWindmill` gives it; the upper pins'
+// styles, 400 attempts, 120 a style.
+FirstStageStyle fieldFirstStage(const std::vector<int>& zoneWindmill);
+
 // First-stage path p into its zone (Board::zoneDigits[p]).
 Path firstStagePath(const Board& board, const FirstStageStyle& style, int p, Lcg& rng);
 

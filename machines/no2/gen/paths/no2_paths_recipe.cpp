@@ -191,18 +191,7 @@ Recipe no2Recipe()
     r.format = {"no2", MACHINE_NUMBER, 194};
     r.seed = 0x4E6F3032u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, 0, 0, -1, -1, 1, 1, -1}; // the upper windmills over zones 1, 2 and 5, 6
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, 0, 0, -1, -1, 1, 1, -1}); // the upper windmills over zones 1, 2 and 5, 6
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{

@@ -221,18 +221,7 @@ Recipe no3Recipe()
     r.format = {"no3", MACHINE_NUMBER, g::kPathCount};
     r.seed = 0x4E6F3033u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, -1, 0, 0, 1, 1, -1, -1}; // the upper windmills over zones 2..5
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, -1, 0, 0, 1, 1, -1, -1}); // the upper windmills over zones 2..5
     r.fixedFirstStage = [](int p) { return p == 3 ? kPath3 : Path(); };
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
