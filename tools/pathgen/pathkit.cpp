@@ -354,6 +354,31 @@ int arcAdvance(const Board& board, int xf, int len)
     }
 }
 
+SecondStageSlot::SecondStageSlot(int zone, int index, int axis)
+    : zone(zone), index(index), axis(axis), right(zone >= 4), leftZone(right ? 7 - zone : zone), half(index / 4),
+      k(index % 4), lucky(k == 0), toPocket(false), leftPocket{0, 0}, pocket{0, 0}, code(0)
+{
+}
+
+void SecondStageSlot::aim(const Board& b, const Pt* left)
+{
+    toPocket = left != nullptr;
+    if (!toPocket) {
+        leftPocket = pocket = {0, 0};
+        code = b.codes.lost;
+        return;
+    }
+    leftPocket = pocket = *left;
+    code = *left == b.startPocket ? b.codes.start : b.codes.prize;
+    if (right)
+        pocket.x = axis - pocket.x;
+}
+
+std::string SecondStageSlot::what() const
+{
+    return "zone " + std::to_string(zone) + ", path " + std::to_string(index);
+}
+
 FirstStageStyle fieldFirstStage(const std::vector<int>& zoneWindmill)
 {
     FirstStageStyle s;

@@ -265,6 +265,37 @@ Path drawLowerPath(const Board& b, const std::string& what, Pt start, Pt before,
     return out;
 }
 
+// Second-stage path `index` of `zone` on a board whose right half mirrors
+// the left at x -> axis - x: zones 4..7 draw the routes of zones 3..0
+// mirrored, and the first path of each half of four (index 0 and 4) is the
+// lucky one. aim() gives its pocket and outcome code.
+struct SecondStageSlot {
+    int zone, index, axis;
+    bool right;    // zone 4..7
+    int leftZone;  // the left half's zone whose routes it draws
+    int half, k;   // index = 4 half + k
+    bool lucky;    // k == 0
+    bool toPocket; // set by aim()
+    Pt leftPocket; // the pocket in the left half, and on the path's own half
+    Pt pocket;
+    int code;
+
+    SecondStageSlot(int zone, int index, int axis);
+    // Into the left half's `left` (null: lost at the hole), the code from
+    // the board's: the start code for its start pocket, the prize code for
+    // any other.
+    void aim(const Board& b, const Pt* left);
+    const Pt* target() const { return toPocket ? &pocket : nullptr; }
+    std::string what() const; // "zone 2, path 5"
+};
+
+// drawLowerPath for the slot's path from `start`.
+template <class MakeRoute>
+Path drawLowerPath(const Board& b, const SecondStageSlot& s, Pt start, MakeRoute makeRoute, Lcg& rng)
+{
+    return drawLowerPath(b, s.what(), start, start, s.right, s.axis, s.target(), makeRoute, rng);
+}
+
 // ---------------------------------------------------------------- first stage
 
 // The point of the rail arc above x (FP), in FP.

@@ -298,6 +298,42 @@ TEST(FromGeometry, AWindmillWithoutAStageTurnsForBoth)
     EXPECT_EQ(windmillOf(madeup::kWindmills[0]).stage, 1);
 }
 
+// A second-stage slot: which half and zone's routes, the lucky path, and
+// the pocket mirrored onto the right half with the code of its kind.
+TEST(SecondStageSlot, MirrorsTheRightHalfAndCodesThePocket)
+{
+    const Board b = testBoard();
+    SecondStageSlot left(2, 4, 118);
+    EXPECT_FALSE(left.right);
+    EXPECT_EQ(left.leftZone, 2);
+    EXPECT_EQ(left.half, 1);
+    EXPECT_EQ(left.k, 0);
+    EXPECT_TRUE(left.lucky);
+    EXPECT_EQ(left.what(), "zone 2, path 4");
+    left.aim(b, &b.startPocket);
+    EXPECT_EQ(left.code, 7);
+    ASSERT_NE(left.target(), nullptr);
+    EXPECT_EQ(*left.target(), b.startPocket);
+
+    SecondStageSlot right(6, 0, 118);
+    EXPECT_TRUE(right.right);
+    EXPECT_EQ(right.leftZone, 1);
+    const Pt sidePocket = {18, 71};
+    right.aim(b, &sidePocket);
+    EXPECT_EQ(right.code, 15);
+    EXPECT_EQ(right.leftPocket, sidePocket);
+    EXPECT_EQ(right.pocket, (Pt{100, 71}));
+    EXPECT_EQ(*right.target(), (Pt{100, 71}));
+
+    SecondStageSlot lost(7, 3, 118);
+    EXPECT_FALSE(lost.lucky);
+    EXPECT_EQ(lost.leftZone, 0);
+    EXPECT_EQ(lost.k, 3);
+    lost.aim(b, nullptr);
+    EXPECT_EQ(lost.code, 0);
+    EXPECT_EQ(lost.target(), nullptr);
+}
+
 // Whatever the random numbers, a pin run from a fixed point ends exactly on
 // its target: the pockets and the mouth's rows are reached, not neared.
 TEST(PinRun, EndsOnItsTarget)

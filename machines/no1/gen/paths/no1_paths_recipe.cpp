@@ -142,34 +142,19 @@ const Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
-    const Pt entry = kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
-    const Pt leftPocket = right ? Pt{kMirror - pocket.x, pocket.y} : pocket;
+    SecondStageSlot s(zone, index, kMirror);
+    s.aim(kBoard, s.lucky ? &kLuckyPocket[s.leftZone][s.half] : nullptr);
+    code = s.code;
     // the middle lost path of each half goes over the door's mouth (but from
     // the far zones), the others do so now and then
-    const int variants = leftZone == 3 ? 2 : 3;
-    const int variant = (half * 3 + k - 1 + leftZone) % variants;
-    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), entry, entry,
-                         right, kMirror, lucky ? &pocket : nullptr,
-                         [&](Lcg& rng) {
-                             if (lucky)
-                                 return luckyRoute(leftZone, leftPocket, rng);
-                             bool overMouth = (k == 2 && leftZone != 0 && !(leftZone == 1 && variant == 1)) || rng.chance(35);
-                             return lostRoute(leftZone, variant, overMouth, rng);
-                         },
-                         rng);
+    const int variants = s.leftZone == 3 ? 2 : 3;
+    const int variant = (s.half * 3 + s.k - 1 + s.leftZone) % variants;
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        bool overMouth = (s.k == 2 && s.leftZone != 0 && !(s.leftZone == 1 && variant == 1)) || rng.chance(35);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no1Recipe()

@@ -154,35 +154,21 @@ const Pt kLuckyPocket[3][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
+    SecondStageSlot s(zone, index, kMirror);
     const bool stage = zone == kStageZoneLeft || zone == kStageZoneRight;
     Pt start = stage ? pt(g::kStageExit[zone - kStageZoneLeft]) : kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = stage ? kStartPocket : kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
-    const Pt leftPocket = right ? Pt{kMirror - pocket.x, pocket.y} : pocket;
+    s.aim(kBoard, !s.lucky ? nullptr : stage ? &kStartPocket : &kLuckyPocket[s.leftZone][s.half]);
+    code = s.code;
     const int variants = stage ? 2 : 3;
-    const int variant = (half * 3 + k - 1 + leftZone) % variants;
-    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), start, start,
-                         right, kMirror, lucky ? &pocket : nullptr,
-                         [&](Lcg& rng) {
-                             bool overMouth = (k == 2 && leftZone != 0 && !(leftZone == 1 && variant == 1)) || rng.chance(35);
-                             if (stage)
-                                 return stageExitRoute(lucky, variant, overMouth, rng);
-                             if (lucky)
-                                 return luckyRoute(leftZone, leftPocket, rng);
-                             return lostRoute(leftZone, variant, overMouth, rng);
-                         },
-                         rng);
+    const int variant = (s.half * 3 + s.k - 1 + s.leftZone) % variants;
+    return drawLowerPath(kBoard, s, start, [&](Lcg& rng) {
+        bool overMouth = (s.k == 2 && s.leftZone != 0 && !(s.leftZone == 1 && variant == 1)) || rng.chance(35);
+        if (stage)
+            return stageExitRoute(s.lucky, variant, overMouth, rng);
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no2Recipe()

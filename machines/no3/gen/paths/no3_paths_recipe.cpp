@@ -181,38 +181,24 @@ constexpr Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
-    const Pt entry = kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        // the telling rows, and their mirror images on the right
-        if (leftZone == 0 && half == 0)
-            return right ? mirrored(kPath128, kMirror) : kPath128;
-        if (leftZone == 1 && half == 1)
-            return right ? mirrored(kPath140, kMirror) : kPath140;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
+    SecondStageSlot s(zone, index, kMirror);
+    s.aim(kBoard, s.lucky ? &kLuckyPocket[s.leftZone][s.half] : nullptr);
+    code = s.code;
+    // the telling rows, and their mirror images on the right
+    if (s.lucky && s.leftZone == 0 && s.half == 0)
+        return s.right ? mirrored(kPath128, kMirror) : kPath128;
+    if (s.lucky && s.leftZone == 1 && s.half == 1)
+        return s.right ? mirrored(kPath140, kMirror) : kPath140;
     // Lost balls: the middle one of each half goes over the door's mouth
     // (except from the far zones), the others do so now and then.
-    const int variants = leftZone == 3 ? 2 : 3;
-    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), entry, entry,
-                         right, kMirror, lucky ? &pocket : nullptr,
-                         [&](Lcg& rng) {
-                             if (lucky)
-                                 return luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-                             int variant = (half * 3 + k - 1 + zone) % variants;
-                             bool overMouth = (k == 2 && leftZone != 0) || rng.chance(35);
-                             return lostRoute(leftZone, variant, overMouth, rng);
-                         },
-                         rng);
+    const int variants = s.leftZone == 3 ? 2 : 3;
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        int variant = (s.half * 3 + s.k - 1 + zone) % variants;
+        bool overMouth = (s.k == 2 && s.leftZone != 0) || rng.chance(35);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no3Recipe()

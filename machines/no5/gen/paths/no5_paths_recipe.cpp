@@ -211,33 +211,21 @@ constexpr Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    Pt pocket = k == 0 ? kLuckyPocket[leftZone][half] : kLost;
-    const bool toPocket = pocket != kLost;
-    if (toPocket) {
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
-    const Pt entry = kBoard.entries[zone];
+    SecondStageSlot s(zone, index, kMirror);
+    const Pt& luckyPocket = kLuckyPocket[s.leftZone][s.half];
+    s.aim(kBoard, s.lucky && luckyPocket != kLost ? &luckyPocket : nullptr);
+    code = s.code;
     // Lost balls: the middle one of each half goes over the attacker's mouth
     // (except from the far zones), the others do so now and then; the last
     // of each half of the inner zones ends in the digit gate.
-    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), entry, entry,
-                         right, kMirror, toPocket ? &pocket : nullptr,
-                         [&](Lcg& rng) {
-                             if (toPocket)
-                                 return luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-                             int variant = (half * 3 + k + 2 + zone) % 3;
-                             bool overMouth = (k == 2 && leftZone != 0) || rng.chance(40);
-                             bool intoGate = k == 3 && leftZone >= 1;
-                             return lostRoute(leftZone, variant, overMouth, intoGate, rng);
-                         },
-                         rng);
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.toPocket)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        int variant = (s.half * 3 + s.k + 2 + zone) % 3;
+        bool overMouth = (s.k == 2 && s.leftZone != 0) || rng.chance(40);
+        bool intoGate = s.k == 3 && s.leftZone >= 1;
+        return lostRoute(s.leftZone, variant, overMouth, intoGate, rng);
+    }, rng);
 }
 
 Recipe no5Recipe()
