@@ -381,20 +381,7 @@ std::string SecondStageSlot::what() const
 
 FirstStageStyle fieldFirstStage(const std::vector<int>& zoneWindmill)
 {
-    FirstStageStyle s;
-    s.releaseFrom = 19;
-    s.releaseSpan = 84;
-    s.leftZones = 4;
-    s.leftHalfLastRelease = 50;
-    s.rightHalfFirstRelease = 66;
-    s.lastRelease = 104;
-    s.rubberX = 98;
-    s.zoneWindmill = zoneWindmill;
-    s.windmillChance = 80;
-    s.styles = kUpperRunStyles;
-    s.attempts = 400;
-    s.attemptsPerStyle = 120;
-    return s;
+    return {19, 84, 4, 50, 66, 104, 98, zoneWindmill, 80, kUpperRunStyles, 400, 120};
 }
 
 Path firstStagePath(const Board& board, const FirstStageStyle& style, int p, Lcg& rng)
