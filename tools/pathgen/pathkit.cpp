@@ -640,6 +640,8 @@ Table drawTable(const Recipe& r)
     if (r.extraPaths)
         for (const Entry& e : r.extraPaths())
             table.push_back(e);
+    if (r.afterDrawing)
+        r.afterDrawing(table);
     return table;
 }
 

@@ -382,7 +382,7 @@ void writeTable(FILE* f, const TableFormat& format, const Table& table);
 // then secondStage(zone, index) for zones 0..7 and indices 0..7 (paths
 // 128 + 8 zone + index); then the extra paths in order (doors, wings, gates,
 // numbered from 192). Everything is drawn on one Lcg seeded with `seed`, in
-// that order.
+// that order; afterDrawing, when given, then sees the whole table.
 struct Recipe {
     TableFormat format;
     uint32_t seed;
@@ -391,6 +391,7 @@ struct Recipe {
     std::function<Path(int p)> fixedFirstStage;                               // empty path: draw it
     std::function<Path(int zone, int index, Lcg& rng, int& code)> secondStage; // sets the outcome code
     std::function<Table()> extraPaths;
+    std::function<void(Table&)> afterDrawing; // the model's last changes to the drawn table (roles, notes)
 };
 
 // Draws the recipe's table.

@@ -23,8 +23,6 @@
 //    door's mouth. The routes below are the left half's; the right half
 //    mirrors them (x -> 118 - x).
 //  - The door's runs (192, 193) along row 101, between the mouth's rows.
-#include <cstring>
-
 #include "machine_identity.h"
 #include "machines/five_line/gen/five_line_paths.h"
 #include "no2_board_geometry.h"
@@ -185,48 +183,17 @@ Recipe no2Recipe()
             {doorRun(g::kMouth, false), g::kCodePrizePocket, "door, left to right over the V zone", Role::Door, 0},
         };
     };
+    // the paths of zones 3 and 4 begin where a ball drops off the stage, not
+    // at the zone's entry: they are checked as the model's own
+    r.afterDrawing = [](Table& table) {
+        for (int p = 128 + 8 * kStageZoneLeft; p < 128 + 8 * (kStageZoneRight + 1); p++) {
+            table[size_t(p)].role = Role::Special;
+            table[size_t(p)].note = "off the stage, " + table[size_t(p)].note;
+        }
+    };
     return r;
 }
 
 } // namespace
 
-// As pathgenMain, but the paths of zones 3 and 4 begin where a ball drops
-// off the stage, not at the zone's entry: they are checked as the model's own.
-int main(int argc, char** argv)
-{
-    if (argc > 1 && std::strcmp(argv[1], "-v") == 0) {
-        verbose = true;
-        argc--;
-        argv++;
-    }
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: pathgen_no2 [-v] [output.cpp]\n");
-        return 2;
-    }
-    const Recipe r = no2Recipe();
-    Table table = drawTable(r);
-    for (int p = 128 + 8 * kStageZoneLeft; p < 128 + 8 * (kStageZoneRight + 1); p++) {
-        table[size_t(p)].role = Role::Special;
-        table[size_t(p)].note = "off the stage, " + table[size_t(p)].note;
-    }
-    std::vector<std::string> problems;
-    if (!checkTable(r.board, r.format, table, problems)) {
-        for (const std::string& p : problems)
-            std::fprintf(stderr, "pathgen: %s\n", p.c_str());
-        return 1;
-    }
-    FILE* f = stdout;
-    if (argc > 1) {
-        f = std::fopen(argv[1], "w");
-        if (!f) {
-            std::perror(argv[1]);
-            return 1;
-        }
-    }
-    writeTable(f, r.format, table);
-    if (f != stdout && std::fclose(f) != 0) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    return 0;
-}
+int main(int argc, char** argv) { return pathgenMain(argc, argv, no2Recipe()); }
