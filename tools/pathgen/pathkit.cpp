@@ -325,6 +325,15 @@ void completeRoute(const Board& board, Pt from, Path& route, int stage, Lcg& rng
     }
 }
 
+Path rowRun(int row, int fromX, int toX, int step)
+{
+    const int dir = fromX <= toX ? 1 : -1;
+    Path p;
+    for (int x = fromX; (toX - x) * dir >= 0; x += dir * step)
+        p.push_back({x, row});
+    return p;
+}
+
 Pt pick(Lcg& rng, int x0, int x1, int y0, int y1) { return {rng.range(x0, x1), rng.range(y0, y1)}; }
 
 Path mirrored(const Path& p, int axis)

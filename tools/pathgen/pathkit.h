@@ -238,6 +238,10 @@ void runRoute(Path& out, Pt a, int vx, int vy, const Path& route, const RunStyle
 // a ball of `stage` crosses the windmill.
 void completeRoute(const Board& board, Pt from, Path& route, int stage, Lcg& rng);
 
+// Points on `row` from x `fromX` towards `toX`, `step` columns apart, none
+// beyond toX (the runs along a door's mouth).
+Path rowRun(int row, int fromX, int toX, int step);
+
 // A random point in x0..x1, y0..y1 (x drawn first).
 Pt pick(Lcg& rng, int x0, int x1, int y0, int y1);
 // The path at x -> axis - x.

@@ -334,6 +334,16 @@ TEST(SecondStageSlot, MirrorsTheRightHalfAndCodesThePocket)
     EXPECT_EQ(lost.target(), nullptr);
 }
 
+// A run along a row goes either way, `step` columns apart, and never
+// beyond its end.
+TEST(RowRun, StepsTowardsItsEndAndStopsThere)
+{
+    EXPECT_EQ(rowRun(97, 70, 64, 2), (Path{{70, 97}, {68, 97}, {66, 97}, {64, 97}}));
+    EXPECT_EQ(rowRun(97, 47, 52, 2), (Path{{47, 97}, {49, 97}, {51, 97}}));
+    EXPECT_EQ(rowRun(101, 49, 51, 1), (Path{{49, 101}, {50, 101}, {51, 101}}));
+    EXPECT_EQ(rowRun(101, 60, 60, 1), (Path{{60, 101}}));
+}
+
 // Whatever the random numbers, a pin run from a fixed point ends exactly on
 // its target: the pockets and the mouth's rows are reached, not neared.
 TEST(PinRun, EndsOnItsTarget)

@@ -74,16 +74,10 @@ inline Board makeBoard(const Geometry& g, const std::vector<Rect>& features)
 // the last point included even off the step; 193 from rightwardFrom up.
 inline Path doorRun(const five_line::AttackerMouth& m, bool leftward)
 {
-    Path p;
-    if (leftward) {
-        for (int x = m.leftwardFrom; x > m.leftwardTo; x -= 2)
-            p.push_back({x, m.runRow});
-        p.push_back({m.leftwardTo, m.runRow});
-    } else {
-        for (int x = m.rightwardFrom; x < m.rightwardTo; x += 2)
-            p.push_back({x, m.runRow});
-        p.push_back({m.rightwardTo, m.runRow}); // the last points are the V zone
-    }
+    const int to = leftward ? m.leftwardTo : m.rightwardTo; // rightward, the last points are the V zone
+    Path p = rowRun(m.runRow, leftward ? m.leftwardFrom : m.rightwardFrom, to, 2);
+    if (p.back().x != to)
+        p.push_back({to, m.runRow});
     return p;
 }
 

@@ -47,18 +47,6 @@ const Path kPath140 = {{25, 43}, {25, 47}, {25, 51}, {28, 52}, {31, 54}, {34, 55
                        {40, 61}, {42, 64}, {44, 68}, {47, 68}, {50, 69}, {53, 72}, {55, 70},
                        {57, 70}, {59, 71}, {59, 70}, {59, 72}, {59, 73}};
 
-Path doorPath(bool leftward)
-{
-    Path p;
-    if (leftward)
-        for (int x = g::kDoorLeftwardFromX; x >= g::kDoorLeftwardToX; x -= 2)
-            p.push_back({x, g::kDoorRunRow});
-    else
-        for (int x = g::kDoorRightwardFromX; x <= g::kDoorRightwardToX; x += 2)
-            p.push_back({x, g::kDoorRunRow}); // the last points are the V zone
-    return p;
-}
-
 // ---------------------------------------------------------------- second stage
 
 // The way out from the lower left: over the door's mouth or past its left end
@@ -212,8 +200,10 @@ Recipe no3Recipe()
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
-            {doorPath(true), g::kCodePrizePocket, "door, right to left", Role::Door, 0},
-            {doorPath(false), g::kCodePrizePocket, "door, left to right into the V zone", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorLeftwardFromX, g::kDoorLeftwardToX, 2), g::kCodePrizePocket,
+             "door, right to left", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorRightwardFromX, g::kDoorRightwardToX, 2), g::kCodePrizePocket,
+             "door, left to right into the V zone", Role::Door, 0},
         };
     };
     return r;

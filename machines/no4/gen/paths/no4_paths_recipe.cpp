@@ -43,18 +43,6 @@ constexpr Pt kLowPocketLeft = pt(g::kPockets[3].at);
 
 // ---------------------------------------------------------------- own paths
 
-Path doorRun(bool leftward)
-{
-    Path p;
-    if (leftward)
-        for (int x = g::kDoorLeftwardFromX; x >= g::kDoorLeftwardToX; x -= 2)
-            p.push_back({x, g::kDoorRunRow});
-    else
-        for (int x = g::kDoorRightwardFromX; x <= g::kDoorRightwardToX; x += 2)
-            p.push_back({x, g::kDoorRunRow});
-    return p;
-}
-
 Path wingRun(const g::Point (&run)[g::kWingRunPoints])
 {
     Path p;
@@ -233,8 +221,10 @@ Recipe no4Recipe()
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
-            {doorRun(true), g::kCodePrizePocket, "attacker, right to left past the V", Role::Door, 0},
-            {doorRun(false), g::kCodePrizePocket, "attacker, left to right past the V", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorLeftwardFromX, g::kDoorLeftwardToX, 2), g::kCodePrizePocket,
+             "attacker, right to left past the V", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorRightwardFromX, g::kDoorRightwardToX, 2), g::kCodePrizePocket,
+             "attacker, left to right past the V", Role::Door, 0},
             {wingRun(g::kLeftWingRun), g::kCodeStartPocket, "left wing into the start pocket", Role::Special, 0},
             {wingRun(g::kRightWingRun), g::kCodeStartPocket, "right wing into the start pocket", Role::Special, 0},
         };

@@ -46,17 +46,6 @@ const Pt kLost = {0, 0}; // a lucky path of a zone whose lucky path is lost
 
 // ---------------------------------------------------------------- own paths
 
-Path channel(int fromX, int toX)
-{
-    Path p;
-    for (int x = fromX;; x += fromX < toX ? 1 : -1) {
-        p.push_back({x, g::kMouthRow});
-        if (x == toX)
-            break;
-    }
-    return p;
-}
-
 Path vChannel()
 {
     return Path(g::kVChannelPoints, Pt{g::kVColumn, g::kMouthRow});
@@ -239,10 +228,10 @@ Recipe no5Recipe()
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
-            {channel(g::kLeftChannelFromX, g::kLeftChannelToX), g::kCodePrizePocket,
+            {rowRun(g::kMouthRow, g::kLeftChannelFromX, g::kLeftChannelToX, 1), g::kCodePrizePocket,
              "attacker, left channel", Role::Door, 0},
             {vChannel(), g::kCodePrizePocket, "attacker, the V in the centre", Role::Door, 0},
-            {channel(g::kRightChannelFromX, g::kRightChannelToX), g::kCodePrizePocket,
+            {rowRun(g::kMouthRow, g::kRightChannelFromX, g::kRightChannelToX, 1), g::kCodePrizePocket,
              "attacker, right channel", Role::Door, 0},
             {gatePath(), g::kCodeStartPocket, "digit gate: hidden, then the start pocket", Role::Special, 0},
         };
