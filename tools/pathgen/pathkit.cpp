@@ -336,6 +336,12 @@ Path rowRun(int row, int fromX, int toX, int step)
 
 Pt pick(Lcg& rng, int x0, int x1, int y0, int y1) { return {rng.range(x0, x1), rng.range(y0, y1)}; }
 
+void pickEach(Path& route, Lcg& rng, std::initializer_list<PickArea> areas)
+{
+    for (const PickArea& a : areas)
+        route.push_back(pick(rng, a.x0, a.x1, a.y0, a.y1));
+}
+
 Path mirrored(const Path& p, int axis)
 {
     Path m;

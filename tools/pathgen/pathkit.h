@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -244,6 +245,12 @@ Path rowRun(int row, int fromX, int toX, int step);
 
 // A random point in x0..x1, y0..y1 (x drawn first).
 Pt pick(Lcg& rng, int x0, int x1, int y0, int y1);
+// Where pick() draws a route's point, in its argument order.
+struct PickArea {
+    int x0, x1, y0, y1;
+};
+// Appends a point picked in each area, in turn.
+void pickEach(Path& route, Lcg& rng, std::initializer_list<PickArea> areas);
 // The path at x -> axis - x.
 Path mirrored(const Path& p, int axis);
 

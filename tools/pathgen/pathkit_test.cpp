@@ -344,6 +344,22 @@ TEST(RowRun, StepsTowardsItsEndAndStopsThere)
     EXPECT_EQ(rowRun(101, 60, 60, 1), (Path{{60, 101}}));
 }
 
+// pickEach draws as the picks one after another would, area by area and
+// x before y, so a route written either way draws the same table.
+TEST(PickEach, DrawsAsPicksInTurn)
+{
+    Lcg a(0x4E6F3033u), b(0x4E6F3033u);
+    Path each = {{1, 1}}, oneByOne = {{1, 1}};
+    pickEach(each, a, {{26, 28, 52, 56}, {32, 34, 62, 64}, {30, 32, 76, 80}});
+    oneByOne.push_back(pick(b, 26, 28, 52, 56));
+    oneByOne.push_back(pick(b, 32, 34, 62, 64));
+    oneByOne.push_back(pick(b, 30, 32, 76, 80));
+    EXPECT_EQ(each, oneByOne);
+    EXPECT_EQ(a.next(), b.next());
+    ASSERT_EQ(each.size(), 4u);
+    EXPECT_TRUE(each[2].x >= 32 && each[2].x <= 34 && each[2].y >= 62 && each[2].y <= 64);
+}
+
 // Whatever the random numbers, a pin run from a fixed point ends exactly on
 // its target: the pockets and the mouth's rows are reached, not neared.
 TEST(PinRun, EndsOnItsTarget)

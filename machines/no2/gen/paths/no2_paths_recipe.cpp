@@ -49,46 +49,28 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     switch (zone) {
     case 0: // down the far left, past the side pocket
         r.push_back(pick(rng, 10, 12, 55, 59));
-        if (variant == 0) {
-            r.push_back(pick(rng, 9, 11, 63, 67));
-            r.push_back(pick(rng, 14, 18, 80, 84));
-        } else {
-            r.push_back(pick(rng, 18, 21, 63, 67));
-            r.push_back(pick(rng, 22, 25, 78, 82));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{9, 11, 63, 67}, {14, 18, 80, 84}});
+        else
+            pickEach(r, rng, {{18, 21, 63, 67}, {22, 25, 78, 82}});
         r.push_back(pick(rng, 26, 29, 92, 95));
         break;
     case 1:
         if (variant == 0) { // over the lower windmill, left of the low pocket
-            r.push_back(pick(rng, 25, 26, 54, 57));
-            r.push_back(pick(rng, 29, 31, 62, 65));
-            r.push_back(pick(rng, 26, 28, 78, 82));
-            r.push_back(pick(rng, 27, 29, 92, 95));
+            pickEach(r, rng, {{25, 26, 54, 57}, {29, 31, 62, 65}, {26, 28, 78, 82}, {27, 29, 92, 95}});
         } else if (variant == 1) { // down the left of the side pocket
-            r.push_back(pick(rng, 18, 20, 54, 57));
-            r.push_back(pick(rng, 9, 11, 63, 67));
-            r.push_back(pick(rng, 16, 19, 82, 85));
-            r.push_back(pick(rng, 26, 29, 93, 95));
+            pickEach(r, rng, {{18, 20, 54, 57}, {9, 11, 63, 67}, {16, 19, 82, 85}, {26, 29, 93, 95}});
         } else { // right of the lower windmill and of the low pocket
-            r.push_back(pick(rng, 24, 26, 54, 57));
-            r.push_back(pick(rng, 34, 36, 72, 76));
-            r.push_back(pick(rng, 40, 42, 84, 87));
-            r.push_back(pick(rng, 43, 45, 92, 95));
+            pickEach(r, rng, {{24, 26, 54, 57}, {34, 36, 72, 76}, {40, 42, 84, 87}, {43, 45, 92, 95}});
         }
         break;
     default: // 2, over the lower windmill
         if (variant == 0) {
-            r.push_back(pick(rng, 30, 32, 61, 64));
-            r.push_back(pick(rng, 27, 29, 78, 82));
-            r.push_back(pick(rng, 27, 30, 92, 95));
+            pickEach(r, rng, {{30, 32, 61, 64}, {27, 29, 78, 82}, {27, 30, 92, 95}});
         } else if (variant == 1) {
-            r.push_back(pick(rng, 34, 36, 58, 62));
-            r.push_back(pick(rng, 38, 41, 76, 80));
-            r.push_back(pick(rng, 41, 44, 88, 92));
+            pickEach(r, rng, {{34, 36, 58, 62}, {38, 41, 76, 80}, {41, 44, 88, 92}});
         } else {
-            r.push_back(pick(rng, 25, 27, 60, 63));
-            r.push_back(pick(rng, 21, 24, 76, 80));
-            r.push_back(pick(rng, 26, 29, 92, 95));
+            pickEach(r, rng, {{25, 27, 60, 63}, {21, 24, 76, 80}, {26, 29, 92, 95}});
         }
         break;
     }
@@ -101,25 +83,15 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
 {
     Path r;
     if (pocket == kStartPocket) { // past the lower windmill and along under the stage
-        r.push_back(pick(rng, 31, 32, 60, 63));
-        r.push_back(pick(rng, 36, 38, 71, 73));
-        r.push_back(pick(rng, 43, 44, 75, 76));
-        r.push_back(pick(rng, 50, 52, 77, 78));
-        r.push_back(pick(rng, 55, 56, 77, 78));
+        pickEach(r, rng, {{31, 32, 60, 63}, {36, 38, 71, 73}, {43, 44, 75, 76}, {50, 52, 77, 78}, {55, 56, 77, 78}});
     } else if (pocket == kSidePocketLeft) {
         r.push_back(zone == 1 ? pick(rng, 19, 20, 53, 56) : pick(rng, 12, 13, 55, 58));
-        r.push_back(pick(rng, zone == 1 ? 16 : 13, zone == 1 ? 17 : 14, 62, 65));
-        r.push_back(pick(rng, 14, 15, 68, 69));
+        pickEach(r, rng, {{zone == 1 ? 16 : 13, zone == 1 ? 17 : 14, 62, 65}, {14, 15, 68, 69}});
     } else { // the low pocket
-        if (zone == 0) {
-            r.push_back(pick(rng, 13, 14, 55, 58));
-            r.push_back(pick(rng, 19, 20, 66, 68));
-            r.push_back(pick(rng, 25, 27, 77, 80));
-        } else {
-            r.push_back(pick(rng, 25, 27, 55, 58));
-            r.push_back(pick(rng, 29, 31, 62, 65));
-            r.push_back(pick(rng, 31, 33, 76, 79));
-        }
+        if (zone == 0)
+            pickEach(r, rng, {{13, 14, 55, 58}, {19, 20, 66, 68}, {25, 27, 77, 80}});
+        else
+            pickEach(r, rng, {{25, 27, 55, 58}, {29, 31, 62, 65}, {31, 33, 76, 79}});
         r.push_back(pick(rng, 33, 35, 85, 86));
     }
     r.push_back(pocket);

@@ -58,8 +58,7 @@ void exitRoute(Path& r, bool overMouth, Lcg& rng)
         r.push_back(m);
         r.push_back({m.x + rng.range(2, 6), rng.range(104, 106)});
     } else {
-        r.push_back(pick(rng, 36, 40, 98, 100));
-        r.push_back(pick(rng, 44, 46, 104, 106));
+        pickEach(r, rng, {{36, 40, 98, 100}, {44, 46, 104, 106}});
     }
 }
 
@@ -71,58 +70,35 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     case 0: // through the far-left windmill (either side of its axle), down
             // the left past the side pocket
         r.push_back(variant == 1 ? pick(rng, 10, 12, 53, 57) : pick(rng, 14, 16, 53, 57));
-        if (variant == 0) {
-            r.push_back(pick(rng, 11, 13, 66, 70));
-            r.push_back(pick(rng, 17, 21, 81, 85));
-        } else {
-            r.push_back(pick(rng, 22, 25, 66, 69));
-            r.push_back(pick(rng, 27, 30, 80, 84));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{11, 13, 66, 70}, {17, 21, 81, 85}});
+        else
+            pickEach(r, rng, {{22, 25, 66, 69}, {27, 30, 80, 84}});
         r.push_back(pick(rng, 29, 33, 90, 93));
         break;
     case 1:
         if (variant == 0) { // over the inner windmill, left of the low pocket
-            r.push_back(pick(rng, 26, 28, 52, 56));
-            r.push_back(pick(rng, 32, 34, 62, 64));
-            r.push_back(pick(rng, 30, 32, 76, 80));
-            r.push_back(pick(rng, 31, 33, 89, 92));
+            pickEach(r, rng, {{26, 28, 52, 56}, {32, 34, 62, 64}, {30, 32, 76, 80}, {31, 33, 89, 92}});
         } else if (variant == 1) { // into the far-left windmill
-            r.push_back(pick(rng, 16, 17, 55, 59));
-            r.push_back(pick(rng, 12, 13, 67, 70));
-            r.push_back(pick(rng, 19, 22, 82, 85));
-            r.push_back(pick(rng, 29, 32, 91, 93));
+            pickEach(r, rng, {{16, 17, 55, 59}, {12, 13, 67, 70}, {19, 22, 82, 85}, {29, 32, 91, 93}});
         } else { // between the windmills, then right of the low pocket
-            r.push_back(pick(rng, 23, 26, 57, 61));
-            r.push_back(pick(rng, 26, 29, 73, 77));
-            r.push_back(pick(rng, 41, 43, 82, 86));
-            r.push_back(pick(rng, 44, 46, 90, 92));
+            pickEach(r, rng, {{23, 26, 57, 61}, {26, 29, 73, 77}, {41, 43, 82, 86}, {44, 46, 90, 92}});
         }
         break;
     case 2:
         if (variant == 0) {
-            r.push_back(pick(rng, 32, 34, 62, 64));
-            r.push_back(pick(rng, 29, 32, 76, 80));
-            r.push_back(pick(rng, 30, 33, 90, 92));
+            pickEach(r, rng, {{32, 34, 62, 64}, {29, 32, 76, 80}, {30, 33, 90, 92}});
         } else if (variant == 1) {
-            r.push_back(pick(rng, 37, 39, 62, 64));
-            r.push_back(pick(rng, 41, 44, 76, 81));
-            r.push_back(pick(rng, 43, 46, 88, 91));
+            pickEach(r, rng, {{37, 39, 62, 64}, {41, 44, 76, 81}, {43, 46, 88, 91}});
         } else {
-            r.push_back(pick(rng, 28, 29, 59, 62));
-            r.push_back(pick(rng, 24, 27, 75, 79));
-            r.push_back(pick(rng, 29, 32, 90, 93));
+            pickEach(r, rng, {{28, 29, 59, 62}, {24, 27, 75, 79}, {29, 32, 90, 93}});
         }
         break;
     default: // 3, right above the inner windmill
-        if (variant == 1) {
-            r.push_back(pick(rng, 33, 35, 62, 64));
-            r.push_back(pick(rng, 30, 33, 76, 80));
-            r.push_back(pick(rng, 31, 33, 90, 93));
-        } else {
-            r.push_back(pick(rng, 37, 40, 62, 64));
-            r.push_back(pick(rng, 41, 44, 76, 82));
-            r.push_back(pick(rng, 44, 46, 88, 91));
-        }
+        if (variant == 1)
+            pickEach(r, rng, {{33, 35, 62, 64}, {30, 33, 76, 80}, {31, 33, 90, 93}});
+        else
+            pickEach(r, rng, {{37, 40, 62, 64}, {41, 44, 76, 82}, {44, 46, 88, 91}});
         break;
     }
     exitRoute(r, overMouth, rng);
@@ -136,19 +112,12 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
     if (pocket.x == kStartPocket.x) { // along under the reel window
         if (zone != 3)
             r.push_back(pick(rng, 32, 34, 55, 57));
-        r.push_back(pick(rng, 38, 40, 61, 63));
-        r.push_back(pick(rng, 43, 45, 67, 69));
-        r.push_back(pick(rng, 50, 53, 70, 71));
-        r.push_back(pick(rng, 56, 57, 71, 72));
+        pickEach(r, rng, {{38, 40, 61, 63}, {43, 45, 67, 69}, {50, 53, 70, 71}, {56, 57, 71, 72}});
     } else if (pocket.x == kSidePocketLeft.x) {
-        r.push_back(pick(rng, zone == 1 ? 23 : 28, zone == 1 ? 24 : 29, 55, 59));
-        r.push_back(pick(rng, 21, 22, 63, 65));
-        r.push_back(pick(rng, 18, 19, 68, 69));
+        pickEach(r, rng, {{zone == 1 ? 23 : 28, zone == 1 ? 24 : 29, 55, 59}, {21, 22, 63, 65}, {18, 19, 68, 69}});
     } else { // the low pocket
         if (zone == 0) {
-            r.push_back(pick(rng, 15, 16, 55, 58));
-            r.push_back(pick(rng, 21, 22, 64, 66));
-            r.push_back(pick(rng, 26, 28, 76, 79));
+            pickEach(r, rng, {{15, 16, 55, 58}, {21, 22, 64, 66}, {26, 28, 76, 79}});
         } else {
             r.push_back(rng.chance(50) ? pick(rng, 33, 35, 62, 64) : pick(rng, 37, 38, 62, 64));
             r.push_back(pick(rng, 35, 37, 75, 78));

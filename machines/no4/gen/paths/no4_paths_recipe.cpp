@@ -62,8 +62,7 @@ void exitRoute(Path& r, bool overMouth, Lcg& rng)
         r.push_back(m);
         r.push_back({m.x + rng.range(2, 6), rng.range(104, 106)});
     } else {
-        r.push_back(pick(rng, 38, 42, 97, 100));
-        r.push_back(pick(rng, 44, 46, 104, 106));
+        pickEach(r, rng, {{38, 42, 97, 100}, {44, 46, 104, 106}});
     }
 }
 
@@ -72,8 +71,7 @@ void exitRoute(Path& r, bool overMouth, Lcg& rng)
 void pastTheWings(Path& r, Pt catchPoint, Lcg& rng)
 {
     r.push_back(catchPoint);
-    r.push_back(pick(rng, catchPoint.x - 5, catchPoint.x - 3, 76, 79));
-    r.push_back(pick(rng, 49, 53, 85, 88));
+    pickEach(r, rng, {{catchPoint.x - 5, catchPoint.x - 3, 76, 79}, {49, 53, 85, 88}});
 }
 
 // Route of a lost ball of a left-half zone (0..3) from its entry point.
@@ -84,65 +82,46 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     switch (zone) {
     case 0: // through the far-left windmill, down the left past the side pocket
         r.push_back(variant == 1 ? pick(rng, 12, 14, 59, 60) : pick(rng, 17, 19, 59, 60));
-        if (variant == 0) {
-            r.push_back(pick(rng, 23, 25, 68, 71));
-            r.push_back(pick(rng, 28, 31, 80, 83));
-        } else {
-            r.push_back(pick(rng, 11, 13, 70, 74));
-            r.push_back(pick(rng, 17, 21, 82, 86));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{23, 25, 68, 71}, {28, 31, 80, 83}});
+        else
+            pickEach(r, rng, {{11, 13, 70, 74}, {17, 21, 82, 86}});
         r.push_back(pick(rng, 28, 31, 91, 94));
         exitRoute(r, overMouth, rng);
         break;
     case 1:
         if (variant == 0) { // between the windmills, left of the low pocket
-            r.push_back(pick(rng, 26, 28, 52, 56));
-            r.push_back(pick(rng, 28, 31, 66, 70));
-            r.push_back(pick(rng, 30, 32, 79, 82));
-            r.push_back(pick(rng, 30, 33, 91, 94));
+            pickEach(r, rng, {{26, 28, 52, 56}, {28, 31, 66, 70}, {30, 32, 79, 82}, {30, 33, 91, 94}});
             exitRoute(r, overMouth, rng);
         } else if (variant == 1) { // into the far-left windmill
-            r.push_back(pick(rng, 17, 19, 59, 60));
-            r.push_back(pick(rng, 12, 14, 70, 73));
-            r.push_back(pick(rng, 19, 22, 82, 85));
-            r.push_back(pick(rng, 28, 31, 91, 94));
+            pickEach(r, rng, {{17, 19, 59, 60}, {12, 14, 70, 73}, {19, 22, 82, 85}, {28, 31, 91, 94}});
             exitRoute(r, overMouth, rng);
         } else { // under the display, past the left wing
-            r.push_back(pick(rng, 29, 31, 56, 58));
-            r.push_back(pick(rng, 38, 41, 64, 66));
-            r.push_back(pick(rng, 45, 47, 67, 68));
+            pickEach(r, rng, {{29, 31, 56, 58}, {38, 41, 64, 66}, {45, 47, 67, 68}});
             pastTheWings(r, outerCatch, rng);
             exitRoute(r, true, rng);
         }
         break;
     case 2:
         if (variant == 0) { // along under the display into the wings' way
-            r.push_back(pick(rng, 36, 38, 59, 62));
-            r.push_back(pick(rng, 44, 46, 66, 68));
+            pickEach(r, rng, {{36, 38, 59, 62}, {44, 46, 66, 68}});
             pastTheWings(r, outerCatch, rng);
             exitRoute(r, true, rng);
         } else if (variant == 1) {
-            r.push_back(pick(rng, 30, 32, 59, 63));
-            r.push_back(pick(rng, 28, 32, 76, 80));
-            r.push_back(pick(rng, 30, 33, 91, 94));
+            pickEach(r, rng, {{30, 32, 59, 63}, {28, 32, 76, 80}, {30, 33, 91, 94}});
             exitRoute(r, overMouth, rng);
         } else {
-            r.push_back(pick(rng, 40, 42, 60, 63));
-            r.push_back(pick(rng, 41, 44, 76, 81));
-            r.push_back(pick(rng, 43, 46, 88, 91));
+            pickEach(r, rng, {{40, 42, 60, 63}, {41, 44, 76, 81}, {43, 46, 88, 91}});
             exitRoute(r, overMouth, rng);
         }
         break;
     default: // 3, beside the display
         if (variant == 1) {
-            r.push_back(pick(rng, 40, 43, 60, 63));
-            r.push_back(pick(rng, 47, 49, 67, 68));
+            pickEach(r, rng, {{40, 43, 60, 63}, {47, 49, 67, 68}});
             pastTheWings(r, innerCatch, rng);
             exitRoute(r, true, rng);
         } else {
-            r.push_back(pick(rng, 37, 39, 60, 63));
-            r.push_back(pick(rng, 41, 44, 76, 81));
-            r.push_back(pick(rng, 44, 46, 88, 91));
+            pickEach(r, rng, {{37, 39, 60, 63}, {41, 44, 76, 81}, {44, 46, 88, 91}});
             exitRoute(r, overMouth, rng);
         }
         break;
@@ -159,27 +138,18 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
             r.push_back(pick(rng, 36, 38, 59, 61));
         else
             r.push_back(pick(rng, 41, 43, 59, 61));
-        r.push_back(pick(rng, 45, 47, 66, 68));
-        r.push_back(pick(rng, 51, 53, 72, 73));
-        r.push_back(pick(rng, 55, 56, 76, 77));
+        pickEach(r, rng, {{45, 47, 66, 68}, {51, 53, 72, 73}, {55, 56, 76, 77}});
     } else if (pocket == kSidePocketLeft) {
-        if (zone == 1) {
-            r.push_back(pick(rng, 22, 23, 51, 55));
-            r.push_back(pick(rng, 19, 21, 59, 60));
-        } else {
+        if (zone == 1)
+            pickEach(r, rng, {{22, 23, 51, 55}, {19, 21, 59, 60}});
+        else
             r.push_back(pick(rng, 12, 14, 59, 60));
-        }
         r.push_back(pick(rng, 17, 18, 65, 67));
     } else { // the low pocket
-        if (zone == 0) {
-            r.push_back(pick(rng, 17, 19, 59, 60));
-            r.push_back(pick(rng, 23, 25, 69, 72));
-            r.push_back(pick(rng, 29, 31, 79, 82));
-        } else {
-            r.push_back(pick(rng, 27, 29, 52, 55));
-            r.push_back(pick(rng, 31, 33, 66, 70));
-            r.push_back(pick(rng, 34, 35, 79, 83));
-        }
+        if (zone == 0)
+            pickEach(r, rng, {{17, 19, 59, 60}, {23, 25, 69, 72}, {29, 31, 79, 82}});
+        else
+            pickEach(r, rng, {{27, 29, 52, 55}, {31, 33, 66, 70}, {34, 35, 79, 83}});
         r.push_back(pick(rng, 36, 37, 85, 86));
     }
     r.push_back(pocket);

@@ -73,8 +73,7 @@ void exitRoute(Path& r, bool overMouth, bool intoGate, Lcg& rng)
         r.push_back(m);
         r.push_back({m.x + rng.range(0, 4), rng.range(104, 106)});
     } else {
-        r.push_back(pick(rng, 39, 43, 97, 100));
-        r.push_back(pick(rng, 44, 46, 104, 106));
+        pickEach(r, rng, {{39, 43, 97, 100}, {44, 46, 104, 106}});
     }
 }
 
@@ -92,65 +91,46 @@ Path lostRoute(int zone, int variant, bool overMouth, bool intoGate, Lcg& rng)
     switch (zone) {
     case 0: // through the far-left windmill, down the left past the side pocket
         r.push_back(variant == 1 ? pick(rng, 10, 12, 59, 62) : pick(rng, 16, 18, 59, 62));
-        if (variant == 0) {
-            r.push_back(pick(rng, 23, 25, 70, 73));
-            r.push_back(pick(rng, 28, 31, 80, 83));
-        } else {
-            r.push_back(pick(rng, 11, 13, 72, 76));
-            r.push_back(pick(rng, 18, 22, 84, 88));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{23, 25, 70, 73}, {28, 31, 80, 83}});
+        else
+            pickEach(r, rng, {{11, 13, 72, 76}, {18, 22, 84, 88}});
         r.push_back(pick(rng, 28, 32, 93, 96));
         exitRoute(r, overMouth, false, rng);
         break;
     case 1:
         if (variant == 0) { // between the windmills, left of the low pocket
-            r.push_back(pick(rng, 26, 28, 52, 56));
-            r.push_back(pick(rng, 27, 30, 68, 72));
-            r.push_back(pick(rng, 29, 32, 80, 83));
-            r.push_back(pick(rng, 30, 33, 92, 95));
+            pickEach(r, rng, {{26, 28, 52, 56}, {27, 30, 68, 72}, {29, 32, 80, 83}, {30, 33, 92, 95}});
             exitRoute(r, overMouth, false, rng);
         } else if (variant == 1) { // into the far-left windmill
-            r.push_back(pick(rng, 16, 18, 59, 62));
-            r.push_back(pick(rng, 12, 14, 72, 75));
-            r.push_back(pick(rng, 19, 22, 84, 87));
-            r.push_back(pick(rng, 28, 31, 93, 96));
+            pickEach(r, rng, {{16, 18, 59, 62}, {12, 14, 72, 75}, {19, 22, 84, 87}, {28, 31, 93, 96}});
             exitRoute(r, overMouth, false, rng);
         } else { // through the inner windmill past a digit start
-            r.push_back(pick(rng, 29, 31, 55, 57));
-            r.push_back(pick(rng, 34, 36, 60, 63));
-            r.push_back(pick(rng, 36, 38, 72, 75));
+            pickEach(r, rng, {{29, 31, 55, 57}, {34, 36, 60, 63}, {36, 38, 72, 75}});
             pastTheDigitStart(r, rng);
             exitRoute(r, true, intoGate, rng);
         }
         break;
     case 2:
         if (variant == 0) {
-            r.push_back(pick(rng, 35, 37, 60, 63));
-            r.push_back(pick(rng, 37, 39, 72, 75));
+            pickEach(r, rng, {{35, 37, 60, 63}, {37, 39, 72, 75}});
             pastTheDigitStart(r, rng);
             exitRoute(r, true, intoGate, rng);
         } else if (variant == 1) {
-            r.push_back(pick(rng, 30, 32, 59, 63));
-            r.push_back(pick(rng, 28, 31, 76, 80));
-            r.push_back(pick(rng, 30, 33, 92, 95));
+            pickEach(r, rng, {{30, 32, 59, 63}, {28, 31, 76, 80}, {30, 33, 92, 95}});
             exitRoute(r, overMouth, false, rng);
         } else {
-            r.push_back(pick(rng, 40, 42, 60, 63));
-            r.push_back(pick(rng, 42, 44, 70, 74));
-            r.push_back(pick(rng, 44, 47, 84, 88));
+            pickEach(r, rng, {{40, 42, 60, 63}, {42, 44, 70, 74}, {44, 47, 84, 88}});
             exitRoute(r, overMouth, intoGate, rng);
         }
         break;
     default: // 3, beside the display
         if (variant == 1) {
-            r.push_back(pick(rng, 39, 42, 60, 63));
-            r.push_back(pick(rng, 39, 41, 72, 75));
+            pickEach(r, rng, {{39, 42, 60, 63}, {39, 41, 72, 75}});
             pastTheDigitStart(r, rng);
             exitRoute(r, true, intoGate, rng);
         } else {
-            r.push_back(pick(rng, 35, 37, 60, 63));
-            r.push_back(pick(rng, 42, 44, 72, 76));
-            r.push_back(pick(rng, 44, 47, 86, 90));
+            pickEach(r, rng, {{35, 37, 60, 63}, {42, 44, 72, 76}, {44, 47, 86, 90}});
             exitRoute(r, overMouth, intoGate, rng);
         }
         break;
@@ -167,23 +147,15 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
             r.push_back(pick(rng, 35, 37, 59, 62));
         else
             r.push_back(pick(rng, 40, 42, 59, 62));
-        r.push_back(pick(rng, 42, 43, 66, 67));
-        r.push_back(pick(rng, 47, 49, 68, 69));
-        r.push_back(pick(rng, 52, 54, 69, 70));
-        r.push_back(pick(rng, 56, 57, 70, 70));
+        pickEach(r, rng, {{42, 43, 66, 67}, {47, 49, 68, 69}, {52, 54, 69, 70}, {56, 57, 70, 70}});
     } else if (pocket == kSidePocketLeft) {
-        if (zone == 1) {
-            r.push_back(pick(rng, 22, 23, 51, 55));
-            r.push_back(pick(rng, 18, 19, 59, 62));
-        } else {
+        if (zone == 1)
+            pickEach(r, rng, {{22, 23, 51, 55}, {18, 19, 59, 62}});
+        else
             r.push_back(pick(rng, 10, 12, 59, 62));
-        }
         r.push_back(pick(rng, 17, 18, 66, 68));
     } else { // the low pocket
-        r.push_back(pick(rng, 16, 18, 59, 62));
-        r.push_back(pick(rng, 23, 25, 70, 73));
-        r.push_back(pick(rng, 29, 31, 79, 82));
-        r.push_back(pick(rng, 35, 36, 85, 86));
+        pickEach(r, rng, {{16, 18, 59, 62}, {23, 25, 70, 73}, {29, 31, 79, 82}, {35, 36, 85, 86}});
     }
     r.push_back(pocket);
     return r;
