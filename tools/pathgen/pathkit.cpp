@@ -325,7 +325,22 @@ void completeRoute(const Board& board, Pt from, Path& route, int stage, Lcg& rng
     }
 }
 
+Path rowRun(int row, int fromX, int toX, int step)
+{
+    const int dir = fromX <= toX ? 1 : -1;
+    Path p;
+    for (int x = fromX; (toX - x) * dir >= 0; x += dir * step)
+        p.push_back({x, row});
+    return p;
+}
+
 Pt pick(Lcg& rng, int x0, int x1, int y0, int y1) { return {rng.range(x0, x1), rng.range(y0, y1)}; }
+
+void pickEach(Path& route, Lcg& rng, std::initializer_list<PickArea> areas)
+{
+    for (const PickArea& a : areas)
+        route.push_back(pick(rng, a.x0, a.x1, a.y0, a.y1));
+}
 
 Path mirrored(const Path& p, int axis)
 {
@@ -352,6 +367,36 @@ int arcAdvance(const Board& board, int xf, int len)
         if (ddx * ddx + ddy * ddy >= (long long)len * len)
             return nx;
     }
+}
+
+SecondStageSlot::SecondStageSlot(int zone, int index, int axis)
+    : zone(zone), index(index), axis(axis), right(zone >= 4), leftZone(right ? 7 - zone : zone), half(index / 4),
+      k(index % 4), lucky(k == 0), toPocket(false), leftPocket{0, 0}, pocket{0, 0}, code(0)
+{
+}
+
+void SecondStageSlot::aim(const Board& b, const Pt* left)
+{
+    toPocket = left != nullptr;
+    if (!toPocket) {
+        leftPocket = pocket = {0, 0};
+        code = b.codes.lost;
+        return;
+    }
+    leftPocket = pocket = *left;
+    code = *left == b.startPocket ? b.codes.start : b.codes.prize;
+    if (right)
+        pocket.x = axis - pocket.x;
+}
+
+std::string SecondStageSlot::what() const
+{
+    return "zone " + std::to_string(zone) + ", path " + std::to_string(index);
+}
+
+FirstStageStyle fieldFirstStage(const std::vector<int>& zoneWindmill)
+{
+    return {19, 84, 4, 50, 66, 104, 98, zoneWindmill, 80, kUpperRunStyles, 400, 120};
 }
 
 Path firstStagePath(const Board& board, const FirstStageStyle& style, int p, Lcg& rng)
@@ -610,6 +655,8 @@ Table drawTable(const Recipe& r)
     if (r.extraPaths)
         for (const Entry& e : r.extraPaths())
             table.push_back(e);
+    if (r.afterDrawing)
+        r.afterDrawing(table);
     return table;
 }
 

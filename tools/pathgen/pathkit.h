@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,57 @@ struct Board {
 extern const StageRules kFirstStageSteps;  // 6 across, 6 down, 5 up
 extern const StageRules kSecondStageSteps; // 4 across, 5 down, 2 up
 
+// ---------------------------------------------------------------- from a geometry header
+
+// A geometry header's point and box (anything with x, y or x0, y0, x1, y1).
+template <class P> constexpr Pt pt(const P& p) { return {p.x, p.y}; }
+template <class B> constexpr Rect rect(const B& b) { return {b.x0, b.y0, b.x1, b.y1}; }
+
+// A windmill given by its band of rows and its away and towards columns; the
+// axle is the column after the away ones. One without a stage is turned by
+// balls of both stages.
+template <class W> auto windmillStage(const W& w, int) -> decltype(int(w.stage)) { return w.stage; }
+template <class W> int windmillStage(const W&, long) { return 0; }
+template <class W> Windmill windmillOf(const W& w)
+{
+    return {{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, windmillStage(w, 0)};
+}
+
+// The board of a geometry namespace G (no3board, no4board, no5board): the
+// field, kCentreFeature, kWindmills, kPockets (the prize ones by their code),
+// kOutHole, kEntryPoints, kZoneDigits and the codes, with the door's mouth
+// as the model has it and No.3's step rules. A macro, since a namespace is no
+// template argument.
+#define PATHKIT_BOARD_OF(G, doorMouth)                                      \
+    [] {                                                                    \
+        pathkit::Board b;                                                   \
+        b.arcCentre = pathkit::pt(G::kArcCentre);                           \
+        b.arcRadius = G::kArcRadius;                                        \
+        b.fieldRadius = G::kFieldRadius;                                    \
+        b.leftEdge = G::kLeftEdge;                                          \
+        b.rightEdge = G::kRightEdge;                                        \
+        b.topRow = G::kTopRow;                                              \
+        b.bottomRow = G::kBottomRow;                                        \
+        b.railEnd = pathkit::pt(G::kRailEnd);                               \
+        b.features = {pathkit::rect(G::kCentreFeature)};                    \
+        for (const auto& w : G::kWindmills)                                 \
+            b.windmills.push_back(pathkit::windmillOf(w));                  \
+        b.startPocket = pathkit::pt(G::kStartPocket);                       \
+        for (const auto& p : G::kPockets)                                   \
+            if (p.code == G::kCodePrizePocket)                              \
+                b.prizePockets.push_back(pathkit::pt(p.at));                \
+        b.outHole = pathkit::rect(G::kOutHole);                             \
+        b.hasMouth = true;                                                  \
+        b.mouth = doorMouth;                                                \
+        for (const auto& e : G::kEntryPoints)                               \
+            b.entries.push_back(pathkit::pt(e));                            \
+        b.zoneDigits = G::kZoneDigits;                                      \
+        b.codes = {G::kCodeLost, G::kCodeStartPocket, G::kCodePrizePocket}; \
+        b.firstStage = pathkit::kFirstStageSteps;                           \
+        b.secondStage = pathkit::kSecondStageSteps;                         \
+        return b;                                                           \
+    }()
+
 // ---------------------------------------------------------------- the checks
 
 // Whether the path is sound: not empty, at most 30 points, ending at
@@ -187,10 +239,73 @@ void runRoute(Path& out, Pt a, int vx, int vy, const Path& route, const RunStyle
 // a ball of `stage` crosses the windmill.
 void completeRoute(const Board& board, Pt from, Path& route, int stage, Lcg& rng);
 
+// Points on `row` from x `fromX` towards `toX`, `step` columns apart, none
+// beyond toX (the runs along a door's mouth).
+Path rowRun(int row, int fromX, int toX, int step);
+
 // A random point in x0..x1, y0..y1 (x drawn first).
 Pt pick(Lcg& rng, int x0, int x1, int y0, int y1);
+// Where pick() draws a route's point, in its argument order.
+struct PickArea {
+    int x0, x1, y0, y1;
+};
+// Appends a point picked in each area, in turn.
+void pickEach(Path& route, Lcg& rng, std::initializer_list<PickArea> areas);
 // The path at x -> axis - x.
 Path mirrored(const Path& p, int axis);
+
+// Draws one lower-board path from `start` along the route `makeRoute`
+// gives (the left half's; mirrored for the right half), into `pocket` or
+// (null) out at the hole. `before` is where the ball was before `start`.
+template <class MakeRoute>
+Path drawLowerPath(const Board& b, const std::string& what, Pt start, Pt before, bool mirror, int axis,
+                   const Pt* pocket, MakeRoute makeRoute, Lcg& rng)
+{
+    Path out;
+    drawUntilSound(what, 600, [&](int attempt) {
+        const RunStyle& st = kLowerRunStyles[attempt / 200];
+        Path route = makeRoute(rng);
+        if (mirror)
+            route = mirrored(route, axis);
+        out.clear();
+        out.push_back(start);
+        completeRoute(b, start, route, 2, rng);
+        runRoute(out, start, 0, FP, route, st, 1, rng);
+        return pathIsValid(b, out, b.secondStage, before, route.back(), pocket);
+    });
+    return out;
+}
+
+// Second-stage path `index` of `zone` on a board whose right half mirrors
+// the left at x -> axis - x: zones 4..7 draw the routes of zones 3..0
+// mirrored, and the first path of each half of four (index 0 and 4) is the
+// lucky one. aim() gives its pocket and outcome code.
+struct SecondStageSlot {
+    int zone, index, axis;
+    bool right;    // zone 4..7
+    int leftZone;  // the left half's zone whose routes it draws
+    int half, k;   // index = 4 half + k
+    bool lucky;    // k == 0
+    bool toPocket; // set by aim()
+    Pt leftPocket; // the pocket in the left half, and on the path's own half
+    Pt pocket;
+    int code;
+
+    SecondStageSlot(int zone, int index, int axis);
+    // Into the left half's `left` (null: lost at the hole), the code from
+    // the board's: the start code for its start pocket, the prize code for
+    // any other.
+    void aim(const Board& b, const Pt* left);
+    const Pt* target() const { return toPocket ? &pocket : nullptr; }
+    std::string what() const; // "zone 2, path 5"
+};
+
+// drawLowerPath for the slot's path from `start`.
+template <class MakeRoute>
+Path drawLowerPath(const Board& b, const SecondStageSlot& s, Pt start, MakeRoute makeRoute, Lcg& rng)
+{
+    return drawLowerPath(b, s.what(), start, start, s.right, s.axis, s.target(), makeRoute, rng);
+}
 
 // ---------------------------------------------------------------- first stage
 
@@ -219,6 +334,13 @@ struct FirstStageStyle {
     const RunStyle* styles;       // three, gentle first
     int attempts, attemptsPerStyle;
 };
+
+// The first stage on the family's field (board_field.h), as every model has
+// it: dropping off the arc from x 19 to 103, the left half's balls by x 50,
+// the right half's from x 66, the rubber from x 98; 80 in a hundred of a
+// zone's balls through the windmill `zoneWindmill` gives it; the upper pins'
+// styles, 400 attempts, 120 a style.
+FirstStageStyle fieldFirstStage(const std::vector<int>& zoneWindmill);
 
 // First-stage path p into its zone (Board::zoneDigits[p]).
 Path firstStagePath(const Board& board, const FirstStageStyle& style, int p, Lcg& rng);
@@ -271,7 +393,7 @@ void writeTable(FILE* f, const TableFormat& format, const Table& table);
 // then secondStage(zone, index) for zones 0..7 and indices 0..7 (paths
 // 128 + 8 zone + index); then the extra paths in order (doors, wings, gates,
 // numbered from 192). Everything is drawn on one Lcg seeded with `seed`, in
-// that order.
+// that order; afterDrawing, when given, then sees the whole table.
 struct Recipe {
     TableFormat format;
     uint32_t seed;
@@ -280,6 +402,7 @@ struct Recipe {
     std::function<Path(int p)> fixedFirstStage;                               // empty path: draw it
     std::function<Path(int zone, int index, Lcg& rng, int& code)> secondStage; // sets the outcome code
     std::function<Table()> extraPaths;
+    std::function<void(Table&)> afterDrawing; // the model's last changes to the drawn table (roles, notes)
 };
 
 // Draws the recipe's table.

@@ -237,6 +237,129 @@ TEST_F(TableCheck, LetsAModelsOwnPathsHideButNotMissTheirPocket)
     EXPECT_REPORTS("path 194: a point off the board");
 }
 
+// A made-up geometry header: the names PATHKIT_BOARD_OF reads, windmills of
+// both kinds (with a stage, and without one, turned by both stages).
+namespace madeup {
+struct Point { int x, y; };
+struct Box { int x0, y0, x1, y1; };
+struct StagedWindmill { int stage, yMin, yMax, awayXMin, awayXMax, towardsXMin, towardsXMax; };
+struct PlainWindmill { int yMin, yMax, awayXMin, awayXMax, towardsXMin, towardsXMax; };
+struct Pocket { Point at; int code; };
+constexpr Point kArcCentre = {59, 78}, kRailEnd = {10, 25};
+constexpr int kArcRadius = 72, kFieldRadius = 73, kLeftEdge = 6, kRightEdge = 112, kTopRow = 1, kBottomRow = 107;
+constexpr Box kCentreFeature = {45, 24, 73, 64}, kOutHole = {44, 104, 74, 106};
+constexpr StagedWindmill kWindmills[] = {{1, 27, 35, 29, 33, 35, 39}, {2, 61, 65, 32, 35, 37, 40}};
+constexpr int kCodeLost = 0, kCodeStartPocket = 7, kCodePrizePocket = 15;
+constexpr Pocket kPockets[] = {{{59, 72}, kCodeStartPocket}, {{18, 71}, kCodePrizePocket}, {{40, 80}, 3},
+                               {{100, 71}, kCodePrizePocket}};
+constexpr Point kStartPocket = kPockets[0].at;
+constexpr Point kEntryPoints[8] = {{12, 45}, {20, 45}, {28, 45}, {36, 45}, {82, 45}, {90, 45}, {98, 45}, {106, 48}};
+constexpr const char* kZoneDigits = "0123";
+} // namespace madeup
+
+TEST(FromGeometry, TheBoardOfAGeometryNamespace)
+{
+    const Board b = PATHKIT_BOARD_OF(madeup, (Mouth{48, 70, 96, 98, 101}));
+    EXPECT_EQ(b.arcCentre, (Pt{59, 78}));
+    EXPECT_EQ(b.railEnd, (Pt{10, 25}));
+    EXPECT_EQ(b.leftEdge, 6);
+    EXPECT_EQ(b.bottomRow, 107);
+    ASSERT_EQ(b.features.size(), 1u);
+    EXPECT_EQ(b.features[0].y1, 64);
+    ASSERT_EQ(b.windmills.size(), 2u);
+    EXPECT_EQ(b.windmills[1].box.x0, 32); // away columns to towards columns
+    EXPECT_EQ(b.windmills[1].box.x1, 40);
+    EXPECT_EQ(b.windmills[1].box.y0, 61);
+    EXPECT_EQ(b.windmills[1].axle, 36);
+    EXPECT_EQ(b.windmills[0].stage, 1);
+    EXPECT_EQ(b.windmills[1].stage, 2);
+    EXPECT_EQ(b.startPocket, (Pt{59, 72}));
+    // only the pockets of the prize code
+    EXPECT_EQ(b.prizePockets, (std::vector<Pt>{{18, 71}, {100, 71}}));
+    EXPECT_EQ(b.outHole.y1, 106);
+    EXPECT_TRUE(b.hasMouth);
+    EXPECT_EQ(b.mouth.lowerRow, 98);
+    EXPECT_EQ(b.mouth.bottomRow, 101);
+    ASSERT_EQ(b.entries.size(), 8u);
+    EXPECT_EQ(b.entries[7], (Pt{106, 48}));
+    EXPECT_EQ(b.zoneDigits, "0123");
+    EXPECT_EQ(b.codes.start, 7);
+    EXPECT_EQ(b.codes.prize, 15);
+    EXPECT_EQ(b.secondStage.maxDy, kSecondStageSteps.maxDy);
+}
+
+TEST(FromGeometry, AWindmillWithoutAStageTurnsForBoth)
+{
+    const Windmill w = windmillOf(madeup::PlainWindmill{52, 60, 9, 12, 14, 17});
+    EXPECT_EQ(w.stage, 0);
+    EXPECT_EQ(w.axle, 13);
+    EXPECT_TRUE(w.turnedBy(1));
+    EXPECT_TRUE(w.turnedBy(2));
+    EXPECT_EQ(windmillOf(madeup::kWindmills[0]).stage, 1);
+}
+
+// A second-stage slot: which half and zone's routes, the lucky path, and
+// the pocket mirrored onto the right half with the code of its kind.
+TEST(SecondStageSlot, MirrorsTheRightHalfAndCodesThePocket)
+{
+    const Board b = testBoard();
+    SecondStageSlot left(2, 4, 118);
+    EXPECT_FALSE(left.right);
+    EXPECT_EQ(left.leftZone, 2);
+    EXPECT_EQ(left.half, 1);
+    EXPECT_EQ(left.k, 0);
+    EXPECT_TRUE(left.lucky);
+    EXPECT_EQ(left.what(), "zone 2, path 4");
+    left.aim(b, &b.startPocket);
+    EXPECT_EQ(left.code, 7);
+    ASSERT_NE(left.target(), nullptr);
+    EXPECT_EQ(*left.target(), b.startPocket);
+
+    SecondStageSlot right(6, 0, 118);
+    EXPECT_TRUE(right.right);
+    EXPECT_EQ(right.leftZone, 1);
+    const Pt sidePocket = {18, 71};
+    right.aim(b, &sidePocket);
+    EXPECT_EQ(right.code, 15);
+    EXPECT_EQ(right.leftPocket, sidePocket);
+    EXPECT_EQ(right.pocket, (Pt{100, 71}));
+    EXPECT_EQ(*right.target(), (Pt{100, 71}));
+
+    SecondStageSlot lost(7, 3, 118);
+    EXPECT_FALSE(lost.lucky);
+    EXPECT_EQ(lost.leftZone, 0);
+    EXPECT_EQ(lost.k, 3);
+    lost.aim(b, nullptr);
+    EXPECT_EQ(lost.code, 0);
+    EXPECT_EQ(lost.target(), nullptr);
+}
+
+// A run along a row goes either way, `step` columns apart, and never
+// beyond its end.
+TEST(RowRun, StepsTowardsItsEndAndStopsThere)
+{
+    EXPECT_EQ(rowRun(97, 70, 64, 2), (Path{{70, 97}, {68, 97}, {66, 97}, {64, 97}}));
+    EXPECT_EQ(rowRun(97, 47, 52, 2), (Path{{47, 97}, {49, 97}, {51, 97}}));
+    EXPECT_EQ(rowRun(101, 49, 51, 1), (Path{{49, 101}, {50, 101}, {51, 101}}));
+    EXPECT_EQ(rowRun(101, 60, 60, 1), (Path{{60, 101}}));
+}
+
+// pickEach draws as the picks one after another would, area by area and
+// x before y, so a route written either way draws the same table.
+TEST(PickEach, DrawsAsPicksInTurn)
+{
+    Lcg a(0x4E6F3033u), b(0x4E6F3033u);
+    Path each = {{1, 1}}, oneByOne = {{1, 1}};
+    pickEach(each, a, {{26, 28, 52, 56}, {32, 34, 62, 64}, {30, 32, 76, 80}});
+    oneByOne.push_back(pick(b, 26, 28, 52, 56));
+    oneByOne.push_back(pick(b, 32, 34, 62, 64));
+    oneByOne.push_back(pick(b, 30, 32, 76, 80));
+    EXPECT_EQ(each, oneByOne);
+    EXPECT_EQ(a.next(), b.next());
+    ASSERT_EQ(each.size(), 4u);
+    EXPECT_TRUE(each[2].x >= 32 && each[2].x <= 34 && each[2].y >= 62 && each[2].y <= 64);
+}
+
 // Whatever the random numbers, a pin run from a fixed point ends exactly on
 // its target: the pockets and the mouth's rows are reached, not neared.
 TEST(PinRun, EndsOnItsTarget)

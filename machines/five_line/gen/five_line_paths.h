@@ -1,18 +1,13 @@
 // What the five-line machines' path recipes share (header only, with
 // pathkit): the board built from a model's geometry header, the door's two
-// runs, the ways out at the bottom, and the drawing of one lower-board path
-// from a route of waypoints. A recipe gives its zones' routes.
+// runs and the ways out at the bottom. A recipe gives its zones' routes.
 #pragma once
-#include <string>
-
 #include "machines/five_line/five_line_board_types.h"
 #include "pathkit.h"
 
 namespace five_line_paths {
 
 using namespace pathkit;
-
-inline Pt pt(five_line::BoardPoint p) { return {p.x, p.y}; }
 
 // The board of a geometry namespace G (no1board, no2board): a macro, since
 // a namespace is no template argument.
@@ -79,16 +74,10 @@ inline Board makeBoard(const Geometry& g, const std::vector<Rect>& features)
 // the last point included even off the step; 193 from rightwardFrom up.
 inline Path doorRun(const five_line::AttackerMouth& m, bool leftward)
 {
-    Path p;
-    if (leftward) {
-        for (int x = m.leftwardFrom; x > m.leftwardTo; x -= 2)
-            p.push_back({x, m.runRow});
-        p.push_back({m.leftwardTo, m.runRow});
-    } else {
-        for (int x = m.rightwardFrom; x < m.rightwardTo; x += 2)
-            p.push_back({x, m.runRow});
-        p.push_back({m.rightwardTo, m.runRow}); // the last points are the V zone
-    }
+    const int to = leftward ? m.leftwardTo : m.rightwardTo; // rightward, the last points are the V zone
+    Path p = rowRun(m.runRow, leftward ? m.leftwardFrom : m.rightwardFrom, to, 2);
+    if (p.back().x != to)
+        p.push_back({to, m.runRow});
     return p;
 }
 
@@ -104,28 +93,6 @@ inline void exitRoute(Path& r, const Board& b, bool overMouth, Lcg& rng)
         r.push_back(pick(rng, b.mouth.x0 - 11, b.mouth.x0 - 7, b.mouth.bottomRow - 2, b.mouth.bottomRow));
         r.push_back(pick(rng, b.outHole.x0, b.outHole.x0 + 2, b.outHole.y0, b.outHole.y1));
     }
-}
-
-// Draws one lower-board path from `start` along the route `makeRoute`
-// gives (the left half's; mirrored for the right half), into `pocket` or
-// (null) out at the hole. `before` is where the ball was before `start`.
-template <class MakeRoute>
-Path drawLowerPath(const Board& b, const std::string& what, Pt start, Pt before, bool mirror, int axis,
-                   const Pt* pocket, MakeRoute makeRoute, Lcg& rng)
-{
-    Path out;
-    drawUntilSound(what, 600, [&](int attempt) {
-        const RunStyle& st = kLowerRunStyles[attempt / 200];
-        Path route = makeRoute(rng);
-        if (mirror)
-            route = mirrored(route, axis);
-        out.clear();
-        out.push_back(start);
-        completeRoute(b, start, route, 2, rng);
-        runRoute(out, start, 0, FP, route, st, 1, rng);
-        return pathIsValid(b, out, b.secondStage, before, route.back(), pocket);
-    });
-    return out;
 }
 
 } // namespace five_line_paths

@@ -43,58 +43,35 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     switch (zone) {
     case 0: // down the far left, past the side pocket
         r.push_back(pick(rng, 12, 14, 55, 59));
-        if (variant == 0) {
-            r.push_back(pick(rng, 10, 12, 64, 68));
-            r.push_back(pick(rng, 16, 20, 80, 84));
-        } else {
-            r.push_back(pick(rng, 20, 23, 64, 68));
-            r.push_back(pick(rng, 25, 28, 78, 82));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{10, 12, 64, 68}, {16, 20, 80, 84}});
+        else
+            pickEach(r, rng, {{20, 23, 64, 68}, {25, 28, 78, 82}});
         r.push_back(pick(rng, 28, 32, 90, 93));
         break;
     case 1:
         if (variant == 0) { // over the lower windmill, left of the low pocket
-            r.push_back(pick(rng, 27, 29, 52, 55));
-            r.push_back(pick(rng, 32, 34, 61, 64));
-            r.push_back(pick(rng, 29, 31, 76, 80));
-            r.push_back(pick(rng, 30, 32, 90, 92));
+            pickEach(r, rng, {{27, 29, 52, 55}, {32, 34, 61, 64}, {29, 31, 76, 80}, {30, 32, 90, 92}});
         } else if (variant == 1) { // down the left of the side pocket
-            r.push_back(pick(rng, 20, 22, 54, 58));
-            r.push_back(pick(rng, 11, 13, 63, 67));
-            r.push_back(pick(rng, 18, 21, 81, 84));
-            r.push_back(pick(rng, 28, 31, 90, 93));
+            pickEach(r, rng, {{20, 22, 54, 58}, {11, 13, 63, 67}, {18, 21, 81, 84}, {28, 31, 90, 93}});
         } else { // between the pockets, then right of the low pocket
-            r.push_back(pick(rng, 23, 26, 56, 60));
-            r.push_back(pick(rng, 25, 28, 72, 76));
-            r.push_back(pick(rng, 40, 42, 82, 86));
-            r.push_back(pick(rng, 43, 45, 89, 91));
+            pickEach(r, rng, {{23, 26, 56, 60}, {25, 28, 72, 76}, {40, 42, 82, 86}, {43, 45, 89, 91}});
         }
         break;
     case 2:
         if (variant == 0) {
-            r.push_back(pick(rng, 32, 34, 61, 64));
-            r.push_back(pick(rng, 29, 31, 76, 80));
-            r.push_back(pick(rng, 30, 32, 90, 92));
+            pickEach(r, rng, {{32, 34, 61, 64}, {29, 31, 76, 80}, {30, 32, 90, 92}});
         } else if (variant == 1) {
-            r.push_back(pick(rng, 37, 39, 61, 64));
-            r.push_back(pick(rng, 41, 43, 76, 80));
-            r.push_back(pick(rng, 43, 45, 88, 91));
+            pickEach(r, rng, {{37, 39, 61, 64}, {41, 43, 76, 80}, {43, 45, 88, 91}});
         } else {
-            r.push_back(pick(rng, 28, 29, 58, 61));
-            r.push_back(pick(rng, 24, 27, 74, 78));
-            r.push_back(pick(rng, 28, 31, 90, 93));
+            pickEach(r, rng, {{28, 29, 58, 61}, {24, 27, 74, 78}, {28, 31, 90, 93}});
         }
         break;
     default: // 3, right above the lower windmill
-        if (variant == 1) {
-            r.push_back(pick(rng, 33, 35, 61, 64));
-            r.push_back(pick(rng, 30, 32, 76, 80));
-            r.push_back(pick(rng, 30, 32, 90, 93));
-        } else {
-            r.push_back(pick(rng, 37, 40, 61, 64));
-            r.push_back(pick(rng, 41, 43, 76, 81));
-            r.push_back(pick(rng, 43, 45, 88, 91));
-        }
+        if (variant == 1)
+            pickEach(r, rng, {{33, 35, 61, 64}, {30, 32, 76, 80}, {30, 32, 90, 93}});
+        else
+            pickEach(r, rng, {{37, 40, 61, 64}, {41, 43, 76, 81}, {43, 45, 88, 91}});
         break;
     }
     exitRoute(r, kBoard, overMouth, rng);
@@ -108,24 +85,14 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
     if (pocket == kStartPocket) { // past the lower windmill and along under the reel window
         if (zone == 2)
             r.push_back(pick(rng, 33, 35, 55, 57));
-        r.push_back(pick(rng, 38, 40, 61, 63));
-        r.push_back(pick(rng, 41, 43, 67, 68));
-        r.push_back(pick(rng, 49, 52, 68, 69));
-        r.push_back(pick(rng, 55, 56, 69, 70));
+        pickEach(r, rng, {{38, 40, 61, 63}, {41, 43, 67, 68}, {49, 52, 68, 69}, {55, 56, 69, 70}});
     } else if (pocket == kSidePocketLeft) {
-        r.push_back(pick(rng, zone == 1 ? 21 : 14, zone == 1 ? 22 : 15, 53, 57));
-        r.push_back(pick(rng, 17, 18, 61, 63));
-        r.push_back(pick(rng, 16, 17, 66, 67));
+        pickEach(r, rng, {{zone == 1 ? 21 : 14, zone == 1 ? 22 : 15, 53, 57}, {17, 18, 61, 63}, {16, 17, 66, 67}});
     } else { // the low pocket
-        if (zone == 0) {
-            r.push_back(pick(rng, 15, 16, 55, 58));
-            r.push_back(pick(rng, 21, 22, 64, 66));
-            r.push_back(pick(rng, 26, 28, 75, 78));
-        } else {
-            r.push_back(pick(rng, 28, 30, 54, 57));
-            r.push_back(pick(rng, 32, 34, 61, 64));
-            r.push_back(pick(rng, 33, 35, 74, 77));
-        }
+        if (zone == 0)
+            pickEach(r, rng, {{15, 16, 55, 58}, {21, 22, 64, 66}, {26, 28, 75, 78}});
+        else
+            pickEach(r, rng, {{28, 30, 54, 57}, {32, 34, 61, 64}, {33, 35, 74, 77}});
         r.push_back(pick(rng, 35, 37, 83, 84));
     }
     r.push_back(pocket);
@@ -142,34 +109,19 @@ const Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
-    const Pt entry = kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
-    const Pt leftPocket = right ? Pt{kMirror - pocket.x, pocket.y} : pocket;
+    SecondStageSlot s(zone, index, kMirror);
+    s.aim(kBoard, s.lucky ? &kLuckyPocket[s.leftZone][s.half] : nullptr);
+    code = s.code;
     // the middle lost path of each half goes over the door's mouth (but from
     // the far zones), the others do so now and then
-    const int variants = leftZone == 3 ? 2 : 3;
-    const int variant = (half * 3 + k - 1 + leftZone) % variants;
-    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), entry, entry,
-                         right, kMirror, lucky ? &pocket : nullptr,
-                         [&](Lcg& rng) {
-                             if (lucky)
-                                 return luckyRoute(leftZone, leftPocket, rng);
-                             bool overMouth = (k == 2 && leftZone != 0 && !(leftZone == 1 && variant == 1)) || rng.chance(35);
-                             return lostRoute(leftZone, variant, overMouth, rng);
-                         },
-                         rng);
+    const int variants = s.leftZone == 3 ? 2 : 3;
+    const int variant = (s.half * 3 + s.k - 1 + s.leftZone) % variants;
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        bool overMouth = (s.k == 2 && s.leftZone != 0 && !(s.leftZone == 1 && variant == 1)) || rng.chance(35);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no1Recipe()
@@ -178,18 +130,7 @@ Recipe no1Recipe()
     r.format = {"no1", MACHINE_NUMBER, 194};
     r.seed = 0x4E6F3031u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, -1, 0, 0, 1, 1, -1, -1}; // the upper windmills over zones 2..5
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, -1, 0, 0, 1, 1, -1, -1}); // the upper windmills over zones 2..5
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{

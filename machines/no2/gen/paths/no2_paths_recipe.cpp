@@ -23,8 +23,6 @@
 //    door's mouth. The routes below are the left half's; the right half
 //    mirrors them (x -> 118 - x).
 //  - The door's runs (192, 193) along row 101, between the mouth's rows.
-#include <cstring>
-
 #include "machine_identity.h"
 #include "machines/five_line/gen/five_line_paths.h"
 #include "no2_board_geometry.h"
@@ -51,46 +49,28 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     switch (zone) {
     case 0: // down the far left, past the side pocket
         r.push_back(pick(rng, 10, 12, 55, 59));
-        if (variant == 0) {
-            r.push_back(pick(rng, 9, 11, 63, 67));
-            r.push_back(pick(rng, 14, 18, 80, 84));
-        } else {
-            r.push_back(pick(rng, 18, 21, 63, 67));
-            r.push_back(pick(rng, 22, 25, 78, 82));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{9, 11, 63, 67}, {14, 18, 80, 84}});
+        else
+            pickEach(r, rng, {{18, 21, 63, 67}, {22, 25, 78, 82}});
         r.push_back(pick(rng, 26, 29, 92, 95));
         break;
     case 1:
         if (variant == 0) { // over the lower windmill, left of the low pocket
-            r.push_back(pick(rng, 25, 26, 54, 57));
-            r.push_back(pick(rng, 29, 31, 62, 65));
-            r.push_back(pick(rng, 26, 28, 78, 82));
-            r.push_back(pick(rng, 27, 29, 92, 95));
+            pickEach(r, rng, {{25, 26, 54, 57}, {29, 31, 62, 65}, {26, 28, 78, 82}, {27, 29, 92, 95}});
         } else if (variant == 1) { // down the left of the side pocket
-            r.push_back(pick(rng, 18, 20, 54, 57));
-            r.push_back(pick(rng, 9, 11, 63, 67));
-            r.push_back(pick(rng, 16, 19, 82, 85));
-            r.push_back(pick(rng, 26, 29, 93, 95));
+            pickEach(r, rng, {{18, 20, 54, 57}, {9, 11, 63, 67}, {16, 19, 82, 85}, {26, 29, 93, 95}});
         } else { // right of the lower windmill and of the low pocket
-            r.push_back(pick(rng, 24, 26, 54, 57));
-            r.push_back(pick(rng, 34, 36, 72, 76));
-            r.push_back(pick(rng, 40, 42, 84, 87));
-            r.push_back(pick(rng, 43, 45, 92, 95));
+            pickEach(r, rng, {{24, 26, 54, 57}, {34, 36, 72, 76}, {40, 42, 84, 87}, {43, 45, 92, 95}});
         }
         break;
     default: // 2, over the lower windmill
         if (variant == 0) {
-            r.push_back(pick(rng, 30, 32, 61, 64));
-            r.push_back(pick(rng, 27, 29, 78, 82));
-            r.push_back(pick(rng, 27, 30, 92, 95));
+            pickEach(r, rng, {{30, 32, 61, 64}, {27, 29, 78, 82}, {27, 30, 92, 95}});
         } else if (variant == 1) {
-            r.push_back(pick(rng, 34, 36, 58, 62));
-            r.push_back(pick(rng, 38, 41, 76, 80));
-            r.push_back(pick(rng, 41, 44, 88, 92));
+            pickEach(r, rng, {{34, 36, 58, 62}, {38, 41, 76, 80}, {41, 44, 88, 92}});
         } else {
-            r.push_back(pick(rng, 25, 27, 60, 63));
-            r.push_back(pick(rng, 21, 24, 76, 80));
-            r.push_back(pick(rng, 26, 29, 92, 95));
+            pickEach(r, rng, {{25, 27, 60, 63}, {21, 24, 76, 80}, {26, 29, 92, 95}});
         }
         break;
     }
@@ -103,25 +83,15 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
 {
     Path r;
     if (pocket == kStartPocket) { // past the lower windmill and along under the stage
-        r.push_back(pick(rng, 31, 32, 60, 63));
-        r.push_back(pick(rng, 36, 38, 71, 73));
-        r.push_back(pick(rng, 43, 44, 75, 76));
-        r.push_back(pick(rng, 50, 52, 77, 78));
-        r.push_back(pick(rng, 55, 56, 77, 78));
+        pickEach(r, rng, {{31, 32, 60, 63}, {36, 38, 71, 73}, {43, 44, 75, 76}, {50, 52, 77, 78}, {55, 56, 77, 78}});
     } else if (pocket == kSidePocketLeft) {
         r.push_back(zone == 1 ? pick(rng, 19, 20, 53, 56) : pick(rng, 12, 13, 55, 58));
-        r.push_back(pick(rng, zone == 1 ? 16 : 13, zone == 1 ? 17 : 14, 62, 65));
-        r.push_back(pick(rng, 14, 15, 68, 69));
+        pickEach(r, rng, {{zone == 1 ? 16 : 13, zone == 1 ? 17 : 14, 62, 65}, {14, 15, 68, 69}});
     } else { // the low pocket
-        if (zone == 0) {
-            r.push_back(pick(rng, 13, 14, 55, 58));
-            r.push_back(pick(rng, 19, 20, 66, 68));
-            r.push_back(pick(rng, 25, 27, 77, 80));
-        } else {
-            r.push_back(pick(rng, 25, 27, 55, 58));
-            r.push_back(pick(rng, 29, 31, 62, 65));
-            r.push_back(pick(rng, 31, 33, 76, 79));
-        }
+        if (zone == 0)
+            pickEach(r, rng, {{13, 14, 55, 58}, {19, 20, 66, 68}, {25, 27, 77, 80}});
+        else
+            pickEach(r, rng, {{25, 27, 55, 58}, {29, 31, 62, 65}, {31, 33, 76, 79}});
         r.push_back(pick(rng, 33, 35, 85, 86));
     }
     r.push_back(pocket);
@@ -154,35 +124,21 @@ const Pt kLuckyPocket[3][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
+    SecondStageSlot s(zone, index, kMirror);
     const bool stage = zone == kStageZoneLeft || zone == kStageZoneRight;
     Pt start = stage ? pt(g::kStageExit[zone - kStageZoneLeft]) : kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = stage ? kStartPocket : kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
-    const Pt leftPocket = right ? Pt{kMirror - pocket.x, pocket.y} : pocket;
+    s.aim(kBoard, !s.lucky ? nullptr : stage ? &kStartPocket : &kLuckyPocket[s.leftZone][s.half]);
+    code = s.code;
     const int variants = stage ? 2 : 3;
-    const int variant = (half * 3 + k - 1 + leftZone) % variants;
-    return drawLowerPath(kBoard, "zone " + std::to_string(zone) + ", path " + std::to_string(index), start, start,
-                         right, kMirror, lucky ? &pocket : nullptr,
-                         [&](Lcg& rng) {
-                             bool overMouth = (k == 2 && leftZone != 0 && !(leftZone == 1 && variant == 1)) || rng.chance(35);
-                             if (stage)
-                                 return stageExitRoute(lucky, variant, overMouth, rng);
-                             if (lucky)
-                                 return luckyRoute(leftZone, leftPocket, rng);
-                             return lostRoute(leftZone, variant, overMouth, rng);
-                         },
-                         rng);
+    const int variant = (s.half * 3 + s.k - 1 + s.leftZone) % variants;
+    return drawLowerPath(kBoard, s, start, [&](Lcg& rng) {
+        bool overMouth = (s.k == 2 && s.leftZone != 0 && !(s.leftZone == 1 && variant == 1)) || rng.chance(35);
+        if (stage)
+            return stageExitRoute(s.lucky, variant, overMouth, rng);
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no2Recipe()
@@ -191,18 +147,7 @@ Recipe no2Recipe()
     r.format = {"no2", MACHINE_NUMBER, 194};
     r.seed = 0x4E6F3032u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, 0, 0, -1, -1, 1, 1, -1}; // the upper windmills over zones 1, 2 and 5, 6
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, 0, 0, -1, -1, 1, 1, -1}); // the upper windmills over zones 1, 2 and 5, 6
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
@@ -210,48 +155,17 @@ Recipe no2Recipe()
             {doorRun(g::kMouth, false), g::kCodePrizePocket, "door, left to right over the V zone", Role::Door, 0},
         };
     };
+    // the paths of zones 3 and 4 begin where a ball drops off the stage, not
+    // at the zone's entry: they are checked as the model's own
+    r.afterDrawing = [](Table& table) {
+        for (int p = 128 + 8 * kStageZoneLeft; p < 128 + 8 * (kStageZoneRight + 1); p++) {
+            table[size_t(p)].role = Role::Special;
+            table[size_t(p)].note = "off the stage, " + table[size_t(p)].note;
+        }
+    };
     return r;
 }
 
 } // namespace
 
-// As pathgenMain, but the paths of zones 3 and 4 begin where a ball drops
-// off the stage, not at the zone's entry: they are checked as the model's own.
-int main(int argc, char** argv)
-{
-    if (argc > 1 && std::strcmp(argv[1], "-v") == 0) {
-        verbose = true;
-        argc--;
-        argv++;
-    }
-    if (argc > 2) {
-        std::fprintf(stderr, "usage: pathgen_no2 [-v] [output.cpp]\n");
-        return 2;
-    }
-    const Recipe r = no2Recipe();
-    Table table = drawTable(r);
-    for (int p = 128 + 8 * kStageZoneLeft; p < 128 + 8 * (kStageZoneRight + 1); p++) {
-        table[size_t(p)].role = Role::Special;
-        table[size_t(p)].note = "off the stage, " + table[size_t(p)].note;
-    }
-    std::vector<std::string> problems;
-    if (!checkTable(r.board, r.format, table, problems)) {
-        for (const std::string& p : problems)
-            std::fprintf(stderr, "pathgen: %s\n", p.c_str());
-        return 1;
-    }
-    FILE* f = stdout;
-    if (argc > 1) {
-        f = std::fopen(argv[1], "w");
-        if (!f) {
-            std::perror(argv[1]);
-            return 1;
-        }
-    }
-    writeTable(f, r.format, table);
-    if (f != stdout && std::fclose(f) != 0) {
-        std::perror(argv[1]);
-        return 1;
-    }
-    return 0;
-}
+int main(int argc, char** argv) { return pathgenMain(argc, argv, no2Recipe()); }

@@ -30,40 +30,7 @@ namespace {
 
 namespace g = no3board;
 
-constexpr Pt pt(g::Point p) { return {p.x, p.y}; }
-constexpr Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
-
-Board no3Board()
-{
-    Board b;
-    b.arcCentre = pt(g::kArcCentre);
-    b.arcRadius = g::kArcRadius;
-    b.fieldRadius = g::kFieldRadius;
-    b.leftEdge = g::kLeftEdge;
-    b.rightEdge = g::kRightEdge;
-    b.topRow = g::kTopRow;
-    b.bottomRow = g::kBottomRow;
-    b.railEnd = pt(g::kRailEnd);
-    b.features = {rect(g::kCentreFeature)};
-    for (const g::Windmill& w : g::kWindmills)
-        b.windmills.push_back({{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, w.stage});
-    b.startPocket = pt(g::kStartPocket);
-    for (const g::Pocket& p : g::kPockets)
-        if (p.code == g::kCodePrizePocket)
-            b.prizePockets.push_back(pt(p.at));
-    b.outHole = rect(g::kOutHole);
-    b.hasMouth = true;
-    b.mouth = {g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow, g::kMouthLowerRow, g::kDoorBottomRow};
-    for (const g::Point& e : g::kEntryPoints)
-        b.entries.push_back(pt(e));
-    b.zoneDigits = g::kZoneDigits;
-    b.codes = {g::kCodeLost, g::kCodeStartPocket, g::kCodePrizePocket};
-    b.firstStage = kFirstStageSteps;
-    b.secondStage = kSecondStageSteps;
-    return b;
-}
-
-const Board kBoard = no3Board();
+const Board kBoard = PATHKIT_BOARD_OF(g, (Mouth{g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow, g::kMouthLowerRow, g::kDoorBottomRow}));
 const int kMirror = g::kMirrorX;
 constexpr Pt kStartPocket = pt(g::kStartPocket);
 constexpr Pt kSidePocketLeft = pt(g::kPockets[1].at);
@@ -80,18 +47,6 @@ const Path kPath140 = {{25, 43}, {25, 47}, {25, 51}, {28, 52}, {31, 54}, {34, 55
                        {40, 61}, {42, 64}, {44, 68}, {47, 68}, {50, 69}, {53, 72}, {55, 70},
                        {57, 70}, {59, 71}, {59, 70}, {59, 72}, {59, 73}};
 
-Path doorPath(bool leftward)
-{
-    Path p;
-    if (leftward)
-        for (int x = g::kDoorLeftwardFromX; x >= g::kDoorLeftwardToX; x -= 2)
-            p.push_back({x, g::kDoorRunRow});
-    else
-        for (int x = g::kDoorRightwardFromX; x <= g::kDoorRightwardToX; x += 2)
-            p.push_back({x, g::kDoorRunRow}); // the last points are the V zone
-    return p;
-}
-
 // ---------------------------------------------------------------- second stage
 
 // The way out from the lower left: over the door's mouth or past its left end
@@ -103,8 +58,7 @@ void exitRoute(Path& r, bool overMouth, Lcg& rng)
         r.push_back(m);
         r.push_back({m.x + rng.range(2, 6), rng.range(104, 106)});
     } else {
-        r.push_back(pick(rng, 36, 40, 98, 100));
-        r.push_back(pick(rng, 44, 46, 104, 106));
+        pickEach(r, rng, {{36, 40, 98, 100}, {44, 46, 104, 106}});
     }
 }
 
@@ -116,58 +70,35 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     case 0: // through the far-left windmill (either side of its axle), down
             // the left past the side pocket
         r.push_back(variant == 1 ? pick(rng, 10, 12, 53, 57) : pick(rng, 14, 16, 53, 57));
-        if (variant == 0) {
-            r.push_back(pick(rng, 11, 13, 66, 70));
-            r.push_back(pick(rng, 17, 21, 81, 85));
-        } else {
-            r.push_back(pick(rng, 22, 25, 66, 69));
-            r.push_back(pick(rng, 27, 30, 80, 84));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{11, 13, 66, 70}, {17, 21, 81, 85}});
+        else
+            pickEach(r, rng, {{22, 25, 66, 69}, {27, 30, 80, 84}});
         r.push_back(pick(rng, 29, 33, 90, 93));
         break;
     case 1:
         if (variant == 0) { // over the inner windmill, left of the low pocket
-            r.push_back(pick(rng, 26, 28, 52, 56));
-            r.push_back(pick(rng, 32, 34, 62, 64));
-            r.push_back(pick(rng, 30, 32, 76, 80));
-            r.push_back(pick(rng, 31, 33, 89, 92));
+            pickEach(r, rng, {{26, 28, 52, 56}, {32, 34, 62, 64}, {30, 32, 76, 80}, {31, 33, 89, 92}});
         } else if (variant == 1) { // into the far-left windmill
-            r.push_back(pick(rng, 16, 17, 55, 59));
-            r.push_back(pick(rng, 12, 13, 67, 70));
-            r.push_back(pick(rng, 19, 22, 82, 85));
-            r.push_back(pick(rng, 29, 32, 91, 93));
+            pickEach(r, rng, {{16, 17, 55, 59}, {12, 13, 67, 70}, {19, 22, 82, 85}, {29, 32, 91, 93}});
         } else { // between the windmills, then right of the low pocket
-            r.push_back(pick(rng, 23, 26, 57, 61));
-            r.push_back(pick(rng, 26, 29, 73, 77));
-            r.push_back(pick(rng, 41, 43, 82, 86));
-            r.push_back(pick(rng, 44, 46, 90, 92));
+            pickEach(r, rng, {{23, 26, 57, 61}, {26, 29, 73, 77}, {41, 43, 82, 86}, {44, 46, 90, 92}});
         }
         break;
     case 2:
         if (variant == 0) {
-            r.push_back(pick(rng, 32, 34, 62, 64));
-            r.push_back(pick(rng, 29, 32, 76, 80));
-            r.push_back(pick(rng, 30, 33, 90, 92));
+            pickEach(r, rng, {{32, 34, 62, 64}, {29, 32, 76, 80}, {30, 33, 90, 92}});
         } else if (variant == 1) {
-            r.push_back(pick(rng, 37, 39, 62, 64));
-            r.push_back(pick(rng, 41, 44, 76, 81));
-            r.push_back(pick(rng, 43, 46, 88, 91));
+            pickEach(r, rng, {{37, 39, 62, 64}, {41, 44, 76, 81}, {43, 46, 88, 91}});
         } else {
-            r.push_back(pick(rng, 28, 29, 59, 62));
-            r.push_back(pick(rng, 24, 27, 75, 79));
-            r.push_back(pick(rng, 29, 32, 90, 93));
+            pickEach(r, rng, {{28, 29, 59, 62}, {24, 27, 75, 79}, {29, 32, 90, 93}});
         }
         break;
     default: // 3, right above the inner windmill
-        if (variant == 1) {
-            r.push_back(pick(rng, 33, 35, 62, 64));
-            r.push_back(pick(rng, 30, 33, 76, 80));
-            r.push_back(pick(rng, 31, 33, 90, 93));
-        } else {
-            r.push_back(pick(rng, 37, 40, 62, 64));
-            r.push_back(pick(rng, 41, 44, 76, 82));
-            r.push_back(pick(rng, 44, 46, 88, 91));
-        }
+        if (variant == 1)
+            pickEach(r, rng, {{33, 35, 62, 64}, {30, 33, 76, 80}, {31, 33, 90, 93}});
+        else
+            pickEach(r, rng, {{37, 40, 62, 64}, {41, 44, 76, 82}, {44, 46, 88, 91}});
         break;
     }
     exitRoute(r, overMouth, rng);
@@ -181,19 +112,12 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
     if (pocket.x == kStartPocket.x) { // along under the reel window
         if (zone != 3)
             r.push_back(pick(rng, 32, 34, 55, 57));
-        r.push_back(pick(rng, 38, 40, 61, 63));
-        r.push_back(pick(rng, 43, 45, 67, 69));
-        r.push_back(pick(rng, 50, 53, 70, 71));
-        r.push_back(pick(rng, 56, 57, 71, 72));
+        pickEach(r, rng, {{38, 40, 61, 63}, {43, 45, 67, 69}, {50, 53, 70, 71}, {56, 57, 71, 72}});
     } else if (pocket.x == kSidePocketLeft.x) {
-        r.push_back(pick(rng, zone == 1 ? 23 : 28, zone == 1 ? 24 : 29, 55, 59));
-        r.push_back(pick(rng, 21, 22, 63, 65));
-        r.push_back(pick(rng, 18, 19, 68, 69));
+        pickEach(r, rng, {{zone == 1 ? 23 : 28, zone == 1 ? 24 : 29, 55, 59}, {21, 22, 63, 65}, {18, 19, 68, 69}});
     } else { // the low pocket
         if (zone == 0) {
-            r.push_back(pick(rng, 15, 16, 55, 58));
-            r.push_back(pick(rng, 21, 22, 64, 66));
-            r.push_back(pick(rng, 26, 28, 76, 79));
+            pickEach(r, rng, {{15, 16, 55, 58}, {21, 22, 64, 66}, {26, 28, 76, 79}});
         } else {
             r.push_back(rng.chance(50) ? pick(rng, 33, 35, 62, 64) : pick(rng, 37, 38, 62, 64));
             r.push_back(pick(rng, 35, 37, 75, 78));
@@ -214,48 +138,24 @@ constexpr Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
-    const Pt entry = kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        // the telling rows, and their mirror images on the right
-        if (leftZone == 0 && half == 0)
-            return right ? mirrored(kPath128, kMirror) : kPath128;
-        if (leftZone == 1 && half == 1)
-            return right ? mirrored(kPath140, kMirror) : kPath140;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
+    SecondStageSlot s(zone, index, kMirror);
+    s.aim(kBoard, s.lucky ? &kLuckyPocket[s.leftZone][s.half] : nullptr);
+    code = s.code;
+    // the telling rows, and their mirror images on the right
+    if (s.lucky && s.leftZone == 0 && s.half == 0)
+        return s.right ? mirrored(kPath128, kMirror) : kPath128;
+    if (s.lucky && s.leftZone == 1 && s.half == 1)
+        return s.right ? mirrored(kPath140, kMirror) : kPath140;
     // Lost balls: the middle one of each half goes over the door's mouth
     // (except from the far zones), the others do so now and then.
-    const int variants = leftZone == 3 ? 2 : 3;
-    Path out;
-    drawUntilSound("zone " + std::to_string(zone) + ", path " + std::to_string(index), 600, [&](int attempt) {
-        const RunStyle& st = kLowerRunStyles[attempt / 200];
-        Path route;
-        if (lucky) {
-            route = luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-        } else {
-            int variant = (half * 3 + k - 1 + zone) % variants;
-            bool overMouth = (k == 2 && leftZone != 0) || rng.chance(35);
-            route = lostRoute(leftZone, variant, overMouth, rng);
-        }
-        if (right)
-            route = mirrored(route, kMirror);
-        out.clear();
-        out.push_back(entry);
-        completeRoute(kBoard, entry, route, 2, rng);
-        runRoute(out, entry, 0, FP, route, st, 1, rng);
-        return pathIsValid(kBoard, out, kBoard.secondStage, entry, route.back(), lucky ? &pocket : nullptr);
-    });
-    return out;
+    const int variants = s.leftZone == 3 ? 2 : 3;
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        int variant = (s.half * 3 + s.k - 1 + zone) % variants;
+        bool overMouth = (s.k == 2 && s.leftZone != 0) || rng.chance(35);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no3Recipe()
@@ -264,24 +164,15 @@ Recipe no3Recipe()
     r.format = {"no3", MACHINE_NUMBER, g::kPathCount};
     r.seed = 0x4E6F3033u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, -1, 0, 0, 1, 1, -1, -1}; // the upper windmills over zones 2..5
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, -1, 0, 0, 1, 1, -1, -1}); // the upper windmills over zones 2..5
     r.fixedFirstStage = [](int p) { return p == 3 ? kPath3 : Path(); };
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
-            {doorPath(true), g::kCodePrizePocket, "door, right to left", Role::Door, 0},
-            {doorPath(false), g::kCodePrizePocket, "door, left to right into the V zone", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorLeftwardFromX, g::kDoorLeftwardToX, 2), g::kCodePrizePocket,
+             "door, right to left", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorRightwardFromX, g::kDoorRightwardToX, 2), g::kCodePrizePocket,
+             "door, left to right into the V zone", Role::Door, 0},
         };
     };
     return r;

@@ -35,58 +35,13 @@ namespace {
 
 namespace g = no4board;
 
-constexpr Pt pt(g::Point p) { return {p.x, p.y}; }
-constexpr Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
-
-Board no4Board()
-{
-    Board b;
-    b.arcCentre = pt(g::kArcCentre);
-    b.arcRadius = g::kArcRadius;
-    b.fieldRadius = g::kFieldRadius;
-    b.leftEdge = g::kLeftEdge;
-    b.rightEdge = g::kRightEdge;
-    b.topRow = g::kTopRow;
-    b.bottomRow = g::kBottomRow;
-    b.railEnd = pt(g::kRailEnd);
-    b.features = {rect(g::kCentreFeature)};
-    for (const g::Windmill& w : g::kWindmills) // every ball turns every windmill
-        b.windmills.push_back({{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, 0});
-    b.startPocket = pt(g::kStartPocket);
-    for (const g::Pocket& p : g::kPockets)
-        if (p.code == g::kCodePrizePocket)
-            b.prizePockets.push_back(pt(p.at));
-    b.outHole = rect(g::kOutHole);
-    b.hasMouth = true;
-    b.mouth = {g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow, g::kMouthLowerRow, g::kDoorBottomRow};
-    for (const g::Point& e : g::kEntryPoints)
-        b.entries.push_back(pt(e));
-    b.zoneDigits = g::kZoneDigits;
-    b.codes = {g::kCodeLost, g::kCodeStartPocket, g::kCodePrizePocket};
-    b.firstStage = kFirstStageSteps;
-    b.secondStage = kSecondStageSteps;
-    return b;
-}
-
-const Board kBoard = no4Board();
+const Board kBoard = PATHKIT_BOARD_OF(g, (Mouth{g::kMouthXMin, g::kMouthXMax, g::kMouthUpperRow, g::kMouthLowerRow, g::kDoorBottomRow}));
 const int kMirror = g::kMirrorX;
 constexpr Pt kStartPocket = pt(g::kStartPocket);
 constexpr Pt kSidePocketLeft = pt(g::kPockets[1].at);
 constexpr Pt kLowPocketLeft = pt(g::kPockets[3].at);
 
 // ---------------------------------------------------------------- own paths
-
-Path doorRun(bool leftward)
-{
-    Path p;
-    if (leftward)
-        for (int x = g::kDoorLeftwardFromX; x >= g::kDoorLeftwardToX; x -= 2)
-            p.push_back({x, g::kDoorRunRow});
-    else
-        for (int x = g::kDoorRightwardFromX; x <= g::kDoorRightwardToX; x += 2)
-            p.push_back({x, g::kDoorRunRow});
-    return p;
-}
 
 Path wingRun(const g::Point (&run)[g::kWingRunPoints])
 {
@@ -107,8 +62,7 @@ void exitRoute(Path& r, bool overMouth, Lcg& rng)
         r.push_back(m);
         r.push_back({m.x + rng.range(2, 6), rng.range(104, 106)});
     } else {
-        r.push_back(pick(rng, 38, 42, 97, 100));
-        r.push_back(pick(rng, 44, 46, 104, 106));
+        pickEach(r, rng, {{38, 42, 97, 100}, {44, 46, 104, 106}});
     }
 }
 
@@ -117,8 +71,7 @@ void exitRoute(Path& r, bool overMouth, Lcg& rng)
 void pastTheWings(Path& r, Pt catchPoint, Lcg& rng)
 {
     r.push_back(catchPoint);
-    r.push_back(pick(rng, catchPoint.x - 5, catchPoint.x - 3, 76, 79));
-    r.push_back(pick(rng, 49, 53, 85, 88));
+    pickEach(r, rng, {{catchPoint.x - 5, catchPoint.x - 3, 76, 79}, {49, 53, 85, 88}});
 }
 
 // Route of a lost ball of a left-half zone (0..3) from its entry point.
@@ -129,65 +82,46 @@ Path lostRoute(int zone, int variant, bool overMouth, Lcg& rng)
     switch (zone) {
     case 0: // through the far-left windmill, down the left past the side pocket
         r.push_back(variant == 1 ? pick(rng, 12, 14, 59, 60) : pick(rng, 17, 19, 59, 60));
-        if (variant == 0) {
-            r.push_back(pick(rng, 23, 25, 68, 71));
-            r.push_back(pick(rng, 28, 31, 80, 83));
-        } else {
-            r.push_back(pick(rng, 11, 13, 70, 74));
-            r.push_back(pick(rng, 17, 21, 82, 86));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{23, 25, 68, 71}, {28, 31, 80, 83}});
+        else
+            pickEach(r, rng, {{11, 13, 70, 74}, {17, 21, 82, 86}});
         r.push_back(pick(rng, 28, 31, 91, 94));
         exitRoute(r, overMouth, rng);
         break;
     case 1:
         if (variant == 0) { // between the windmills, left of the low pocket
-            r.push_back(pick(rng, 26, 28, 52, 56));
-            r.push_back(pick(rng, 28, 31, 66, 70));
-            r.push_back(pick(rng, 30, 32, 79, 82));
-            r.push_back(pick(rng, 30, 33, 91, 94));
+            pickEach(r, rng, {{26, 28, 52, 56}, {28, 31, 66, 70}, {30, 32, 79, 82}, {30, 33, 91, 94}});
             exitRoute(r, overMouth, rng);
         } else if (variant == 1) { // into the far-left windmill
-            r.push_back(pick(rng, 17, 19, 59, 60));
-            r.push_back(pick(rng, 12, 14, 70, 73));
-            r.push_back(pick(rng, 19, 22, 82, 85));
-            r.push_back(pick(rng, 28, 31, 91, 94));
+            pickEach(r, rng, {{17, 19, 59, 60}, {12, 14, 70, 73}, {19, 22, 82, 85}, {28, 31, 91, 94}});
             exitRoute(r, overMouth, rng);
         } else { // under the display, past the left wing
-            r.push_back(pick(rng, 29, 31, 56, 58));
-            r.push_back(pick(rng, 38, 41, 64, 66));
-            r.push_back(pick(rng, 45, 47, 67, 68));
+            pickEach(r, rng, {{29, 31, 56, 58}, {38, 41, 64, 66}, {45, 47, 67, 68}});
             pastTheWings(r, outerCatch, rng);
             exitRoute(r, true, rng);
         }
         break;
     case 2:
         if (variant == 0) { // along under the display into the wings' way
-            r.push_back(pick(rng, 36, 38, 59, 62));
-            r.push_back(pick(rng, 44, 46, 66, 68));
+            pickEach(r, rng, {{36, 38, 59, 62}, {44, 46, 66, 68}});
             pastTheWings(r, outerCatch, rng);
             exitRoute(r, true, rng);
         } else if (variant == 1) {
-            r.push_back(pick(rng, 30, 32, 59, 63));
-            r.push_back(pick(rng, 28, 32, 76, 80));
-            r.push_back(pick(rng, 30, 33, 91, 94));
+            pickEach(r, rng, {{30, 32, 59, 63}, {28, 32, 76, 80}, {30, 33, 91, 94}});
             exitRoute(r, overMouth, rng);
         } else {
-            r.push_back(pick(rng, 40, 42, 60, 63));
-            r.push_back(pick(rng, 41, 44, 76, 81));
-            r.push_back(pick(rng, 43, 46, 88, 91));
+            pickEach(r, rng, {{40, 42, 60, 63}, {41, 44, 76, 81}, {43, 46, 88, 91}});
             exitRoute(r, overMouth, rng);
         }
         break;
     default: // 3, beside the display
         if (variant == 1) {
-            r.push_back(pick(rng, 40, 43, 60, 63));
-            r.push_back(pick(rng, 47, 49, 67, 68));
+            pickEach(r, rng, {{40, 43, 60, 63}, {47, 49, 67, 68}});
             pastTheWings(r, innerCatch, rng);
             exitRoute(r, true, rng);
         } else {
-            r.push_back(pick(rng, 37, 39, 60, 63));
-            r.push_back(pick(rng, 41, 44, 76, 81));
-            r.push_back(pick(rng, 44, 46, 88, 91));
+            pickEach(r, rng, {{37, 39, 60, 63}, {41, 44, 76, 81}, {44, 46, 88, 91}});
             exitRoute(r, overMouth, rng);
         }
         break;
@@ -204,27 +138,18 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
             r.push_back(pick(rng, 36, 38, 59, 61));
         else
             r.push_back(pick(rng, 41, 43, 59, 61));
-        r.push_back(pick(rng, 45, 47, 66, 68));
-        r.push_back(pick(rng, 51, 53, 72, 73));
-        r.push_back(pick(rng, 55, 56, 76, 77));
+        pickEach(r, rng, {{45, 47, 66, 68}, {51, 53, 72, 73}, {55, 56, 76, 77}});
     } else if (pocket == kSidePocketLeft) {
-        if (zone == 1) {
-            r.push_back(pick(rng, 22, 23, 51, 55));
-            r.push_back(pick(rng, 19, 21, 59, 60));
-        } else {
+        if (zone == 1)
+            pickEach(r, rng, {{22, 23, 51, 55}, {19, 21, 59, 60}});
+        else
             r.push_back(pick(rng, 12, 14, 59, 60));
-        }
         r.push_back(pick(rng, 17, 18, 65, 67));
     } else { // the low pocket
-        if (zone == 0) {
-            r.push_back(pick(rng, 17, 19, 59, 60));
-            r.push_back(pick(rng, 23, 25, 69, 72));
-            r.push_back(pick(rng, 29, 31, 79, 82));
-        } else {
-            r.push_back(pick(rng, 27, 29, 52, 55));
-            r.push_back(pick(rng, 31, 33, 66, 70));
-            r.push_back(pick(rng, 34, 35, 79, 83));
-        }
+        if (zone == 0)
+            pickEach(r, rng, {{17, 19, 59, 60}, {23, 25, 69, 72}, {29, 31, 79, 82}});
+        else
+            pickEach(r, rng, {{27, 29, 52, 55}, {31, 33, 66, 70}, {34, 35, 79, 83}});
         r.push_back(pick(rng, 36, 37, 85, 86));
     }
     r.push_back(pocket);
@@ -241,42 +166,18 @@ constexpr Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    const bool lucky = k == 0;
-    const Pt entry = kBoard.entries[zone];
-    Pt pocket = {0, 0};
-    if (lucky) {
-        pocket = kLuckyPocket[leftZone][half];
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
+    SecondStageSlot s(zone, index, kMirror);
+    s.aim(kBoard, s.lucky ? &kLuckyPocket[s.leftZone][s.half] : nullptr);
+    code = s.code;
     // Lost balls: the middle one of each half goes over the attacker's mouth
     // (except from the far zones), the others do so now and then.
-    Path out;
-    drawUntilSound("zone " + std::to_string(zone) + ", path " + std::to_string(index), 600, [&](int attempt) {
-        const RunStyle& st = kLowerRunStyles[attempt / 200];
-        Path route;
-        if (lucky) {
-            route = luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-        } else {
-            int variant = (half * 3 + k - 1 + zone) % 3;
-            bool overMouth = (k == 2 && leftZone != 0) || rng.chance(35);
-            route = lostRoute(leftZone, variant, overMouth, rng);
-        }
-        if (right)
-            route = mirrored(route, kMirror);
-        out.clear();
-        out.push_back(entry);
-        completeRoute(kBoard, entry, route, 2, rng);
-        runRoute(out, entry, 0, FP, route, st, 1, rng);
-        return pathIsValid(kBoard, out, kBoard.secondStage, entry, route.back(), lucky ? &pocket : nullptr);
-    });
-    return out;
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.lucky)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        int variant = (s.half * 3 + s.k - 1 + zone) % 3;
+        bool overMouth = (s.k == 2 && s.leftZone != 0) || rng.chance(35);
+        return lostRoute(s.leftZone, variant, overMouth, rng);
+    }, rng);
 }
 
 Recipe no4Recipe()
@@ -285,24 +186,15 @@ Recipe no4Recipe()
     r.format = {"no4", MACHINE_NUMBER, g::kPathCount};
     r.seed = 0x4E6F3034u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, -1, 2, 2, 3, 3, -1, -1}; // the upper windmills over zones 2..5
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, -1, 2, 2, 3, 3, -1, -1}); // the upper windmills over zones 2..5
     r.fixedFirstStage = [](int) { return Path(); };
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
-            {doorRun(true), g::kCodePrizePocket, "attacker, right to left past the V", Role::Door, 0},
-            {doorRun(false), g::kCodePrizePocket, "attacker, left to right past the V", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorLeftwardFromX, g::kDoorLeftwardToX, 2), g::kCodePrizePocket,
+             "attacker, right to left past the V", Role::Door, 0},
+            {rowRun(g::kDoorRunRow, g::kDoorRightwardFromX, g::kDoorRightwardToX, 2), g::kCodePrizePocket,
+             "attacker, left to right past the V", Role::Door, 0},
             {wingRun(g::kLeftWingRun), g::kCodeStartPocket, "left wing into the start pocket", Role::Special, 0},
             {wingRun(g::kRightWingRun), g::kCodeStartPocket, "right wing into the start pocket", Role::Special, 0},
         };

@@ -36,40 +36,7 @@ namespace {
 
 namespace g = no5board;
 
-constexpr Pt pt(g::Point p) { return {p.x, p.y}; }
-constexpr Rect rect(g::Box b) { return {b.x0, b.y0, b.x1, b.y1}; }
-
-Board no5Board()
-{
-    Board b;
-    b.arcCentre = pt(g::kArcCentre);
-    b.arcRadius = g::kArcRadius;
-    b.fieldRadius = g::kFieldRadius;
-    b.leftEdge = g::kLeftEdge;
-    b.rightEdge = g::kRightEdge;
-    b.topRow = g::kTopRow;
-    b.bottomRow = g::kBottomRow;
-    b.railEnd = pt(g::kRailEnd);
-    b.features = {rect(g::kCentreFeature)};
-    for (const g::Windmill& w : g::kWindmills) // every ball turns every windmill
-        b.windmills.push_back({{w.awayXMin, w.yMin, w.towardsXMax, w.yMax}, w.awayXMax + 1, 0});
-    b.startPocket = pt(g::kStartPocket);
-    for (const g::Pocket& p : g::kPockets)
-        if (p.code == g::kCodePrizePocket)
-            b.prizePockets.push_back(pt(p.at));
-    b.outHole = rect(g::kOutHole);
-    b.hasMouth = true;
-    b.mouth = {g::kMouthXMin, g::kMouthXMax, g::kMouthRow, g::kMouthRow, g::kDoorBottomRow};
-    for (const g::Point& e : g::kEntryPoints)
-        b.entries.push_back(pt(e));
-    b.zoneDigits = g::kZoneDigits;
-    b.codes = {g::kCodeLost, g::kCodeStartPocket, g::kCodePrizePocket};
-    b.firstStage = kFirstStageSteps;
-    b.secondStage = kSecondStageSteps;
-    return b;
-}
-
-const Board kBoard = no5Board();
+const Board kBoard = PATHKIT_BOARD_OF(g, (Mouth{g::kMouthXMin, g::kMouthXMax, g::kMouthRow, g::kMouthRow, g::kDoorBottomRow}));
 const int kMirror = g::kMirrorX;
 constexpr Pt kStartPocket = pt(g::kStartPocket);
 constexpr Pt kSidePocketLeft = pt(g::kPockets[1].at);
@@ -78,17 +45,6 @@ constexpr Pt kGate = pt(g::kGatePoint);
 const Pt kLost = {0, 0}; // a lucky path of a zone whose lucky path is lost
 
 // ---------------------------------------------------------------- own paths
-
-Path channel(int fromX, int toX)
-{
-    Path p;
-    for (int x = fromX;; x += fromX < toX ? 1 : -1) {
-        p.push_back({x, g::kMouthRow});
-        if (x == toX)
-            break;
-    }
-    return p;
-}
 
 Path vChannel()
 {
@@ -117,8 +73,7 @@ void exitRoute(Path& r, bool overMouth, bool intoGate, Lcg& rng)
         r.push_back(m);
         r.push_back({m.x + rng.range(0, 4), rng.range(104, 106)});
     } else {
-        r.push_back(pick(rng, 39, 43, 97, 100));
-        r.push_back(pick(rng, 44, 46, 104, 106));
+        pickEach(r, rng, {{39, 43, 97, 100}, {44, 46, 104, 106}});
     }
 }
 
@@ -136,65 +91,46 @@ Path lostRoute(int zone, int variant, bool overMouth, bool intoGate, Lcg& rng)
     switch (zone) {
     case 0: // through the far-left windmill, down the left past the side pocket
         r.push_back(variant == 1 ? pick(rng, 10, 12, 59, 62) : pick(rng, 16, 18, 59, 62));
-        if (variant == 0) {
-            r.push_back(pick(rng, 23, 25, 70, 73));
-            r.push_back(pick(rng, 28, 31, 80, 83));
-        } else {
-            r.push_back(pick(rng, 11, 13, 72, 76));
-            r.push_back(pick(rng, 18, 22, 84, 88));
-        }
+        if (variant == 0)
+            pickEach(r, rng, {{23, 25, 70, 73}, {28, 31, 80, 83}});
+        else
+            pickEach(r, rng, {{11, 13, 72, 76}, {18, 22, 84, 88}});
         r.push_back(pick(rng, 28, 32, 93, 96));
         exitRoute(r, overMouth, false, rng);
         break;
     case 1:
         if (variant == 0) { // between the windmills, left of the low pocket
-            r.push_back(pick(rng, 26, 28, 52, 56));
-            r.push_back(pick(rng, 27, 30, 68, 72));
-            r.push_back(pick(rng, 29, 32, 80, 83));
-            r.push_back(pick(rng, 30, 33, 92, 95));
+            pickEach(r, rng, {{26, 28, 52, 56}, {27, 30, 68, 72}, {29, 32, 80, 83}, {30, 33, 92, 95}});
             exitRoute(r, overMouth, false, rng);
         } else if (variant == 1) { // into the far-left windmill
-            r.push_back(pick(rng, 16, 18, 59, 62));
-            r.push_back(pick(rng, 12, 14, 72, 75));
-            r.push_back(pick(rng, 19, 22, 84, 87));
-            r.push_back(pick(rng, 28, 31, 93, 96));
+            pickEach(r, rng, {{16, 18, 59, 62}, {12, 14, 72, 75}, {19, 22, 84, 87}, {28, 31, 93, 96}});
             exitRoute(r, overMouth, false, rng);
         } else { // through the inner windmill past a digit start
-            r.push_back(pick(rng, 29, 31, 55, 57));
-            r.push_back(pick(rng, 34, 36, 60, 63));
-            r.push_back(pick(rng, 36, 38, 72, 75));
+            pickEach(r, rng, {{29, 31, 55, 57}, {34, 36, 60, 63}, {36, 38, 72, 75}});
             pastTheDigitStart(r, rng);
             exitRoute(r, true, intoGate, rng);
         }
         break;
     case 2:
         if (variant == 0) {
-            r.push_back(pick(rng, 35, 37, 60, 63));
-            r.push_back(pick(rng, 37, 39, 72, 75));
+            pickEach(r, rng, {{35, 37, 60, 63}, {37, 39, 72, 75}});
             pastTheDigitStart(r, rng);
             exitRoute(r, true, intoGate, rng);
         } else if (variant == 1) {
-            r.push_back(pick(rng, 30, 32, 59, 63));
-            r.push_back(pick(rng, 28, 31, 76, 80));
-            r.push_back(pick(rng, 30, 33, 92, 95));
+            pickEach(r, rng, {{30, 32, 59, 63}, {28, 31, 76, 80}, {30, 33, 92, 95}});
             exitRoute(r, overMouth, false, rng);
         } else {
-            r.push_back(pick(rng, 40, 42, 60, 63));
-            r.push_back(pick(rng, 42, 44, 70, 74));
-            r.push_back(pick(rng, 44, 47, 84, 88));
+            pickEach(r, rng, {{40, 42, 60, 63}, {42, 44, 70, 74}, {44, 47, 84, 88}});
             exitRoute(r, overMouth, intoGate, rng);
         }
         break;
     default: // 3, beside the display
         if (variant == 1) {
-            r.push_back(pick(rng, 39, 42, 60, 63));
-            r.push_back(pick(rng, 39, 41, 72, 75));
+            pickEach(r, rng, {{39, 42, 60, 63}, {39, 41, 72, 75}});
             pastTheDigitStart(r, rng);
             exitRoute(r, true, intoGate, rng);
         } else {
-            r.push_back(pick(rng, 35, 37, 60, 63));
-            r.push_back(pick(rng, 42, 44, 72, 76));
-            r.push_back(pick(rng, 44, 47, 86, 90));
+            pickEach(r, rng, {{35, 37, 60, 63}, {42, 44, 72, 76}, {44, 47, 86, 90}});
             exitRoute(r, overMouth, intoGate, rng);
         }
         break;
@@ -211,23 +147,15 @@ Path luckyRoute(int zone, Pt pocket, Lcg& rng)
             r.push_back(pick(rng, 35, 37, 59, 62));
         else
             r.push_back(pick(rng, 40, 42, 59, 62));
-        r.push_back(pick(rng, 42, 43, 66, 67));
-        r.push_back(pick(rng, 47, 49, 68, 69));
-        r.push_back(pick(rng, 52, 54, 69, 70));
-        r.push_back(pick(rng, 56, 57, 70, 70));
+        pickEach(r, rng, {{42, 43, 66, 67}, {47, 49, 68, 69}, {52, 54, 69, 70}, {56, 57, 70, 70}});
     } else if (pocket == kSidePocketLeft) {
-        if (zone == 1) {
-            r.push_back(pick(rng, 22, 23, 51, 55));
-            r.push_back(pick(rng, 18, 19, 59, 62));
-        } else {
+        if (zone == 1)
+            pickEach(r, rng, {{22, 23, 51, 55}, {18, 19, 59, 62}});
+        else
             r.push_back(pick(rng, 10, 12, 59, 62));
-        }
         r.push_back(pick(rng, 17, 18, 66, 68));
     } else { // the low pocket
-        r.push_back(pick(rng, 16, 18, 59, 62));
-        r.push_back(pick(rng, 23, 25, 70, 73));
-        r.push_back(pick(rng, 29, 31, 79, 82));
-        r.push_back(pick(rng, 35, 36, 85, 86));
+        pickEach(r, rng, {{16, 18, 59, 62}, {23, 25, 70, 73}, {29, 31, 79, 82}, {35, 36, 85, 86}});
     }
     r.push_back(pocket);
     return r;
@@ -244,43 +172,21 @@ constexpr Pt kLuckyPocket[4][2] = {
 
 Path secondStagePath(int zone, int index, Lcg& rng, int& code)
 {
-    const bool right = zone >= 4;
-    const int leftZone = right ? 7 - zone : zone;
-    const int half = index / 4, k = index % 4;
-    Pt pocket = k == 0 ? kLuckyPocket[leftZone][half] : kLost;
-    const bool toPocket = pocket != kLost;
-    if (toPocket) {
-        code = pocket == kStartPocket ? g::kCodeStartPocket : g::kCodePrizePocket;
-        if (right)
-            pocket.x = kMirror - pocket.x;
-    } else {
-        code = g::kCodeLost;
-    }
-    const Pt entry = kBoard.entries[zone];
+    SecondStageSlot s(zone, index, kMirror);
+    const Pt& luckyPocket = kLuckyPocket[s.leftZone][s.half];
+    s.aim(kBoard, s.lucky && luckyPocket != kLost ? &luckyPocket : nullptr);
+    code = s.code;
     // Lost balls: the middle one of each half goes over the attacker's mouth
     // (except from the far zones), the others do so now and then; the last
     // of each half of the inner zones ends in the digit gate.
-    Path out;
-    drawUntilSound("zone " + std::to_string(zone) + ", path " + std::to_string(index), 600, [&](int attempt) {
-        const RunStyle& st = kLowerRunStyles[attempt / 200];
-        Path route;
-        if (toPocket) {
-            route = luckyRoute(leftZone, right ? Pt{kMirror - pocket.x, pocket.y} : pocket, rng);
-        } else {
-            int variant = (half * 3 + k + 2 + zone) % 3;
-            bool overMouth = (k == 2 && leftZone != 0) || rng.chance(40);
-            bool intoGate = k == 3 && leftZone >= 1;
-            route = lostRoute(leftZone, variant, overMouth, intoGate, rng);
-        }
-        if (right)
-            route = mirrored(route, kMirror);
-        out.clear();
-        out.push_back(entry);
-        completeRoute(kBoard, entry, route, 2, rng);
-        runRoute(out, entry, 0, FP, route, st, 1, rng);
-        return pathIsValid(kBoard, out, kBoard.secondStage, entry, route.back(), toPocket ? &pocket : nullptr);
-    });
-    return out;
+    return drawLowerPath(kBoard, s, kBoard.entries[zone], [&](Lcg& rng) {
+        if (s.toPocket)
+            return luckyRoute(s.leftZone, s.leftPocket, rng);
+        int variant = (s.half * 3 + s.k + 2 + zone) % 3;
+        bool overMouth = (s.k == 2 && s.leftZone != 0) || rng.chance(40);
+        bool intoGate = s.k == 3 && s.leftZone >= 1;
+        return lostRoute(s.leftZone, variant, overMouth, intoGate, rng);
+    }, rng);
 }
 
 Recipe no5Recipe()
@@ -289,26 +195,15 @@ Recipe no5Recipe()
     r.format = {"no5", MACHINE_NUMBER, g::kPathCount};
     r.seed = 0x4E6F3035u;
     r.board = kBoard;
-    r.firstStage.releaseFrom = 19;
-    r.firstStage.releaseSpan = 84;
-    r.firstStage.leftZones = 4;
-    r.firstStage.leftHalfLastRelease = 50;
-    r.firstStage.rightHalfFirstRelease = 66;
-    r.firstStage.lastRelease = 104;
-    r.firstStage.rubberX = 98;
-    r.firstStage.zoneWindmill = {-1, -1, 0, 0, 1, 1, -1, -1}; // the upper windmills over zones 2..5
-    r.firstStage.windmillChance = 80;
-    r.firstStage.styles = kUpperRunStyles;
-    r.firstStage.attempts = 400;
-    r.firstStage.attemptsPerStyle = 120;
+    r.firstStage = fieldFirstStage({-1, -1, 0, 0, 1, 1, -1, -1}); // the upper windmills over zones 2..5
     r.fixedFirstStage = [](int) { return Path(); };
     r.secondStage = secondStagePath;
     r.extraPaths = [] {
         return Table{
-            {channel(g::kLeftChannelFromX, g::kLeftChannelToX), g::kCodePrizePocket,
+            {rowRun(g::kMouthRow, g::kLeftChannelFromX, g::kLeftChannelToX, 1), g::kCodePrizePocket,
              "attacker, left channel", Role::Door, 0},
             {vChannel(), g::kCodePrizePocket, "attacker, the V in the centre", Role::Door, 0},
-            {channel(g::kRightChannelFromX, g::kRightChannelToX), g::kCodePrizePocket,
+            {rowRun(g::kMouthRow, g::kRightChannelFromX, g::kRightChannelToX, 1), g::kCodePrizePocket,
              "attacker, right channel", Role::Door, 0},
             {gatePath(), g::kCodeStartPocket, "digit gate: hidden, then the start pocket", Role::Special, 0},
         };
