@@ -31,16 +31,6 @@ void launchBall(MachineState& m)
     }
 }
 
-bool isPathEnd(int path, int step)
-{
-    return modelPathEntry(path, step)[0] == kPathEnd;
-}
-
-int pathOutcome(int path, int step)
-{
-    return modelPathEntry(path, step)[1];
-}
-
 // A slot whose words point outside the table (a damaged file) loses its ball
 // rather than reading past the table.
 static bool slotIsValid(const BallSlot& b)
@@ -92,6 +82,8 @@ static bool followPath(BallSlot& b)
 void advanceBalls(MachineState& m)
 {
     for (BallSlot& b : m.ballSlot) {
+        if (b.state == 0)
+            continue;
         switch (b.state) {
         case 1: // the launch rail
             if (b.step < 0 || b.step >= kRailSteps) {
@@ -135,8 +127,6 @@ void advanceBalls(MachineState& m)
                 modelLandBall(m, b, pathOutcome(b.path, b.step));
             freeSlot(b);
             break;
-        case 0:
-            break;
         default: // a state of the model's own (a stage)
             modelOwnBallStep(m, b);
             break;
@@ -153,13 +143,4 @@ void hitWindmill(int32_t& spinner, bool towards, int base)
 {
     int32_t phase = spinner % 3; // truncating: keeps the sign of the value
     spinner = towards ? base + phase : -(base + phase);
-}
-
-void slowWindmill(int32_t& spinner, int limit)
-{
-    if (spinner == 0)
-        return;
-    // fast beyond the limit: a frame a step; then a frame every second step
-    if (spinner > limit || spinner < -limit || animClock.count64 == 0)
-        spinner += spinner > 0 ? -1 : 1;
 }

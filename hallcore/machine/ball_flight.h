@@ -4,6 +4,7 @@
 // The first entry whose x is 0xFF ends the path; the byte after it is the
 // path's outcome code. Balls move one point per machine step.
 #pragma once
+#include "hallcore/machine/anim_clock.h"
 #include "hallcore/machine/machine_module.h"
 
 enum {
@@ -35,12 +36,44 @@ bool landInStartPocket(MachineState& m);
 // Every step after the balls: turning windmills slow down.
 void slowWindmills(MachineState& m);
 
+// Most machines have no ball in flight and every windmill standing most of
+// the time (nobody plays them): the step asks these first, inline.
+inline bool anyBallInFlight(const MachineState& m)
+{
+    int32_t states = 0;
+    for (const BallSlot& b : m.ballSlot)
+        states |= b.state;
+    return states != 0;
+}
+inline bool anyWindmillTurning(const MachineState& m)
+{
+    int32_t spins = 0;
+    for (int32_t spin : m.spinner)
+        spins |= spin;
+    return spins != 0;
+}
+
 // Whether entry `step` of a path is its end mark (the path's outcome code
 // then follows it).
-bool isPathEnd(int path, int step);
-int pathOutcome(int path, int step);
+inline bool isPathEnd(int path, int step)
+{
+    return modelPathEntry(path, step)[0] == kPathEnd;
+}
+inline int pathOutcome(int path, int step)
+{
+    return modelPathEntry(path, step)[1];
+}
 
 // Windmill values: the sign is the direction, the size how long it keeps
 // turning, and value % 3 the animation phase, which a hit keeps.
 void hitWindmill(int32_t& spinner, bool towards, int base);
-void slowWindmill(int32_t& spinner, int limit);
+// One step of a turning windmill: beyond `limit` it slows a frame a step,
+// within it a frame every 64th step. Six windmills a machine ask it every
+// step, most of them standing still, so it is inline.
+inline void slowWindmill(int32_t& spinner, int limit)
+{
+    if (spinner == 0)
+        return;
+    if (spinner > limit || spinner < -limit || animClock.count64 == 0)
+        spinner += spinner > 0 ? -1 : 1;
+}

@@ -78,9 +78,17 @@ bool modelBallSlotIsValid(const BallSlot& b);
 
 // ---------------------------------------------------------------- the board
 
-// Entry (x, y) of a path of the model's path table; see ball_flight.h for
-// the block format. path 0..kPathCount-1, step 0..31.
-const unsigned char* modelPathEntry(int path, int step);
+// The model's path table (its generated noN_paths.cpp); see ball_flight.h
+// for the block format. Every ball in flight reads it every step, so the
+// lookup is inline.
+extern const unsigned char (*const modelPathTable)[32][2];
+
+// Entry (x, y) of a path of the model's path table: path 0..kPathCount-1,
+// step 0..31.
+inline const unsigned char* modelPathEntry(int path, int step)
+{
+    return modelPathTable[path][step];
+}
 
 // A first-stage ball reached the end of its path with that outcome code
 // (8 x entry zone): choose its second stage. The slot is already at step 0,

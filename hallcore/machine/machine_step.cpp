@@ -92,8 +92,10 @@ bool machineStep(MachineState& m)
         payOut(m);
         boxesChanged = updateBoxCount(m);
     }
-    advanceBalls(m);
-    slowWindmills(m);
+    if (anyBallInFlight(m))
+        advanceBalls(m);
+    if (anyWindmillTurning(m))
+        slowWindmills(m);
     return boxesChanged;
 }
 

@@ -7,6 +7,7 @@
 
 #include "hallcore/machine/big_prize.h"
 #include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/band_rows.h"
 #include "hallcore/machine/machine_words.h"
 #include "hallcore/machine/random.h"
 
@@ -46,25 +47,30 @@ void modelLandBall(MachineState& m, const BallSlot& ball, int code)
 
 // ---------------------------------------------------------------- windmills
 
-static void hitZones(MachineState& m, const five_line::WindmillZone* zones, int count, int base, int x, int y)
+// The zones do not overlap: a ball hits one windmill at most, the first of
+// its row's zones whose columns it is in.
+static void hitZones(MachineState& m, const BandRows& rows, const five_line::WindmillZone* zones, int base, int x,
+                     int y)
 {
-    for (int i = 0; i < count; i++) {
-        const five_line::WindmillZone& z = zones[i];
-        if (x >= z.xMin && x <= z.xMax && y >= z.yMin && y <= z.yMax) {
+    for (unsigned in = rows.at(y); in != 0; in = BandRows::rest(in)) {
+        const five_line::WindmillZone& z = zones[BandRows::first(in)];
+        if (x >= z.xMin && x <= z.xMax) {
             hitWindmill(m.spinner[z.spinner], z.towards, base);
-            return; // the zones do not overlap: one windmill at most
+            return;
         }
     }
 }
 
 void modelUpperBoardHit(MachineState& m, int x, int y)
 {
-    hitZones(m, kFiveLine.upperZones, kFiveLine.upperZoneCount, kFiveLine.upperBase, x, y);
+    static const BandRows rows(kFiveLine.upperZones, kFiveLine.upperZoneCount);
+    hitZones(m, rows, kFiveLine.upperZones, kFiveLine.upperBase, x, y);
 }
 
 void modelLowerBoardHit(MachineState& m, int x, int y)
 {
-    hitZones(m, kFiveLine.lowerZones, kFiveLine.lowerZoneCount, kFiveLine.lowerBase, x, y);
+    static const BandRows rows(kFiveLine.lowerZones, kFiveLine.lowerZoneCount);
+    hitZones(m, rows, kFiveLine.lowerZones, kFiveLine.lowerBase, x, y);
 }
 
 void modelSlowWindmills(MachineState& m)

@@ -5,10 +5,7 @@
 #include "no1_board_geometry.h"
 #include "no1_paths.h"
 
-const unsigned char* modelPathEntry(int path, int step)
-{
-    return no1PathTable[path][step];
-}
+const unsigned char (*const modelPathTable)[32][2] = no1PathTable;
 
 void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
 {

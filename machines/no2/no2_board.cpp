@@ -9,10 +9,7 @@
 
 using namespace no2board;
 
-const unsigned char* modelPathEntry(int path, int step)
-{
-    return no2PathTable[path][step];
-}
+const unsigned char (*const modelPathTable)[32][2] = no2PathTable;
 
 void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
 {

@@ -12,10 +12,7 @@
 
 using namespace no3board;
 
-const unsigned char* modelPathEntry(int path, int step)
-{
-    return no3PathTable[path][step];
-}
+const unsigned char (*const modelPathTable)[32][2] = no3PathTable;
 
 // Zone (code / 8) → a lucky path is taken with a chance of 1 in this; 0 for
 // a code that is no zone's.

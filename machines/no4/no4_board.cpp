@@ -10,10 +10,7 @@
 
 namespace g = no4board;
 
-const unsigned char* modelPathEntry(int path, int step)
-{
-    return no4PathTable[path][step];
-}
+const unsigned char (*const modelPathTable)[32][2] = no4PathTable;
 
 void modelChooseSecondStage(MachineState& m, BallSlot& ball, int code)
 {

@@ -317,6 +317,11 @@ void modelAfterModeTick(MachineState& m)
         if (m.heldLampTick == kHeldLampSteps)
             m.dirty |= kDirtyHeldStarts;
     }
+    int32_t anyEffect = 0;
+    for (int32_t e : m.reelEffect)
+        anyEffect |= e;
+    if (anyEffect == 0)
+        return; // the usual case: no reel flashing
     const int decay = m.mode == 2 && m.spinPhase == kNo4Running ? 2 : 1;
     for (int32_t& e : m.reelEffect) {
         // the screen writes the flash too: keep it to the frames it has, and

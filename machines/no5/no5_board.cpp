@@ -9,10 +9,7 @@
 
 namespace g = no5board;
 
-const unsigned char* modelPathEntry(int path, int step)
-{
-    return no5PathTable[path][step];
-}
+const unsigned char (*const modelPathTable)[32][2] = no5PathTable;
 
 void modelChooseSecondStage(MachineState&, BallSlot& ball, int code)
 {

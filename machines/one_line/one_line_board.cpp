@@ -1,6 +1,7 @@
 // The one-line boards' common rules: the second stage after an entry zone,
 // the V's round, the landing, and the windmills.
 #include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/band_rows.h"
 #include "hallcore/machine/random.h"
 #include "one_line.h"
 
@@ -18,10 +19,9 @@ bool onLowerBoardPath(const BallSlot& ball)
 
 void hitOneLineWindmills(MachineState& m, int x, int y)
 {
-    for (int i = 0; i < kOneLine.windmillCount; i++) {
-        const WindmillZone& z = kOneLine.windmills[i];
-        if (y < z.yMin || y > z.yMax)
-            continue;
+    static const BandRows rows(kOneLine.windmills, kOneLine.windmillCount);
+    for (unsigned in = rows.at(y); in != 0; in = BandRows::rest(in)) {
+        const WindmillZone& z = kOneLine.windmills[BandRows::first(in)];
         if (x >= z.awayXMin && x <= z.awayXMax)
             hitWindmill(m.spinner[z.spinner], false, z.kick);
         else if (x >= z.towardsXMin && x <= z.towardsXMax)

@@ -1,6 +1,10 @@
+#include <cstring>
 #include <utility>
+#include <vector>
 
 #include "hall_fixture.h"
+#include "hallcore/machine/ball_flight.h"
+#include "hallcore/machine/band_rows.h"
 
 // Steps a machine on the launch beat (the hall clock at count512 0); true
 // when the box count changed.
@@ -108,6 +112,58 @@ TEST(MachineStep, SpinStartNeverReplacesAPendingStop)
     ordinaryStep(m);
     EXPECT_EQ(m.mode, 2);
     EXPECT_EQ(m.soundRequest, -10000);
+}
+
+TEST(MachineStep, BallsAndWindmillsMoveWhateverSlotOrWindmillHoldsThem)
+{
+    // the step skips the balls and the windmills of a machine with none in
+    // flight and none turning: a ball in the last slot, or a turn of the last
+    // windmill only, must still move
+    MachineState m = idleMachine();
+    BallSlot& last = m.ballSlot[sizeof m.ballSlot / sizeof m.ballSlot[0] - 1];
+    last.state = 1; // on the launch rail
+    last.step = 0;
+    int32_t& lastSpin = m.spinner[sizeof m.spinner / sizeof m.spinner[0] - 1];
+    lastSpin = 40;
+    ordinaryStep(m);
+    EXPECT_EQ(last.step, 1);
+    EXPECT_EQ(lastSpin, 39);
+    EXPECT_TRUE(anyBallInFlight(m));
+    EXPECT_TRUE(anyWindmillTurning(m));
+    m = idleMachine();
+    EXPECT_FALSE(anyBallInFlight(m));
+    EXPECT_FALSE(anyWindmillTurning(m));
+    const MachineState before = m;
+    ordinaryStep(m);
+    EXPECT_EQ(std::memcmp(m.ballSlot, before.ballSlot, sizeof m.ballSlot), 0);
+    EXPECT_EQ(std::memcmp(m.spinner, before.spinner, sizeof m.spinner), 0);
+}
+
+TEST(MachineStep, BandRowsTellEveryBandOfARowInOrder)
+{
+    struct Band {
+        int yMin, yMax;
+    };
+    const Band bands[] = {{10, 12}, {12, 14}, {-3, 0}, {250, 300}, {5, 4}};
+    BandRows rows(bands, 5);
+    EXPECT_EQ(rows.at(9), 0u);
+    EXPECT_EQ(rows.at(10), 1u);
+    EXPECT_EQ(rows.at(12), 3u) << "overlapping bands both hold the row";
+    EXPECT_EQ(rows.at(14), 2u);
+    EXPECT_EQ(rows.at(0), 4u);
+    EXPECT_EQ(rows.at(-1), 0u) << "rows off the board hold no band";
+    EXPECT_EQ(rows.at(255), 8u);
+    EXPECT_EQ(rows.at(256), 0u);
+    EXPECT_EQ(rows.at(4), 0u) << "an empty band holds nothing";
+    std::vector<int> order;
+    for (unsigned in = rows.at(12); in != 0; in = BandRows::rest(in))
+        order.push_back(BandRows::first(in));
+    EXPECT_EQ(order, (std::vector<int>{0, 1}));
+
+    // a seventeenth band is never told
+    std::vector<Band> many(17, Band{50, 50});
+    BandRows full(many.data(), 17);
+    EXPECT_EQ(full.at(50), 0xFFFFu);
 }
 
 TEST_F(HallTest, ResetKindsKeepWhatEachKindKeeps)

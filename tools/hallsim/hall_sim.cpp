@@ -176,15 +176,18 @@ public:
                 nullClearPosted(); // nobody reads the hall's notices here
             }
             const bool beat = isLaunchBeat();
+            PassEvents e;
             for (int s = 0; s < kShopCount; s++) {
                 HourResult& hour = result.hours[s][now.hour];
                 hour.passes++;
                 hour.seatedSum += shops[s].customerCount;
                 for (int i = 0; i < kMachinesPerShop; i++) {
                     const MachineState& m = shops[s].machines[i];
-                    PassEvents e = watches[s][i].pass(m, beat);
                     int setting = m.setting >= 0 && m.setting < settings ? m.setting : 0;
-                    count(s, i, setting, m, e);
+                    result.machines[s][i].stepsBySetting[setting]++; // the tallies' steps are summed from these
+                    if (!watches[s][i].pass(m, beat, e))
+                        continue;
+                    count(s, i, setting, e);
                     hour.arrivals += e.arrived;
                     firedSoFar[s][i] += e.fired;
                     paidSoFar[s][i] += e.paid;
@@ -330,12 +333,11 @@ private:
                 watches[s][i].begin(shops[s].machines[i]);
     }
 
-    void count(int s, int i, int setting, const MachineState& m, const PassEvents& e)
+    void count(int s, int i, int setting, const PassEvents& e)
     {
         MachineResult& machine = result.machines[s][i];
         Tally& mt = machine.tally;
         Tally& st = result.bySetting[setting];
-        machine.stepsBySetting[setting]++; // the tallies' steps are summed from these at the end
         if (e.fired | e.paid) {
             st.fired += e.fired;
             st.paid += e.paid;

@@ -1,18 +1,10 @@
 #include "tools/hallsim/observer.h"
 
-#include "tools/hallsim/model_sim.h"
 #include "tools/hallsim/odds.h"
-
-MachineWatch::Words MachineWatch::wordsOf(const MachineState& m)
-{
-    return {m.occupant,      m.mode,  m.round,          m.setting,          m.continueBarred, m.startsSincePrize,
-            m.customerState, m.balls, m.pendingStartPayouts, m.pendingPrizePayouts, m.payoutToggle,
-            simChanceCount(m)};
-}
 
 void MachineWatch::begin(const MachineState& m)
 {
-    before = wordsOf(m);
+    keepWords(m);
     drawKnown = false;
     feverKnown = false;
 }
@@ -49,10 +41,10 @@ int MachineWatch::paidThisPass(const Words& b, const MachineState& m, int launch
     return start;
 }
 
-PassEvents MachineWatch::pass(const MachineState& m, bool beat)
+bool MachineWatch::passWithEvents(const MachineState& m, bool beat, PassEvents& e)
 {
-    PassEvents e;
     const Words& b = before;
+    e = PassEvents{};
     if (beat) {
         e.fired = launchedThisPass(m);
         e.paid = paidThisPass(b, m, e.fired, e.unresolved);
@@ -103,6 +95,6 @@ PassEvents MachineWatch::pass(const MachineState& m, bool beat)
         }
         feverKnown = false;
     }
-    before = wordsOf(m);
-    return e;
+    keepWords(m);
+    return true;
 }

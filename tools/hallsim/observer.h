@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "hallcore/machine/machine_module.h"
+#include "tools/hallsim/model_sim.h"
 
 struct SpinDone {
     int setting;   // in force at the draw, after any redraw
@@ -45,15 +46,51 @@ public:
     // Starts watching; a spin or fever already running is not counted.
     void begin(const MachineState& m);
 
-    // After a pass; beat: the pass was a launch beat.
-    PassEvents pass(const MachineState& m, bool beat);
+    // After a pass; beat: the pass was a launch beat. False when nothing
+    // happened that the figures count, and `e` is then left as it was; else
+    // true with `e` filled in. Off the launch beat, with the same mode (no
+    // fever) and the same occupant, nothing can have happened: no balls
+    // fired or paid, nobody arrived, no spin or fever started or ended. That
+    // is most passes, so that test is inline.
+    bool pass(const MachineState& m, bool beat, PassEvents& e)
+    {
+        if (!beat && m.mode == before.mode && m.mode != 3 && m.occupant == before.occupant) {
+            keepWords(m);
+            return false;
+        }
+        return passWithEvents(m, beat, e);
+    }
+    PassEvents pass(const MachineState& m, bool beat)
+    {
+        PassEvents e;
+        pass(m, beat, e);
+        return e;
+    }
 
 private:
     struct Words {
         int32_t occupant, mode, round, setting, continueBarred, startsSincePrize, customerState;
         int32_t balls, pendingStart, pendingPrize, payoutToggle, chanceCount;
     };
-    static Words wordsOf(const MachineState& m);
+    // The words of this pass, for the next one (written in place: this runs
+    // for every machine on every pass).
+    void keepWords(const MachineState& m)
+    {
+        Words& w = before;
+        w.chanceCount = simChanceCount(m);
+        w.occupant = m.occupant;
+        w.mode = m.mode;
+        w.round = m.round;
+        w.setting = m.setting;
+        w.continueBarred = m.continueBarred;
+        w.startsSincePrize = m.startsSincePrize;
+        w.customerState = m.customerState;
+        w.balls = m.balls;
+        w.pendingStart = m.pendingStartPayouts;
+        w.pendingPrize = m.pendingPrizePayouts;
+        w.payoutToggle = m.payoutToggle;
+    }
+    bool passWithEvents(const MachineState& m, bool beat, PassEvents& e);
     static int launchedThisPass(const MachineState& m);
     static int paidThisPass(const Words& b, const MachineState& m, int launched, bool& unresolved);
 
