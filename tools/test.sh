@@ -32,17 +32,33 @@ fi
 [ "$unit_status" -eq 0 ] || [ "$failed" -gt 0 ] || failed=$((failed + 1))
 
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-for model in $models; do
-  set +e
-  filter=()
+# One model's test program runs on one core: run as many at once as there
+# are cores, each into its own log, and count them in the models' order.
+sanitize_one() {
+  local model=$1 filter=()
   # a model whose pictures have not come yet: the tests that need them wait
   [ -f "machines/$model/art/art.rc" ] ||
     filter=(--gtest_filter="-$(sed -nE 's/^set\(TAMAROW_ART_TESTS "([^"]*)"\)/\1/p' cmake/add_machine.cmake)")
+  local status=0
   (cd build/sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./unit_$model --gtest_brief=1 \
-    "${filter[@]}") 2>&1 |
-    tee build/sanitize-$model.log
-  sanitize_status=${PIPESTATUS[0]}
-  set -e
+    "${filter[@]}") >build/sanitize-$model.log 2>&1 || status=$?
+  echo "$status" >build/sanitize-$model.status
+}
+rm -f build/sanitize-*.status
+cores=$(nproc 2>/dev/null || echo 2)
+running=0
+for model in $models; do
+  sanitize_one "$model" &
+  running=$((running + 1))
+  if [ "$running" -ge "$cores" ]; then
+    wait -n || true
+    running=$((running - 1))
+  fi
+done
+wait || true
+for model in $models; do
+  cat build/sanitize-$model.log
+  sanitize_status=$(cat build/sanitize-$model.status 2>/dev/null || echo 1)
   line=$(grep -E '^\[  PASSED  \] [0-9]+ tests?' build/sanitize-$model.log | tail -n 1 || true)
   if [ "$sanitize_status" -eq 0 ] && [ -n "$line" ]; then
     passed=$((passed + $(sed -E 's/.*\] ([0-9]+) test.*/\1/' <<<"$line")))
