@@ -52,7 +52,7 @@ const OneLineModel kOneLine = {
 // while the reserve holds more than four; else any symbol.
 int chooseReachSymbol(MachineState& m)
 {
-    if (m.luckReserve > 4 && oneIn(4))
+    if (m.luckReserve > kReserveFavouringChance && oneIn(4))
         return oneIn(4) ? kSymbolEight : kSymbolFour;
     return 1 + randomNext() % kStripCells;
 }

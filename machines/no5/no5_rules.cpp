@@ -52,7 +52,7 @@ const OneLineModel kOneLine = {
 // else any symbol.
 int chooseReachSymbol(MachineState& m)
 {
-    if (m.luckReserve > 4 && oneIn(m.chanceCount <= 0 ? 3 : 6))
+    if (m.luckReserve > kReserveFavouringChance && oneIn(m.chanceCount <= 0 ? 3 : 6))
         return kChanceSymbols[randomNext() % kChanceSymbolCount];
     return 1 + randomNext() % kStripCells;
 }

@@ -122,6 +122,10 @@ bool reelsAgree(const MachineState& m);
 
 enum { kDrawMiss = kLotteryMiss, kDrawReach = kLotteryReach, kDrawWin = kLotteryPrize };
 
+// A reach or a win favours the chance symbols only while the luck reserve
+// holds more than this (each model's chooseReachSymbol).
+enum { kReserveFavouringChance = 4 };
+
 // The family's lottery (drawLotteryResult) with the chance state's odds
 // while chanceCount is above 0. Returns kDrawWin, kDrawReach or kDrawMiss;
 // the model maps it to its drawOutcome with its own draws.

@@ -1,7 +1,8 @@
 // The simulator's questions a one-line model answers the same way: its
 // lottery table, a reach shown by the outcome a spin ends with (an unplanned
-// reach never comes in play, see README.md), the chance state's count, and
-// no prize from a reach the lottery did not draw as one.
+// reach never comes in play, see README.md), the chance state's count, the
+// reserve that favours the chance symbols, and no prize from a reach the
+// lottery did not draw as one.
 #include "machines/one_line/one_line_sim.h"
 
 #include "machines/one_line/one_line.h"
@@ -15,6 +16,11 @@ const LotteryTable& simLottery()
 bool simSpinShowedReach(const MachineState&, const MachineState& atEnd)
 {
     return atEnd.drawOutcome != 0;
+}
+
+bool simChanceSymbolsFavoured(const MachineState& atSpinStart)
+{
+    return atSpinStart.luckReserve > kReserveFavouringChance;
 }
 
 int simChanceCount(const MachineState& m)

@@ -132,14 +132,21 @@ void writeTable(const std::vector<Run>& runs)
         line("chance", run.find("chance"));
         line("all", run.find("all"));
         if (const Row* c = run.find("chains"))
-            std::printf("%-16s chance chains: %s, started by %s of all prizes (exact %s), %s prizes a chain (exact %s)\n",
+            std::printf("%-16s chance chains: %s, started by %s of all prizes (exact %s), %s prizes a chain (exact %s;\n"
+                        "%-16s %.0f%% and %.0f%% of prizes outside and in a chance state favoured its symbols;"
+                        " all favoured %s, none %s)\n",
                         run.name.c_str(), cell(c, "chains").c_str(), fixed(number(c, "chain_share"), "%.4f").c_str(),
                         fixed(number(c, "exact_chain_share"), "%.4f").c_str(),
                         fixed(number(c, "prizes_per_chain"), "%.3f").c_str(),
-                        fixed(number(c, "exact_prizes_per_chain"), "%.3f").c_str());
+                        fixed(number(c, "exact_prizes_per_chain"), "%.3f").c_str(), "",
+                        100 * number(c, "favoured_outside"), 100 * number(c, "favoured_inside"),
+                        fixed(number(c, "exact_prizes_per_chain_all_favoured"), "%.3f").c_str(),
+                        fixed(number(c, "exact_prizes_per_chain_none_favoured"), "%.3f").c_str());
     }
     std::printf("  exact: the chance from the game's own generator (the start lottery counted over its 2^32\n"
-                "  states where the model has the count); named: the 1 in n the rules name\n");
+                "  states where the model has the count); named: the 1 in n the rules name; chains exact: from\n"
+                "  the symbol draws, at the measured share of prizes that chose their symbol with the chance symbols\n"
+                "  favoured (a one-line machine favours them only while its luck reserve holds more than four)\n");
 
     std::printf("\nCustomers seated in the day shop (day) and the night shop (night), mean by the hour\n%4s", "hour");
     for (const Run& run : runs)

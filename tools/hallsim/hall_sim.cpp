@@ -30,6 +30,8 @@ void Tally::merge(const Tally& o)
     chanceDraws += o.chanceDraws;
     chancePrizes += o.chancePrizes;
     chains += o.chains;
+    favouredPrizes[0] += o.favouredPrizes[0];
+    favouredPrizes[1] += o.favouredPrizes[1];
     fevers += o.fevers;
     feversKept += o.feversKept;
     rounds.merge(o.rounds);
@@ -350,6 +352,8 @@ private:
         if (e.spinDone) {
             Tally& draw = result.bySetting[e.spin.setting];
             for (Tally* t : {&draw, &mt}) {
+                if (e.spin.prize && e.spin.favoured)
+                    t->favouredPrizes[e.spin.chance]++;
                 if (e.spin.quick) {
                     t->quickDraws++;
                     t->quickPrizes += e.spin.prize;

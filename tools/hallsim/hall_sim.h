@@ -24,6 +24,7 @@ struct Tally {
     int64_t quickDraws = 0, quickPrizes = 0;                   // draws at the quick chance
     int64_t chanceDraws = 0, chancePrizes = 0;                 // draws in a chance state (not quick)
     int64_t chains = 0;                                        // chance states a prize started
+    int64_t favouredPrizes[2] = {}; // prizes whose symbol favoured the chance symbols: outside a chance state, in one
     int64_t fevers = 0, feversKept = 0;
     MeanTally rounds, feverSeconds;
     int64_t fired = 0, paid = 0;

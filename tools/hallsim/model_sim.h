@@ -21,7 +21,17 @@ int simChanceCount(const MachineState& m);
 // lottery's prize is the prize). The exact prize chance adds it.
 double simReachStillWinsShare();
 
+// Whether the spin starting with this record (right after the lottery's
+// draw) chooses its symbol with the chance symbols favoured: the one-line
+// machines favour them only while the luck reserve holds more than four.
+// True on models without chance symbols.
+bool simChanceSymbolsFavoured(const MachineState& atSpinStart);
+
 // The chance chains of a model that has them, from its rules and the game's
 // generator: the share of all prizes that start a chain and the prizes in a
-// chain, the starting one included. False for models without.
-bool simChainFigures(double* shareStarting, double* prizesPerChain);
+// chain, the starting one included, when the given shares of the prizes
+// outside and inside a chance state chose their symbol with the chance
+// symbols favoured (1 and 1: always; 0 and 0: never). False for models
+// without.
+bool simChainFigures(double favouredOutside, double favouredInside, double* shareStarting,
+                     double* prizesPerChain);

@@ -59,6 +59,7 @@ bool MachineWatch::passWithEvents(const MachineState& m, bool beat, PassEvents& 
         draw.chance = !draw.quick && b.chanceCount > 0;
         draw.reach = false;
         draw.prize = false;
+        draw.favoured = simChanceSymbolsFavoured(m);
         atSpinStart = m; // what the lottery set up, for telling the reach at the end
     }
     // a spin ends, in a fever or not

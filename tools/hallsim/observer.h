@@ -19,6 +19,7 @@ struct SpinDone {
     bool chance;   // drawn in a chance state (and not at the quick chance)
     bool reach;    // the spin showed a reach (prizes included), by the model's rule
     bool prize;    // ended in a fever
+    bool favoured; // its symbol was chosen with the chance symbols favoured (simChanceSymbolsFavoured)
 };
 
 struct FeverDone {

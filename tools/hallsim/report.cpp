@@ -37,6 +37,25 @@ std::string thousands(int64_t v)
     return v < 0 ? "-" + out : out;
 }
 
+// The chance chains' exact figures, a model's that has them: with the chance
+// symbols favoured at the measured share of prizes (the one-line machines
+// favour them only while the reserve is high), always, and never.
+struct ChainExact {
+    double favouredOutside, favouredInside;
+    double share, perChain;                     // at the measured shares
+    double shareAll, perChainAll;               // every prize favoured
+    double shareNone, perChainNone;             // none
+};
+
+bool exactChains(const Tally& t, ChainExact* c)
+{
+    c->favouredOutside = share(t.favouredPrizes[0], t.plainPrizes + t.quickPrizes);
+    c->favouredInside = share(t.favouredPrizes[1], t.chancePrizes);
+    return simChainFigures(c->favouredOutside, c->favouredInside, &c->share, &c->perChain) &&
+           simChainFigures(1, 1, &c->shareAll, &c->perChainAll) &&
+           simChainFigures(0, 0, &c->shareNone, &c->perChainNone);
+}
+
 std::string settingLabel(int s)
 {
     return format("%d %s", s, simLottery().settingName[s]);
@@ -141,16 +160,19 @@ void writeTable(std::FILE* out, const SimResult& r)
                  rules.hotAbove, 1 / exactPrizeChance(kSettingHot), rules.coldBelow,
                  1 / exactPrizeChance(kSettingCold), rules.reserveOdds);
 
-    double exactShare, exactPerChain;
-    if (simChainFigures(&exactShare, &exactPerChain)) {
+    ChainExact c;
+    if (exactChains(total, &c)) {
         int64_t prizes = total.prizes();
         std::fprintf(out,
                      "Chance chains: %s started by a prize, %.4f of all prizes (exact %.4f); %s prizes a chain "
-                     "(exact %.3f)\n\n",
-                     thousands(total.chains).c_str(), share(total.chains, prizes), exactShare,
+                     "(exact %.3f)\n"
+                     "  exact at the measured share of prizes whose symbol favoured the chance symbols (%.1f%% outside\n"
+                     "  a chance state, %.1f%% in one); with all favoured %.4f and %.3f, with none %.4f and %.3f\n\n",
+                     thousands(total.chains).c_str(), share(total.chains, prizes), c.share,
                      total.chains ? format("%.3f", (double)(total.chains + total.chancePrizes) / total.chains).c_str()
                                   : "-",
-                     exactPerChain);
+                     c.perChain, 100 * c.favouredOutside, 100 * c.favouredInside, c.shareAll, c.perChainAll,
+                     c.shareNone, c.perChainNone);
     }
 
     std::fprintf(out, "Reaches (a reach line at the start of the spin, prizes included)\n");
@@ -226,8 +248,10 @@ void writeCsv(std::FILE* out, const SimResult& r)
         "kept_share",    "kept_low",     "kept_high",   "fired",       "paid",
         "payout_ratio",  "payout_half",  "mean_seated", "arrivals_per_hour",
         "chains",        "chain_share",  "exact_chain_share", "prizes_per_chain", "exact_prizes_per_chain",
+        "favoured_outside", "favoured_inside", "exact_prizes_per_chain_all_favoured",
+        "exact_prizes_per_chain_none_favoured",
     };
-    const size_t kChainColumns = 5; // the last five: only the chains row of a model with a chance state
+    const size_t kChainColumns = 9; // the last nine: only the chains row of a model with a chance state
     const size_t columns = sizeof kColumns / sizeof kColumns[0];
     auto emit = [&](const std::vector<std::string>& cells) {
         for (size_t k = 0; k < columns; k++)
@@ -278,16 +302,20 @@ void writeCsv(std::FILE* out, const SimResult& r)
         row("chance", "", "", "", total, total.chanceDraws, total.chancePrizes, exactChancePrizeChance(kSettingNormal),
             0, 1.0 / simLottery().chanceOdds);
     row("all", "", "", "", total, total.spins(), total.prizes(), 0, 0, 0);
-    double exactShare, exactPerChain;
-    if (simChainFigures(&exactShare, &exactPerChain)) {
+    ChainExact ch;
+    if (exactChains(total, &ch)) {
         std::vector<std::string> c = {"chains", "", "", "", "", std::to_string(total.steps),
                                       std::to_string(total.spins()), std::to_string(total.prizes())};
         c.resize(columns - kChainColumns);
         c.push_back(std::to_string(total.chains));
         c.push_back(number(share(total.chains, total.prizes()), "%.6f"));
-        c.push_back(number(exactShare, "%.6f"));
+        c.push_back(number(ch.share, "%.6f"));
         c.push_back(total.chains ? number((double)(total.chains + total.chancePrizes) / total.chains, "%.4f") : "");
-        c.push_back(number(exactPerChain, "%.4f"));
+        c.push_back(number(ch.perChain, "%.4f"));
+        c.push_back(number(ch.favouredOutside, "%.4f"));
+        c.push_back(number(ch.favouredInside, "%.4f"));
+        c.push_back(number(ch.perChainAll, "%.4f"));
+        c.push_back(number(ch.perChainNone, "%.4f"));
         emit(c);
     }
     for (int s = 0; s < kShopCount; s++)

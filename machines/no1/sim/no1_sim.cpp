@@ -33,7 +33,12 @@ double simReachStillWinsShare()
     return (1 - stopGo) * (1 - slow) * 2.0 / 105.0;
 }
 
-bool simChainFigures(double*, double*)
+bool simChanceSymbolsFavoured(const MachineState&)
+{
+    return true; // no chance symbols
+}
+
+bool simChainFigures(double, double, double*, double*)
 {
     return false; // no chance state
 }

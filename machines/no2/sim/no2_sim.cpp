@@ -25,7 +25,12 @@ double simReachStillWinsShare()
     return 0;
 }
 
-bool simChainFigures(double*, double*)
+bool simChanceSymbolsFavoured(const MachineState&)
+{
+    return true; // no chance symbols
+}
+
+bool simChainFigures(double, double, double*, double*)
 {
     return false; // no chance state
 }

@@ -23,7 +23,12 @@ double simReachStillWinsShare()
     return 0; // No.3's reels stop on the symbols the lottery chose
 }
 
-bool simChainFigures(double*, double*)
+bool simChanceSymbolsFavoured(const MachineState&)
+{
+    return true; // no chance symbols
+}
+
+bool simChainFigures(double, double, double*, double*)
 {
     return false; // no chance state
 }

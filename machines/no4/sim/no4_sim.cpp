@@ -5,13 +5,16 @@
 #include "tools/hallsim/model_sim.h"
 #include "tools/odds/exact_odds.h"
 
-// A prize's symbol (with a reserve above 4): 1 in 4 a chance symbol (8 one
-// time in four, else 4), otherwise 1 + rand mod 15, of which 4 and 8 are the
-// chance symbols too. The same inside and outside the chance state.
-bool simChainFigures(double* shareStarting, double* prizesPerChain)
+// A prize's symbol, with the chance symbols favoured: 1 in 4 a chance symbol
+// (8 one time in four, else 4), otherwise 1 + rand mod 15, of which 4 and 8
+// are the chance symbols too; not favoured: only the latter. The same inside
+// and outside the chance state.
+bool simChainFigures(double favouredOutside, double favouredInside, double* shareStarting, double* prizesPerChain)
 {
     double q = (double)odds::exactOneIn(4).value();
-    double p = q + (1 - q) * (remainder15(3) + remainder15(7));
-    oneLineChainFigures(p, p, shareStarting, prizesPerChain);
+    double byDraw = remainder15(3) + remainder15(7);
+    double favoured = q + (1 - q) * byDraw;
+    oneLineChainFigures(byDraw + favouredOutside * (favoured - byDraw), byDraw + favouredInside * (favoured - byDraw),
+                        shareStarting, prizesPerChain);
     return true;
 }

@@ -5,13 +5,16 @@
 #include "tools/hallsim/model_sim.h"
 #include "tools/odds/exact_odds.h"
 
-// A prize's symbol (with a reserve above 4): one of the five chance symbols
-// 4, 8, 11, 13, 15 with 1 in 3 outside the chance state and 1 in 6 inside,
-// otherwise 1 + rand mod 15, which gives a chance symbol for 3, 7, 10, 12, 14.
-bool simChainFigures(double* shareStarting, double* prizesPerChain)
+// A prize's symbol, with the chance symbols favoured: one of the five chance
+// symbols 4, 8, 11, 13, 15 with 1 in 3 outside the chance state and 1 in 6
+// inside, otherwise 1 + rand mod 15, which gives a chance symbol for 3, 7,
+// 10, 12, 14; not favoured: only the latter.
+bool simChainFigures(double favouredOutside, double favouredInside, double* shareStarting, double* prizesPerChain)
 {
     double byDraw = remainder15(3) + remainder15(7) + remainder15(10) + remainder15(12) + remainder15(14);
     double out = (double)odds::exactOneIn(3).value(), in = (double)odds::exactOneIn(6).value();
-    oneLineChainFigures(out + (1 - out) * byDraw, in + (1 - in) * byDraw, shareStarting, prizesPerChain);
+    double p0 = byDraw + favouredOutside * out * (1 - byDraw);
+    double p1 = byDraw + favouredInside * in * (1 - byDraw);
+    oneLineChainFigures(p0, p1, shareStarting, prizesPerChain);
     return true;
 }

@@ -402,6 +402,31 @@ TEST(HallsimRun, AHallRunPaysMoreInTheHotSettingAndDrawsAtTheExactOdds)
     EXPECT_LE(all.feversKept, all.fevers);
 }
 
+// Where a machine favours its chance symbols by its reserve, the pinned
+// day's full reserves favour every prize's symbol and the empty ones none;
+// the chains' exact figure at a mix lies between the figures at none and all.
+TEST(HallsimRun, ThePrizesThatFavouredTheChanceSymbolsAreTheHighReservesOnes)
+{
+    double shareAll, all, shareNone, none, shareMix, mix;
+    if (!simChainFigures(1, 1, &shareAll, &all))
+        GTEST_SKIP() << "no chance chains on this model";
+    ASSERT_TRUE(simChainFigures(0, 0, &shareNone, &none));
+    ASSERT_TRUE(simChainFigures(0.5, 0.5, &shareMix, &mix));
+    EXPECT_LT(none, mix);
+    EXPECT_LT(mix, all);
+
+    const SimResult& r = pinnedDay();
+    int64_t prizesHigh = 0, prizesLow = 0;
+    for (int i = 0; i < kMachinesPerShop; i++) {
+        const Tally& t = r.machines[kDayShop][i].tally;
+        int64_t favoured = t.favouredPrizes[0] + t.favouredPrizes[1];
+        EXPECT_EQ(favoured, i < 8 ? t.prizes() : 0) << "machine " << i;
+        (i < 8 ? prizesHigh : prizesLow) += t.prizes();
+    }
+    EXPECT_GT(prizesHigh, 0);
+    EXPECT_GT(prizesLow, 0);
+}
+
 TEST(HallsimRun, TheShopsOpenAndCloseOnTheClock)
 {
     const SimResult& r = pinnedDay();
