@@ -47,6 +47,7 @@ if [ "${#missing[@]}" -gt 0 ] || [ "$need_i386" -eq 1 ]; then
     # sources.
     echo "setup: trying again from bookworm and bookworm-updates alone"
     own=$(mktemp -d)
+    trap '$sudo rm -rf "$own"' EXIT # also when this try fails
     chmod 755 "$own" # apt's download user reads it
     mkdir -p "$own/lists/partial" "$own/parts"
     cat >"$own/sources.list" <<'SOURCES'
@@ -57,7 +58,6 @@ SOURCES
           -o Dir::State::Lists="$own/lists" -o Acquire::Retries=3)
     $sudo apt-get "${only[@]}" update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get "${only[@]}" install -y -qq --no-install-recommends "${missing[@]}"
-    rm -rf "$own"
   fi
 fi
 
