@@ -38,7 +38,8 @@ static void buildTable()
         if (!modelPicture(i).sprite)
             loadTable[loadCount++] = modelPicture(i);
     for (const ArtEntry& e : kEngineSprites)
-        loadTable[loadCount++] = e;
+        if (loadCount < kMaxEntries) // bounded like the model's lists
+            loadTable[loadCount++] = e;
     for (int i = 0; i < modelPictureCount() && loadCount < kMaxEntries; i++)
         if (modelPicture(i).sprite)
             loadTable[loadCount++] = modelPicture(i);

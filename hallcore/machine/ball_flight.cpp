@@ -81,6 +81,8 @@ static bool followPath(BallSlot& b)
 
 void advanceBalls(MachineState& m)
 {
+    // unrolled: most slots are empty, and an empty one is then a load and a test
+#pragma GCC unroll 8
     for (BallSlot& b : m.ballSlot) {
         if (b.state == 0)
             continue;

@@ -226,11 +226,6 @@ static int cellsDownTo(int reel, int start, int symbol)
     return c;
 }
 
-static bool inReachRun(const MachineState& m, int k)
-{
-    return (m.reelPhase == 1 && (k == 2 || k == 6)) || (m.reelPhase == 2 && k == 4);
-}
-
 static void reelStopped(MachineState& m, int k)
 {
     switch (k) {
@@ -266,20 +261,30 @@ static void reelStopped(MachineState& m, int k)
     }
 }
 
+// The reels a reach phase runs slowly, a bit each: 2 and 6, then the centre.
+static unsigned reachRunReels(int32_t reelPhase)
+{
+    return reelPhase == 1 ? (1u << 2 | 1u << 6) : reelPhase == 2 ? 1u << 4 : 0u;
+}
+
 static void moveReels(MachineState& m)
 {
     static const int kBounce[4] = {-2, -1, 1, 2}; // for travel -4..-1
+    static const int kCircumference[kReels] = {
+        kShortStripCells * kCellUnits, kShortStripCells * kCellUnits, kLongStripCells * kCellUnits,
+        kShortStripCells * kCellUnits, kLongStripCells * kCellUnits,  kShortStripCells * kCellUnits,
+        kLongStripCells * kCellUnits,  kShortStripCells * kCellUnits, kShortStripCells * kCellUnits,
+    };
+    unsigned slow = reachRunReels(m.reelPhase); // a stop may change the phase for the reels after it
+    // unrolled, each reel's strip length and reach bit are constants
+#pragma GCC unroll 9
     for (int k = 0; k < kReels; k++) {
         int32_t& travel = m.reelTravel[k];
         int32_t& pos = m.reelPos[k];
         if (travel > 0) {
-            int move;
-            if (travel <= 3)
-                move = travel;
-            else if (inReachRun(m, k) || travel < 24)
-                move = 3;
-            else
-                move = 12;
+            int move = 12; // 3 within the last 24 units and in a reach run, the last 1..3 as they are
+            if (travel < 24 || (slow >> k & 1))
+                move = travel <= 3 ? travel : 3;
             travel -= move;
             if (m.reelBoost[k] > 0) {
                 move += kCellUnits;
@@ -294,14 +299,15 @@ static void moveReels(MachineState& m)
         } else if (travel < 0) {
             pos += kBounce[wrapIndex(travel + 4, 4)];
             travel += 1;
-            if (travel == 0)
+            if (travel == 0) {
                 reelStopped(m, k);
+                slow = reachRunReels(m.reelPhase);
+            }
         }
-        int circumference = reelCells(k) * kCellUnits;
-        if (pos < 0)
-            pos += circumference;
-        else if (pos >= circumference) // after a bounce that ends on cell 0
-            pos -= circumference;
+        // back onto the strip: after a move past cell 0, or a bounce that ends on it
+        const int circumference = kCircumference[k];
+        if ((unsigned)pos >= (unsigned)circumference)
+            pos += pos < 0 ? circumference : -circumference;
     }
 }
 

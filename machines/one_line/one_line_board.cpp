@@ -17,16 +17,27 @@ bool onLowerBoardPath(const BallSlot& ball)
     return ball.path >= kSecondStageFirstPath && ball.path <= kSecondStageLastPath;
 }
 
-void hitOneLineWindmills(MachineState& m, int x, int y)
+static void hitRowWindmills(MachineState& m, int x, unsigned in)
 {
-    static const BandRows rows(kOneLine.windmills, kOneLine.windmillCount);
-    for (unsigned in = rows.at(y); in != 0; in = BandRows::rest(in)) {
+    for (; in != 0; in = BandRows::rest(in)) {
         const WindmillZone& z = kOneLine.windmills[BandRows::first(in)];
         if (x >= z.awayXMin && x <= z.awayXMax)
             hitWindmill(m.spinner[z.spinner], false, z.kick);
         else if (x >= z.towardsXMin && x <= z.towardsXMax)
             hitWindmill(m.spinner[z.spinner], true, z.kick);
     }
+}
+
+// Sorted at start-up (the model's table is a constant, there before it).
+// Every ball in flight asks on every step and most rows hold no windmill:
+// with the rows outside the function, that test is small enough to be
+// inlined into the ball's step.
+static const BandRows windmillRows(kOneLine.windmills, kOneLine.windmillCount);
+
+void hitOneLineWindmills(MachineState& m, int x, int y)
+{
+    if (unsigned in = windmillRows.at(y))
+        hitRowWindmills(m, x, in);
 }
 
 void slowOneLineWindmills(MachineState& m)

@@ -19,7 +19,13 @@ int symbolCell(int symbol)
 int32_t wrapPosition(int64_t position)
 {
     const int64_t floor = kOneLine.positionFloor, turn = kOneLine.turnPixels;
-    int64_t r = (position - floor) % turn;
+    // a move leaves a reel on its turn or just below it: no division then
+    int64_t r = position - floor;
+    if (r >= 0 && r < turn)
+        return static_cast<int32_t>(position);
+    if (r < 0 && r >= -turn)
+        return static_cast<int32_t>(position + turn);
+    r %= turn;
     if (r < 0)
         r += turn;
     return static_cast<int32_t>(floor + r);

@@ -185,11 +185,11 @@ public:
                 hour.seatedSum += shops[s].customerCount;
                 for (int i = 0; i < kMachinesPerShop; i++) {
                     const MachineState& m = shops[s].machines[i];
-                    int setting = m.setting >= 0 && m.setting < settings ? m.setting : 0;
-                    result.machines[s][i].stepsBySetting[setting]++; // the tallies' steps are summed from these
+                    if (m.setting != stepsSetting[s][i])
+                        bookSettingSteps(s, i, m.setting);
                     if (!watches[s][i].pass(m, beat, e))
                         continue;
-                    count(s, i, setting, e);
+                    count(s, i, settingIndex(m.setting), e);
                     hour.arrivals += e.arrived;
                     firedSoFar[s][i] += e.fired;
                     paidSoFar[s][i] += e.paid;
@@ -215,6 +215,9 @@ public:
                 }
             }
         }
+        for (int s = 0; s < kShopCount; s++)
+            for (int i = 0; i < kMachinesPerShop; i++)
+                bookSettingSteps(s, i, 0);
         result.ticks = totalTicks;
         result.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
         result.cpuSeconds = (double)(std::clock() - cpuStart) / CLOCKS_PER_SEC;
@@ -263,6 +266,21 @@ private:
         result.watchMachine = machine;
         result.watch = std::move(series[shop][machine]);
     }
+    // A machine's steps by setting (the tallies' steps are summed from
+    // these), booked when its setting changes and at the end rather than
+    // counted on every pass: the setting of its passes since `stepsSince`.
+    int32_t stepsSetting[kShopCount][kMachinesPerShop] = {};
+    int64_t stepsSince[kShopCount][kMachinesPerShop] = {};
+
+    static int settingIndex(int32_t setting) { return setting >= 0 && setting < kSettings ? setting : 0; }
+
+    void bookSettingSteps(int s, int i, int32_t setting)
+    {
+        result.machines[s][i].stepsBySetting[settingIndex(stepsSetting[s][i])] += result.passes - stepsSince[s][i];
+        stepsSince[s][i] = result.passes;
+        stepsSetting[s][i] = setting;
+    }
+
     // this clock hour's balls, per machine and setting
     int64_t batchFired[kShopCount][kMachinesPerShop][kMaxSettings] = {};
     int64_t batchPaid[kShopCount][kMachinesPerShop][kMaxSettings] = {};

@@ -56,7 +56,7 @@ public:
     bool pass(const MachineState& m, bool beat, PassEvents& e)
     {
         if (!beat && m.mode == before.mode && m.mode != 3 && m.occupant == before.occupant) {
-            keepWords(m);
+            keepWordsOutsideFever(m);
             return false;
         }
         return passWithEvents(m, beat, e);
@@ -87,6 +87,21 @@ private:
         w.startsSincePrize = m.startsSincePrize;
         w.customerState = m.customerState;
         w.balls = m.balls;
+        w.pendingStart = m.pendingStartPayouts;
+        w.pendingPrize = m.pendingPrizePayouts;
+        w.payoutToggle = m.payoutToggle;
+    }
+    // The same after a pass of the fast path: its occupant and mode are the
+    // kept ones, and the tray and the customer's state are read only when the
+    // pass before was in a fever, which always keeps every word.
+    void keepWordsOutsideFever(const MachineState& m)
+    {
+        Words& w = before;
+        w.chanceCount = simChanceCount(m);
+        w.round = m.round;
+        w.setting = m.setting;
+        w.continueBarred = m.continueBarred;
+        w.startsSincePrize = m.startsSincePrize;
         w.pendingStart = m.pendingStartPayouts;
         w.pendingPrize = m.pendingPrizePayouts;
         w.payoutToggle = m.payoutToggle;

@@ -44,6 +44,21 @@ TEST(OneLineReels, PositionsStayInOneTurnWithCellZeroAtTheStripsEnd)
     EXPECT_EQ(roundToCell(kFloor + 5), kFloor);
 }
 
+TEST(OneLineReels, WrapsExactlyAtTheEdgesOfATurn)
+{
+    // a move lands on the turn or within one turn below it, which is wrapped
+    // without a division; the edges of those two ranges and the ones next to them
+    for (int64_t p : {kFloor - kTurn - 1, kFloor - kTurn, kFloor - kTurn + 1, kFloor - 1, kFloor, kFloor + 1,
+                      kFloor + kTurn - 1, kFloor + kTurn, kFloor + kTurn + 1}) {
+        int32_t w = wrapPosition(p);
+        EXPECT_TRUE(positionInRange(w)) << p;
+        EXPECT_EQ(((w - p) % kTurn + kTurn) % kTurn, 0) << p;
+    }
+    EXPECT_EQ(wrapPosition(kFloor - kTurn), kFloor);
+    EXPECT_EQ(wrapPosition(kFloor - 1), kFloor + kTurn - 1);
+    EXPECT_EQ(wrapPosition(kFloor + kTurn), kFloor);
+}
+
 TEST(OneLineReels, CellsToSymbolIsTheNearestCellBelowAndFifteenForNoSymbol)
 {
     for (int c = 0; c < kStripCells; c++) {
