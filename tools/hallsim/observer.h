@@ -77,23 +77,17 @@ private:
     // for every machine on every pass).
     void keepWords(const MachineState& m)
     {
+        keepWordsOutsideFever(m);
         Words& w = before;
-        w.chanceCount = simChanceCount(m);
         w.occupant = m.occupant;
         w.mode = m.mode;
-        w.round = m.round;
-        w.setting = m.setting;
-        w.continueBarred = m.continueBarred;
-        w.startsSincePrize = m.startsSincePrize;
         w.customerState = m.customerState;
         w.balls = m.balls;
-        w.pendingStart = m.pendingStartPayouts;
-        w.pendingPrize = m.pendingPrizePayouts;
-        w.payoutToggle = m.payoutToggle;
     }
-    // The same after a pass of the fast path: its occupant and mode are the
-    // kept ones, and the tray and the customer's state are read only when the
-    // pass before was in a fever, which always keeps every word.
+    // The words but the occupant, mode, tray and customer's state, which a
+    // pass of the fast path need not keep: its occupant and mode are the kept
+    // ones, and the tray and the customer's state are read only when the pass
+    // before was in a fever, which always keeps every word.
     void keepWordsOutsideFever(const MachineState& m)
     {
         Words& w = before;
