@@ -38,6 +38,11 @@ double remainder15(int k)
     return (k < 8 ? 2185.0 : 2184.0) / 32768.0;
 }
 
+double chanceSymbolShare(double byDraw, double outright, double favoured)
+{
+    return byDraw + favoured * outright * (1 - byDraw);
+}
+
 void oneLineChainFigures(double p0, double p1, double* shareStarting, double* prizesPerChain)
 {
     double later = (2 - p1) / ((1 - p1) * (1 - p1));

@@ -14,6 +14,12 @@
 // all prizes.
 void oneLineChainFigures(double p0, double p1, double* shareStarting, double* prizesPerChain);
 
+// The chance that a prize's symbol is a chance symbol, when a share
+// `favoured` of the prizes draw one outright with chance `outright` and
+// every other symbol comes from 1 + rand mod 15, on a chance symbol with
+// chance `byDraw`.
+double chanceSymbolShare(double byDraw, double outright, double favoured);
+
 // The share of the generator's 15-bit draws whose remainder mod 15 is k:
 // 2185 of the 32768 values for k below 8, 2184 above.
 double remainder15(int k);

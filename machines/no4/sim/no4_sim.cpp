@@ -13,8 +13,7 @@ bool simChainFigures(double favouredOutside, double favouredInside, double* shar
 {
     double q = (double)odds::exactOneIn(4).value();
     double byDraw = remainder15(3) + remainder15(7);
-    double favoured = q + (1 - q) * byDraw;
-    oneLineChainFigures(byDraw + favouredOutside * (favoured - byDraw), byDraw + favouredInside * (favoured - byDraw),
+    oneLineChainFigures(chanceSymbolShare(byDraw, q, favouredOutside), chanceSymbolShare(byDraw, q, favouredInside),
                         shareStarting, prizesPerChain);
     return true;
 }

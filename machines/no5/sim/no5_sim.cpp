@@ -13,8 +13,7 @@ bool simChainFigures(double favouredOutside, double favouredInside, double* shar
 {
     double byDraw = remainder15(3) + remainder15(7) + remainder15(10) + remainder15(12) + remainder15(14);
     double out = (double)odds::exactOneIn(3).value(), in = (double)odds::exactOneIn(6).value();
-    double p0 = byDraw + favouredOutside * out * (1 - byDraw);
-    double p1 = byDraw + favouredInside * in * (1 - byDraw);
-    oneLineChainFigures(p0, p1, shareStarting, prizesPerChain);
+    oneLineChainFigures(chanceSymbolShare(byDraw, out, favouredOutside), chanceSymbolShare(byDraw, in, favouredInside),
+                        shareStarting, prizesPerChain);
     return true;
 }
