@@ -25,7 +25,7 @@ enum {
 
 } // namespace
 
-const OneLineModel kOneLine = {
+constexpr OneLineModel kOneLine = {
     40, 600, 40,          // 40 pixels a cell, 600 a turn, positions 40..639
     {2400, 3000, 3600},   // four, five and six turns
     {600, 1200, 1800},    // one, two and three

@@ -24,7 +24,7 @@ enum {
 
 } // namespace
 
-const OneLineModel kOneLine = {
+constexpr OneLineModel kOneLine = {
     42, 630, 42,          // 42 pixels a cell, 630 a turn, positions 42..671
     {2520, 3066, 3612},   // four turns; the middle two cells, the right four short of whole turns
     {630, 1176, 1722},

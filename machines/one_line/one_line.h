@@ -78,7 +78,9 @@ struct OneLineModel {
     int windmillCount;
 };
 
-// The model's description (machines/noN/noN_rules.cpp).
+// The model's description (machines/noN/noN_rules.cpp), defined constexpr:
+// the windmill rows are sorted from it during start-up (one_line_board.cpp),
+// so it must be in place before any start-up code runs.
 extern const OneLineModel kOneLine;
 
 // Outcome codes of the paths, the same on both boards.
